@@ -1,0 +1,14 @@
+#ifndef LUMETRA_CHANNELROWTEXT_H
+#define LUMETRA_CHANNELROWTEXT_H
+
+#include <QString>
+
+// The texts of one fiber row as the report shows them.
+struct ChannelRowText
+{
+    QString powerText;
+    QString lossText;
+    QString verdictText;
+};
+
+#endif

@@ -1,0 +1,56 @@
+#ifndef LUMETRA_RECORDARCHIVE_H
+#define LUMETRA_RECORDARCHIVE_H
+
+#include "reportheadertexts.h"
+#include "testrecord.h"
+
+#include <QString>
+#include <QVector>
+
+class QIODevice;
+
+// The .mrf archive: the text "Tavolin_MPO", a signed 32-bit record count, then
+// per record its fields, twelve channel blocks and its seven header texts, all
+// through QDataStream at its defaults (big-endian, Qt 5 strings, double
+// powers). Files written by every earlier build must keep reading, so the
+// layout never changes.
+//
+// The reader trusts nothing: a negative or oversized count, a truncated or
+// damaged entry, or bytes after the last entry make the whole file invalid and
+// nothing of it is delivered. It never allocates more than the file can hold.
+class RecordArchive
+{
+public:
+    enum class ReadStatus {
+        Ok,
+        CannotOpen, // errorString: the system's text
+        NotAnArchive, // the first text is not the magic
+        Corrupt, // errorString: what is wrong, in English
+    };
+
+    struct ReadResult
+    {
+        ReadStatus status = ReadStatus::Ok;
+        QString errorString;
+        QVector<TestRecord> records;
+        QVector<ReportHeaderTexts> headers;
+    };
+
+    static QString magic();
+
+    // Writes the whole archive to an open device; false when a write failed
+    // or the two lists differ in length.
+    static bool write(QIODevice &device, const QVector<TestRecord> &records,
+                      const QVector<ReportHeaderTexts> &headers);
+
+    // Writes through QSaveFile, so a failed save never replaces an existing
+    // file; true only when every byte reached the disk.
+    static bool save(const QString &path, const QVector<TestRecord> &records,
+                     const QVector<ReportHeaderTexts> &headers, QString *errorString = nullptr);
+
+    // Reads a whole archive from a random-access device positioned at its start.
+    static ReadResult read(QIODevice &device);
+    static ReadResult load(const QString &path);
+};
+
+#endif

@@ -1,0 +1,15 @@
+#ifndef LUMETRA_CLICOMMANDS_H
+#define LUMETRA_CLICOMMANDS_H
+
+#include <QStringList>
+
+class QTextStream;
+
+// Each command takes the arguments after its name and returns the exit
+// status: 0 done, 2 bad usage or bad input (one line on err says which).
+int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+
+QString usageText();
+
+#endif

@@ -1,0 +1,25 @@
+#include "clioptions.h"
+
+CliOptions CliOptions::parse(const QStringList &arguments, const QSet<QString> &knownFlags,
+                             const QSet<QString> &knownValueOptions)
+{
+    CliOptions options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (knownFlags.contains(argument)) {
+            options.flags.insert(argument);
+        } else if (knownValueOptions.contains(argument)) {
+            if (i + 1 >= arguments.size()) {
+                options.error = QStringLiteral("%1 needs a value").arg(argument);
+                return options;
+            }
+            options.values.insert(argument, arguments.at(++i));
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            options.error = QStringLiteral("unknown option %1").arg(argument);
+            return options;
+        } else {
+            options.positional << argument;
+        }
+    }
+    return options;
+}

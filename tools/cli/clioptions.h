@@ -1,0 +1,22 @@
+#ifndef LUMETRA_CLIOPTIONS_H
+#define LUMETRA_CLIOPTIONS_H
+
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// The few options the commands share: flags, options with one value, and
+// positional arguments, in any order.
+struct CliOptions
+{
+    QStringList positional;
+    QSet<QString> flags;
+    QMap<QString, QString> values;
+    QString error; // set when the arguments do not parse
+
+    static CliOptions parse(const QStringList &arguments, const QSet<QString> &knownFlags,
+                            const QSet<QString> &knownValueOptions);
+};
+
+#endif

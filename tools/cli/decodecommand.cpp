@@ -1,0 +1,67 @@
+#include "capturedecoding.h"
+#include "clicommands.h"
+#include "clioptions.h"
+#include "recordarchive.h"
+#include "recordcsv.h"
+#include "recordjson.h"
+#include "versionverdict.h"
+
+#include <QFile>
+#include <QTextStream>
+
+int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const CliOptions options =
+            CliOptions::parse(arguments, { QStringLiteral("--json"), QStringLiteral("--csv") },
+                              { QStringLiteral("-o") });
+    if (!options.error.isEmpty() || options.positional.size() != 1) {
+        err << "lumetra-cli decode: "
+            << (options.error.isEmpty() ? QStringLiteral("expects one capture file") : options.error)
+            << " (see --help)\n";
+        return 2;
+    }
+    const QString path = options.positional.first();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "lumetra-cli: " << path << ": cannot read file: " << file.errorString() << '\n';
+        return 2;
+    }
+    const CaptureDecoding decoded = decodeCapture(file.readAll());
+    const unsigned verdict = versionVerdict(decoded.meterVersionMajor, decoded.meterVersionMinor);
+
+    if (options.values.contains(QStringLiteral("-o"))) {
+        const QString outPath = options.values.value(QStringLiteral("-o"));
+        QString why;
+        const QVector<ReportHeaderTexts> headers(decoded.records.size());
+        if (!RecordArchive::save(outPath, decoded.records, headers, &why)) {
+            err << "lumetra-cli: " << outPath << ": cannot write archive: " << why << '\n';
+            return 2;
+        }
+    }
+
+    if (options.flags.contains(QStringLiteral("--csv"))) {
+        out << csvHeaderLine();
+        for (const TestRecord &record : decoded.records)
+            out << recordCsvRows(record);
+        // CSV has no room for the trailer: tell it beside the data.
+        if (decoded.hasVersion)
+            err << "meter version " << decoded.meterVersionMajor << '.'
+                << decoded.meterVersionMinor << (verdict == 0 ? ": supported" : ": not supported")
+                << '\n';
+        else
+            err << "no version trailer: not supported\n";
+    } else {
+        const QString major = decoded.hasVersion ? QString::number(decoded.meterVersionMajor)
+                                                 : QStringLiteral("null");
+        const QString minor = decoded.hasVersion ? QString::number(decoded.meterVersionMinor)
+                                                 : QStringLiteral("null");
+        out << recordListJson(decoded.records) << ",\"meterVersionMajor\":" << major
+            << ",\"meterVersionMinor\":" << minor << ",\"verdict\":" << verdict
+            << ",\"supported\":" << (verdict == 0 ? "true" : "false")
+            << ",\"pendingBytes\":" << decoded.pendingBytes << "}\n";
+    }
+    if (decoded.pendingBytes > 0)
+        err << "lumetra-cli: " << path << ": " << decoded.pendingBytes
+            << " bytes of an unfinished frame at the end\n";
+    return 0;
+}

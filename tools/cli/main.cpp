@@ -1,0 +1,56 @@
+#include "clicommands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+QString usageText()
+{
+    return QStringLiteral(
+            "Usage: lumetra-cli COMMAND [OPTIONS]\n"
+            "\n"
+            "Commands:\n"
+            "  dump FILE.mrf [--json|--csv]\n"
+            "      Print every record of an archive with its header texts and the\n"
+            "      per-fiber texts the report window shows.\n"
+            "  decode CAPTURE [--json|--csv] [-o OUT.mrf]\n"
+            "      Decode a raw byte stream captured from the meter exactly as the\n"
+            "      download thread would (reads of 255 bytes), print the records, the\n"
+            "      meter version and whether it is supported (2.1 or later). With -o,\n"
+            "      also write the records to an archive with empty header texts.\n"
+            "\n"
+            "Output:\n"
+            "  --json   (default) one object {\"records\":[...]}; decode adds\n"
+            "           \"meterVersionMajor\", \"meterVersionMinor\" (null without a\n"
+            "           trailer), \"verdict\" (0 supported, 1 not), \"supported\" and\n"
+            "           \"pendingBytes\" (bytes of an unfinished frame at the end).\n"
+            "           Powers carry 9 significant digits; a value that is not finite\n"
+            "           is the string \"nan\", \"inf\" or \"-inf\". Null texts are null.\n"
+            "  --csv    a header line, then one row per fiber, record number first;\n"
+            "           decode writes the meter version to standard error.\n"
+            "\n"
+            "Exit status: 0 done, 2 bad usage or bad input (one line on standard error).\n");
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty()) {
+        err << usageText();
+        return 2;
+    }
+    const QString command = arguments.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")
+        || command == QLatin1String("help") || arguments.contains(QStringLiteral("--help"))) {
+        out << usageText();
+        return 0;
+    }
+    if (command == QLatin1String("dump"))
+        return dumpCommand(arguments, out, err);
+    if (command == QLatin1String("decode"))
+        return decodeCommand(arguments, out, err);
+    err << "lumetra-cli: unknown command " << command << " (see --help)\n";
+    return 2;
+}

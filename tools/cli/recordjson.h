@@ -1,0 +1,21 @@
+#ifndef LUMETRA_RECORDJSON_H
+#define LUMETRA_RECORDJSON_H
+
+#include <QString>
+#include <QVector>
+
+struct ReportHeaderTexts;
+struct TestRecord;
+
+// JSON for scripts. Powers carry 9 significant digits so that a single-precision
+// value reads back unchanged; a value that is not finite is the string "nan",
+// "inf" or "-inf".
+QString jsonText(const QString &text); // a null text is JSON null
+QString jsonFloat(float value);
+QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers = nullptr);
+
+// {"records":[...]} without its closing brace, so callers can add fields.
+QString recordListJson(const QVector<TestRecord> &records,
+                       const QVector<ReportHeaderTexts> *headers = nullptr);
+
+#endif
