@@ -1,0 +1,306 @@
+#include "frameencoder.h"
+#include "recordarchive.h"
+#include "recordjson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <limits>
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(LUMETRA_CLI), arguments);
+    CliRun run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+TestRecord sample(uint16_t number)
+{
+    TestRecord record;
+    record.recordNumber = number;
+    record.thresholdCentiDb = 50;
+    record.headerByte4 = 4;
+    record.headerByte5 = 1;
+    record.wavelengthCode = 1;
+    record.polarityCode = 3;
+    record.headerByte8 = 1;
+    for (int k = 0; k < 12; ++k) {
+        record.channels[k].referenceDbm = -19.75f;
+        record.channels[k].powerDbm = -20.25f + 0.1f * float(k);
+        record.channels[k].channelByte = uint8_t(k);
+    }
+    record.channels[1].powerDbm = -19.95f;
+    record.channels[2].powerDbm = 100.0f;
+    return record;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QJsonObject parseObject(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    return error.error == QJsonParseError::NoError ? document.object() : QJsonObject();
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void jsonNumbers_data();
+    void jsonNumbers();
+    void dumpJson();
+    void dumpCsv();
+    void decodeCapture_data();
+    void decodeCapture();
+    void decodeWritesArchive();
+    void badInput_data();
+    void badInput();
+    void help();
+
+private:
+    QTemporaryDir dir;
+    QString archivePath;
+};
+
+void TestCli::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    archivePath = dir.filePath(QStringLiteral("two.mrf"));
+    ReportHeaderTexts first;
+    first.companyName = QStringLiteral("Fibre \"Works\", Łódź");
+    first.testDate = QLatin1String("");
+    first.noteHtml = QStringLiteral("<p>ok</p>");
+    QVERIFY(RecordArchive::save(archivePath, { sample(7), sample(1234) },
+                                { first, ReportHeaderTexts() }));
+}
+
+void TestCli::jsonNumbers_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("json");
+    QTest::newRow("exact") << -20.25f << "-20.25";
+    QTest::newRow("single precision shows") << -19.95f << "-19.9500008";
+    QTest::newRow("missing reading") << 100.0f << "100";
+    QTest::newRow("nan") << std::numeric_limits<float>::quiet_NaN() << "\"nan\"";
+    QTest::newRow("inf") << std::numeric_limits<float>::infinity() << "\"inf\"";
+    QTest::newRow("-inf") << -std::numeric_limits<float>::infinity() << "\"-inf\"";
+}
+
+void TestCli::jsonNumbers()
+{
+    QFETCH(float, value);
+    QTEST(jsonFloat(value), "json");
+    if (std::isfinite(value))
+        QCOMPARE(jsonFloat(value).toFloat(), value);
+}
+
+void TestCli::dumpJson()
+{
+    const CliRun run = runCli({ QStringLiteral("dump"), archivePath });
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    QVERIFY(run.out.contains("\"powerDbm\":-19.9500008"));
+    const QJsonArray records = parseObject(run.out).value("records").toArray();
+    QCOMPARE(records.size(), 2);
+
+    const QJsonObject first = records.at(0).toObject();
+    QCOMPARE(first.value("recordNumber").toInt(), 7);
+    QCOMPARE(first.value("recordNumberText").toString(), QStringLiteral("007"));
+    QCOMPARE(first.value("thresholdCentiDb").toInt(), 50);
+    QCOMPARE(first.value("thresholdText").toString(), QStringLiteral("0.5"));
+    QCOMPARE(first.value("headerByte4").toInt(), 4);
+    QCOMPARE(first.value("wavelengthNm").toInt(), 1310);
+    QCOMPARE(first.value("polarity").toString(), QStringLiteral("40G"));
+    const QJsonArray channels = first.value("channels").toArray();
+    QCOMPARE(channels.size(), 12);
+    QCOMPARE(channels.at(0).toObject().value("lossText").toString(), QStringLiteral(" 0.50"));
+    QCOMPARE(channels.at(0).toObject().value("verdictText").toString(), QStringLiteral("FAIL"));
+    QCOMPARE(channels.at(2).toObject().value("powerText").toString(), QStringLiteral("---"));
+    QCOMPARE(channels.at(2).toObject().value("verdictText").toString(), QStringLiteral("---"));
+    QCOMPARE(channels.at(11).toObject().value("channelByte").toInt(), 11);
+
+    const QJsonObject headers = first.value("headers").toObject();
+    QCOMPARE(headers.value("companyName").toString(), QStringLiteral("Fibre \"Works\", Łódź"));
+    QVERIFY(headers.value("operatorName").isNull());
+    QVERIFY(headers.value("testDate").isString());
+    QCOMPARE(headers.value("testDate").toString(), QString());
+    QCOMPARE(headers.value("noteHtml").toString(), QStringLiteral("<p>ok</p>"));
+    QCOMPARE(records.at(1).toObject().value("recordNumberText").toString(), QStringLiteral("1234"));
+}
+
+void TestCli::dumpCsv()
+{
+    const CliRun run = runCli({ QStringLiteral("dump"), archivePath, QStringLiteral("--csv") });
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 1 + 2 * 12);
+    QVERIFY(lines.first().startsWith("recordNumber,"));
+    QCOMPARE(lines.at(1), QByteArray("7,007,50,0.5,1310,40G,1,-19.75,-20.25,0,-20.25, 0.50,FAIL"));
+    QVERIFY(lines.at(13).startsWith("1234,1234,"));
+}
+
+void TestCli::decodeCapture_data()
+{
+    QTest::addColumn<QByteArray>("capture");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<QVariant>("major");
+    QTest::addColumn<QVariant>("minor");
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<int>("pending");
+
+    QByteArray many;
+    for (int i = 0; i < 5; ++i)
+        many += encodeFrame(sample(uint16_t(i + 1)));
+    QTest::newRow("five and 2.1") << many + encodeVersionTrailer(2, 1) << 5 << QVariant(2)
+                                  << QVariant(1) << 0 << 0;
+    QTest::newRow("old meter") << many + encodeVersionTrailer(2, 0) << 5 << QVariant(2)
+                               << QVariant(0) << 1 << 0;
+    QTest::newRow("no trailer") << many << 5 << QVariant() << QVariant() << 1 << 0;
+    QTest::newRow("cut short") << many.left(300) << 2 << QVariant() << QVariant() << 1 << 66;
+    QTest::newRow("empty capture") << QByteArray() << 0 << QVariant() << QVariant() << 1 << 0;
+}
+
+void TestCli::decodeCapture()
+{
+    QFETCH(QByteArray, capture);
+    QFETCH(QVariant, major);
+    QFETCH(QVariant, minor);
+    QFETCH(int, pending);
+    const QString path = dir.filePath(QStringLiteral("capture.bin"));
+    QVERIFY(writeFile(path, capture));
+
+    const CliRun run = runCli({ QStringLiteral("decode"), path });
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject result = parseObject(run.out);
+    QTEST(result.value("records").toArray().size(), "records");
+    // JSON null where no trailer arrived.
+    QCOMPARE(result.value("meterVersionMajor").isNull(), !major.isValid());
+    QCOMPARE(result.value("meterVersionMinor").isNull(), !minor.isValid());
+    if (major.isValid()) {
+        QCOMPARE(result.value("meterVersionMajor").toInt(), major.toInt());
+        QCOMPARE(result.value("meterVersionMinor").toInt(), minor.toInt());
+    }
+    QTEST(result.value("verdict").toInt(), "verdict");
+    QCOMPARE(result.value("pendingBytes").toInt(), pending);
+    QCOMPARE(run.err.isEmpty(), pending == 0);
+}
+
+void TestCli::decodeWritesArchive()
+{
+    TestRecord odd = sample(42);
+    odd.channels[5].powerDbm = std::numeric_limits<float>::quiet_NaN();
+    const QString capture = dir.filePath(QStringLiteral("odd.bin"));
+    QVERIFY(writeFile(capture, encodeFrame(odd) + encodeFrame(sample(43))
+                               + encodeVersionTrailer(3, 0)));
+    const QString out = dir.filePath(QStringLiteral("decoded.mrf"));
+
+    const CliRun run = runCli({ QStringLiteral("decode"), capture, QStringLiteral("-o"), out });
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject fiber6 = parseObject(run.out)
+                                       .value("records")
+                                       .toArray()
+                                       .at(0)
+                                       .toObject()
+                                       .value("channels")
+                                       .toArray()
+                                       .at(5)
+                                       .toObject();
+    QCOMPARE(fiber6.value("powerDbm").toString(), QStringLiteral("nan"));
+    QCOMPARE(fiber6.value("verdictText").toString(), QStringLiteral("---"));
+
+    const RecordArchive::ReadResult archive = RecordArchive::load(out);
+    QCOMPARE(int(archive.status), int(RecordArchive::ReadStatus::Ok));
+    QCOMPARE(archive.records.size(), 2);
+    QCOMPARE(archive.records.at(1).recordNumber, uint16_t(43));
+    QCOMPARE(archive.records.at(1).channels[1].powerDbm, -19.95f);
+    QVERIFY(archive.headers.at(0) == ReportHeaderTexts());
+}
+
+void TestCli::badInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no command") << QStringList() << "Usage";
+    QTest::newRow("unknown command") << QStringList{ "print" } << "unknown command print";
+    QTest::newRow("missing archive") << QStringList{ "dump", "/nonexistent/a.mrf" }
+                                     << "/nonexistent/a.mrf: cannot read file";
+    QTest::newRow("not an archive") << QStringList{ "dump", "@capture" }
+                                    << "@capture: not a record archive";
+    QTest::newRow("damaged archive") << QStringList{ "dump", "@damaged" }
+                                     << "@damaged: damaged archive: record count 2 is more than";
+    QTest::newRow("unknown option") << QStringList{ "dump", "@archive", "--xml" }
+                                    << "unknown option --xml";
+    QTest::newRow("missing capture") << QStringList{ "decode", "/nonexistent/c.bin" }
+                                     << "/nonexistent/c.bin: cannot read file";
+    QTest::newRow("-o without value") << QStringList{ "decode", "@capture", "-o" }
+                                      << "-o needs a value";
+    QTest::newRow("unwritable output")
+            << QStringList{ "decode", "@capture", "-o", "/nonexistent/dir/x.mrf" }
+            << "/nonexistent/dir/x.mrf: cannot write archive";
+}
+
+void TestCli::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    const QString capture = dir.filePath(QStringLiteral("plain.bin"));
+    QVERIFY(writeFile(capture, encodeFrame(sample(1))));
+    QFile archive(archivePath);
+    QVERIFY(archive.open(QIODevice::ReadOnly));
+    const QString damaged = dir.filePath(QStringLiteral("damaged.mrf"));
+    QVERIFY(writeFile(damaged, archive.readAll().left(400)));
+    const QMap<QString, QString> files = { { "@capture", capture },
+                                           { "@damaged", damaged },
+                                           { "@archive", archivePath } };
+    for (QString &argument : arguments)
+        argument = files.value(argument, argument);
+    for (auto it = files.begin(); it != files.end(); ++it)
+        message.replace(it.key(), it.value());
+
+    const CliRun run = runCli(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    if (!arguments.isEmpty())
+        QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestCli::help()
+{
+    const CliRun run = runCli({ QStringLiteral("--help") });
+    QCOMPARE(run.exitCode, 0);
+    for (const char *word : { "dump FILE.mrf", "decode CAPTURE", "--csv", "-o OUT.mrf", "Exit status" })
+        QVERIFY2(run.out.contains(word), word);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
