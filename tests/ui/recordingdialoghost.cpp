@@ -1,0 +1,47 @@
+#include "recordingdialoghost.h"
+
+void RecordingDialogHost::record(const DialogCall &call)
+{
+    calls.append(call);
+    if (onShow)
+        onShow(call);
+}
+
+QString RecordingDialogHost::answer()
+{
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+void RecordingDialogHost::information(QWidget *parent, const QString &title, const QString &text)
+{
+    record({ QStringLiteral("information"), parent, title, text, {}, {} });
+}
+
+void RecordingDialogHost::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    record({ QStringLiteral("warning"), parent, title, text, {}, {} });
+}
+
+void RecordingDialogHost::critical(QWidget *parent, const QString &title, const QString &text)
+{
+    record({ QStringLiteral("critical"), parent, title, text, {}, {} });
+}
+
+void RecordingDialogHost::about(QWidget *parent, const QString &title, const QString &text)
+{
+    record({ QStringLiteral("about"), parent, title, text, {}, {} });
+}
+
+QString RecordingDialogHost::getSaveFileName(
+    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    record({ QStringLiteral("save"), parent, caption, {}, dir, filter });
+    return answer();
+}
+
+QString RecordingDialogHost::getOpenFileName(
+    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    record({ QStringLiteral("open"), parent, caption, {}, dir, filter });
+    return answer();
+}

@@ -1,0 +1,141 @@
+#include "listofuid.h"
+
+#include "scaledlayout.h"
+
+#include <QBrush>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QStringList>
+#include <QTableWidget>
+#include <QTableWidgetItem>
+#include <QTextEdit>
+
+namespace {
+constexpr int columnCount = 6;
+}
+
+ListOfUID::ListOfUID(QWidget *parent, double /*winversion*/, double sx, double sy)
+    : QDialog(parent)
+{
+    const ScaledLayout s { sx, sy };
+
+    Panel_Header = addSunkenPanel(this, "Panel_Header", s.rect(5, 5, 590, 200));
+    Label_Title = addBoxedTitle(this, "Label_Title", QStringLiteral("Test Report"),
+        s.rect(180, 10, 220, 48), QStringLiteral("font: 30pt;"));
+
+    Label_Logo = addLabel(this, "Label_Logo", QString(), s.rect(500, 15, 80, 38));
+    Label_Logo->setPixmap(QPixmap(QStringLiteral(":/images/Tavolin.png")));
+    Label_Logo->setScaledContents(true);
+
+    Label_Company
+        = addLabel(this, "Label_Company", QStringLiteral("Company: "), s.rect(15, 70, 75, 32));
+    Edit_Company = addLineEdit(this, "Edit_Company", s.rect(90, 75, 190, 20), false);
+    Label_Operator
+        = addLabel(this, "Label_Operator", QStringLiteral("Operator: "), s.rect(330, 70, 70, 32));
+    Edit_Operator = addLineEdit(this, "Edit_Operator", s.rect(400, 75, 190, 20), false);
+    Label_TestDevice = addLabel(
+        this, "Label_TestDevice", QStringLiteral("Test Device: "), s.rect(15, 90, 75, 32));
+    Edit_TestDevice = addLineEdit(this, "Edit_TestDevice", s.rect(90, 95, 190, 20), false);
+    Label_TestDate
+        = addLabel(this, "Label_TestDate", QStringLiteral("Test Date: "), s.rect(330, 90, 70, 32));
+    Edit_TestDate = addLineEdit(this, "Edit_TestDate", s.rect(400, 95, 190, 20), false);
+    Label_SerialNumber = addLabel(
+        this, "Label_SerialNumber", QStringLiteral("Serial Number: "), s.rect(15, 110, 75, 32));
+    Edit_SerialNumber = addLineEdit(this, "Edit_SerialNumber", s.rect(90, 115, 190, 20), false);
+    Label_ExportTime = addLabel(
+        this, "Label_ExportTime", QStringLiteral("Export Time: "), s.rect(330, 110, 70, 32));
+    Edit_ExportTime = addLineEdit(this, "Edit_ExportTime", s.rect(400, 115, 190, 20), false);
+    Label_FileNumber
+        = addLabel(this, "Label_FileNumber", QStringLiteral("Record: "), s.rect(515, 155, 45, 32));
+    Edit_FileNumber = addLineEdit(this, "Edit_FileNumber", s.rect(560, 160, 30, 20), true);
+    Label_Polarity
+        = addLabel(this, "Label_Polarity", QStringLiteral("Polarity: "), s.rect(515, 175, 45, 32));
+    Edit_Polarity = addLineEdit(this, "Edit_Polarity", s.rect(560, 180, 30, 20), true);
+    Label_Comment
+        = addLabel(this, "Label_Comment", QStringLiteral("Note: "), s.rect(15, 140, 75, 32));
+
+    Edit_Comment = new QTextEdit(this);
+    Edit_Comment->setObjectName(QStringLiteral("Edit_Comment"));
+    Edit_Comment->setGeometry(s.rect(90, 140, 410, 60));
+    Edit_Comment->setAcceptRichText(true);
+    Edit_Comment->setAlignment(Qt::AlignLeft);
+
+    buildFiberTable(sx, sy);
+
+    setWindowFlags(Qt::CustomizeWindowHint);
+}
+
+ListOfUID::~ListOfUID() = default;
+
+void ListOfUID::buildFiberTable(double sx, double sy)
+{
+    const ScaledLayout s { sx, sy };
+
+    remoteDevices = new QTableWidget(this);
+    remoteDevices->setObjectName(QStringLiteral("remoteDevices"));
+    remoteDevices->setGeometry(s.rect(5, 220, 590, 401));
+    remoteDevices->setColumnCount(columnCount);
+    remoteDevices->setRowCount(0);
+    remoteDevices->setHorizontalHeaderLabels(
+        { QStringLiteral("FIBER #"), QStringLiteral("Wavelength"), QStringLiteral("dBm"),
+            QStringLiteral("dB"), QStringLiteral("P/F Val(dB)"), QStringLiteral("Pass/Fail") });
+
+    remoteDevices->verticalHeader()->setVisible(false);
+    remoteDevices->verticalHeader()->setCascadingSectionResizes(false);
+    QHeaderView *header = remoteDevices->horizontalHeader();
+    header->setCascadingSectionResizes(true);
+    header->setDefaultSectionSize(80);
+    header->setStretchLastSection(true);
+    for (int column = 0; column < columnCount - 1; ++column)
+        remoteDevices->setColumnWidth(column, s.x(80));
+    remoteDevices->setColumnWidth(columnCount - 1, s.x(100));
+
+    remoteDevices->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    remoteDevices->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    remoteDevices->setAlternatingRowColors(true);
+    remoteDevices->setShowGrid(true);
+    remoteDevices->setWordWrap(false);
+    remoteDevices->setDropIndicatorShown(false);
+    remoteDevices->setSelectionMode(QAbstractItemView::SingleSelection);
+    remoteDevices->setSelectionBehavior(QAbstractItemView::SelectRows);
+    remoteDevices->setEditTriggers(QAbstractItemView::DoubleClicked);
+
+    connect(remoteDevices, &QTableWidget::cellClicked, this, &ListOfUID::on_cellClicked);
+}
+
+void ListOfUID::addtablerow()
+{
+    const int row = remoteDevices->rowCount();
+    remoteDevices->insertRow(row);
+    remoteDevices->blockSignals(true);
+    for (int column = 0; column < columnCount; ++column) {
+        auto *item = new QTableWidgetItem(QString());
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        item->setTextAlignment(Qt::AlignCenter);
+        remoteDevices->setItem(row, column, item);
+    }
+    remoteDevices->blockSignals(false);
+}
+
+void ListOfUID::updatetablevalue(int row, int column, QString text)
+{
+    if (QTableWidgetItem *cell = remoteDevices->item(row, column))
+        cell->setText(text);
+}
+
+void ListOfUID::updatetablevalueandcolor(int row, int column, QString text)
+{
+    QTableWidgetItem *cell = remoteDevices->item(row, column);
+    if (!cell)
+        return;
+    cell->setText(text);
+    if (text == QLatin1String("FAIL"))
+        cell->setForeground(QBrush(Qt::red));
+    else if (text == QLatin1String("PASS"))
+        cell->setForeground(QBrush(Qt::blue));
+}
+
+void ListOfUID::on_cellClicked(int /*row*/, int /*column*/) { }

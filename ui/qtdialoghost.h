@@ -1,0 +1,24 @@
+#ifndef LUMETRA_QTDIALOGHOST_H
+#define LUMETRA_QTDIALOGHOST_H
+
+#include "dialoghost.h"
+
+// The real boxes: modal, OK button only, no default button.
+class QtDialogHost : public DialogHost
+{
+public:
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text) override;
+    void critical(QWidget *parent, const QString &title, const QString &text) override;
+    void about(QWidget *parent, const QString &title, const QString &text) override;
+
+    QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+        const QString &filter) override;
+    QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+        const QString &filter) override;
+};
+
+// The host the windows use unless they are given another.
+DialogHost &defaultDialogHost();
+
+#endif
