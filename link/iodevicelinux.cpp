@@ -1,0 +1,348 @@
+#include "iodevicelinux.h"
+
+#include "serialtermios_unix.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <poll.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr milliseconds ReadIntervalTimeout { 3 };
+constexpr int TotalTimeoutMultiplier = 3;
+constexpr int TotalTimeoutConstant = 2;
+
+Clock::time_point totalDeadline(Clock::time_point start, int length)
+{
+    return start + milliseconds(TotalTimeoutMultiplier * length + TotalTimeoutConstant);
+}
+
+// Waits until fd is ready for events or the deadline passes; false on a poll error.
+bool waitReady(int fd, short events, Clock::time_point deadline, bool &ready)
+{
+    const auto left = std::max(deadline - Clock::now(), Clock::duration::zero());
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
+    const timespec timeout { time_t(seconds.count()),
+        long(std::chrono::nanoseconds(left - seconds).count()) };
+    pollfd watched { fd, events, 0 };
+    const int result = ppoll(&watched, 1, &timeout, nullptr);
+    ready = result > 0;
+    return result >= 0 || errno == EINTR;
+}
+
+// The number of bytes received, or -1 when the port failed or hung up.
+int receive(int fd, unsigned char *buffer, int length)
+{
+    if (fd < 0)
+        return -1;
+    const auto deadline = totalDeadline(Clock::now(), length);
+    auto lastByte = Clock::time_point();
+    int received = 0;
+    while (received < length) {
+        const auto until
+            = received == 0 ? deadline : std::min(deadline, lastByte + ReadIntervalTimeout);
+        if (Clock::now() >= until)
+            break;
+        bool ready = false;
+        if (!waitReady(fd, POLLIN, until, ready))
+            return -1;
+        if (!ready)
+            continue;
+        const ssize_t count = ::read(fd, buffer + received, size_t(length - received));
+        if (count > 0) {
+            received += int(count);
+            lastByte = Clock::now();
+        } else if (count == 0 || (errno != EAGAIN && errno != EINTR)) {
+            return -1;
+        }
+    }
+    return received;
+}
+
+// Sends what the write time-out allows; -1 on failure. Like the port it
+// imitates, a time-out is no failure.
+int transmit(int fd, const unsigned char *buffer, int length)
+{
+    if (fd < 0)
+        return -1;
+    const auto deadline = totalDeadline(Clock::now(), length);
+    int sent = 0;
+    while (sent < length && Clock::now() < deadline) {
+        const ssize_t count = ::write(fd, buffer + sent, size_t(length - sent));
+        if (count > 0) {
+            sent += int(count);
+            continue;
+        }
+        if (count < 0 && errno != EAGAIN && errno != EINTR)
+            return -1;
+        bool ready = false;
+        if (!waitReady(fd, POLLOUT, deadline, ready))
+            return -1;
+    }
+    return sent;
+}
+
+bool fileExists(const std::string &path)
+{
+    struct stat info
+    {
+    };
+    return stat(path.c_str(), &info) == 0;
+}
+
+// A legacy UART the kernel registered but found no chip for reports type 0.
+bool isUnknownUart(const std::string &ttyDirectory)
+{
+    std::ifstream typeFile(ttyDirectory + "/type");
+    int type = -1;
+    return typeFile >> type && type == 0;
+}
+
+// The kernel's serial devices in natural order (ttyS2 before ttyS10); false
+// when the list itself cannot be read.
+bool listKernelPorts(const std::string &classDirectory, std::vector<std::string> &paths)
+{
+    DIR *directory = opendir(classDirectory.c_str());
+    if (!directory)
+        return false;
+    std::vector<std::string> names;
+    while (const dirent *entry = readdir(directory)) {
+        const std::string name = entry->d_name;
+        const std::string ttyDirectory = classDirectory + "/" + name;
+        if (name[0] != '.' && fileExists(ttyDirectory + "/device") && !isUnknownUart(ttyDirectory))
+            names.push_back(name);
+    }
+    closedir(directory);
+    std::sort(names.begin(), names.end(), [](const std::string &a, const std::string &b) {
+        return strverscmp(a.c_str(), b.c_str()) < 0;
+    });
+    for (const std::string &name : names)
+        paths.push_back("/dev/" + name);
+    return true;
+}
+
+// The paths of LUMETRA_PORTS; false when the variable names none.
+bool listOfferedPorts(std::vector<std::string> &paths)
+{
+    const char *offered = std::getenv("LUMETRA_PORTS");
+    bool any = false;
+    std::string rest = offered ? offered : "";
+    while (!rest.empty()) {
+        const size_t colon = rest.find(':');
+        const std::string path = rest.substr(0, colon);
+        rest = colon == std::string::npos ? std::string() : rest.substr(colon + 1);
+        if (path.empty())
+            continue;
+        any = true;
+        if (std::find(paths.begin(), paths.end(), path) == paths.end())
+            paths.push_back(path);
+    }
+    return any;
+}
+
+} // namespace
+
+IODeviceLinux::IODeviceLinux()
+{
+    for (Slot &slot : portSlots)
+        slot = Slot { -1, -1, 0, LineSettings { DefaultPortBaudRate }, 0 };
+}
+
+IODeviceLinux::~IODeviceLinux()
+{
+    for (Slot &slot : portSlots) {
+        if (slot.openState == 1)
+            ::close(slot.handle);
+    }
+    if (defaultPortOpen == 1)
+        ::close(workingHandle);
+}
+
+int IODeviceLinux::openDefaultPort()
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    if (defaultPortOpen)
+        return 0;
+    switch (openWorkingHandle(portName(4), DefaultPortBaudRate)) {
+    case OpenOutcome::GetFailed:
+        std::cerr << "Get configuration port has problem." << std::endl;
+        return 0;
+    case OpenOutcome::SetFailed:
+        std::cerr << "Set configuration port has problem." << std::endl;
+        return 0;
+    case OpenOutcome::Opened:
+        break;
+    }
+    defaultPortOpen = 1;
+    return 1;
+}
+
+int IODeviceLinux::closeDefaultPort()
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    if (defaultPortOpen != 1)
+        return 0;
+    defaultPortOpen = 0;
+    if (::close(workingHandle) != 0) {
+        std::cerr << "Port Closing isn't successed." << std::endl;
+        return 0;
+    }
+    return 1;
+}
+
+int IODeviceLinux::write(int port, const unsigned char *buffer, int length)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    if (transmit(handleOf(port), buffer, std::max(length, 0)) < 0) {
+        std::cerr << "Port " << port << " : Writing of serial communication has problem."
+                  << std::endl;
+        return 0;
+    }
+    return 1;
+}
+
+int IODeviceLinux::read(int port, unsigned char *buffer, int length)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    length = std::max(length, 0);
+    std::memset(buffer, 0, size_t(length));
+    const int received = receive(handleOf(port), buffer, length);
+    if (received < 0) {
+        std::cerr << "Reading of serial communication has problem." << std::endl;
+        return 0;
+    }
+    return received;
+}
+
+int IODeviceLinux::enumeratePorts()
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    std::vector<std::string> paths;
+    const bool kernelListed = listKernelPorts(ttyClassDirectory, paths);
+    const bool offered = listOfferedPorts(paths);
+    if (!kernelListed && !offered)
+        return -1;
+    if (paths.size() > size_t(MaxListedPorts))
+        paths.resize(MaxListedPorts);
+    for (size_t index = 0; index < paths.size(); ++index) {
+        const int portNumber = int(index) + 1;
+        std::printf("%s  %d\n", paths[index].c_str(), portNumber);
+        portTable[index][0] = static_cast<unsigned char>('0' + portNumber / 10);
+        portTable[index][1] = static_cast<unsigned char>('0' + portNumber % 10);
+    }
+    std::fflush(stdout);
+    portTable[paths.size()][0] = PortTableEndMark;
+    portTable[paths.size()][1] = PortTableEndMark;
+    portPaths = std::move(paths);
+    return portPaths.empty() ? 0 : 1;
+}
+
+int IODeviceLinux::reservedOperation()
+{
+    return 0;
+}
+
+int IODeviceLinux::flush(int port)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    const int fd = handleOf(port);
+    if (fd < 0 || tcdrain(fd) != 0) {
+        std::cerr << "Port Flushing isn't successed." << std::endl;
+        return 1;
+    }
+    return 0;
+}
+
+int IODeviceLinux::openPortNumber(int portNumber, int baudRate)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    const Slot *held = slotHolding(portSlots, portNumber);
+    if (held && held->openState != 0)
+        return -1;
+    const int heldBaudRate = workingControlBlock.baudRate;
+    switch (openWorkingHandle(portName(portNumber), baudRate)) {
+    case OpenOutcome::GetFailed:
+        std::cerr << "Port " << portNumber << " ;Baudrate " << heldBaudRate
+                  << " : Get configuration port has problem." << std::endl;
+        return -1;
+    case OpenOutcome::SetFailed:
+        std::cerr << "Port " << portNumber << " ;Baudrate " << baudRate
+                  << " : Set configuration port has problem." << std::endl;
+        return -1;
+    case OpenOutcome::Opened:
+        break;
+    }
+    if (Slot *slot = firstFreeSlot(portSlots))
+        *slot = Slot { portNumber, workingHandle, 1, workingControlBlock, 1 };
+    else
+        discardWorkingHandle(); // nothing would ever close it
+    return portNumber;
+}
+
+int IODeviceLinux::closePortNumber(int portNumber)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    Slot *slot = slotHolding(portSlots, portNumber);
+    if (!slot || slot->openState != 1)
+        return 1;
+    slot->openState = 0;
+    if (::close(slot->handle) != 0) {
+        std::cerr << "Port Closing isn't successed." << std::endl;
+        return 1;
+    }
+    slot->portNumber = -1;
+    return 0;
+}
+
+int IODeviceLinux::handleOf(int portNumber) const
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    const Slot *slot = slotHolding(portSlots, portNumber);
+    return slot ? slot->handle : -1;
+}
+
+std::string IODeviceLinux::portName(int portNumber) const
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    if (portNumber < 1 || size_t(portNumber) > portPaths.size())
+        return std::string();
+    return portPaths[size_t(portNumber) - 1];
+}
+
+IODeviceLinux::OpenOutcome IODeviceLinux::openWorkingHandle(const std::string &path, int baudRate)
+{
+    workingHandle
+        = path.empty() ? -1 : ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int driverBaudRate = workingHandle < 0 ? -1 : readSerialBaudRate(workingHandle);
+    if (driverBaudRate < 0) {
+        discardWorkingHandle();
+        return OpenOutcome::GetFailed;
+    }
+    workingControlBlock.baudRate = baudRate;
+    if (configureRawSerial(workingHandle, baudRate) != 0) {
+        discardWorkingHandle();
+        return OpenOutcome::SetFailed;
+    }
+    return OpenOutcome::Opened;
+}
+
+void IODeviceLinux::discardWorkingHandle()
+{
+    if (workingHandle >= 0)
+        ::close(workingHandle);
+    workingHandle = -1;
+}
