@@ -1,0 +1,120 @@
+#ifndef LUMETRA_MAINWINDOW_H
+#define LUMETRA_MAINWINDOW_H
+
+#include "reportheadertexts.h"
+#include "screenprobe.h"
+#include "testrecord.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QVector>
+#include <memory>
+
+class ConfigRun;
+class DialogHost;
+class ListOfUID;
+class MainCtrlThread;
+class QAction;
+class QCloseEvent;
+class QListWidgetItem;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+// The application's one top-level window: the connection panel on the left,
+// the report page on the right, the download thread behind them.
+//
+// Its slots are split by concern: mainwindow.cpp is the shell, and the record
+// list, ports, archive, PDF reports and settings each have their own file.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The factors are this screen measured now against referenceScreen.
+    // dialogs must outlive the window.
+    MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceScreen,
+        const ScreenProbe &screen = ScreenProbe());
+    MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceScreen,
+        const ScreenProbe &screen, DialogHost &dialogs);
+    ~MainWindow() override; // stops the download thread if Quit has not
+
+    QMdiArea *mdiArea;
+    // Guarded: closing deletes the sub-windows and what they hold.
+    QPointer<QMdiSubWindow> reportSubWindow;
+    QPointer<QMdiSubWindow> panelSubWindow;
+    QPointer<ConfigRun> connectionPanel;
+    QPointer<ListOfUID> reportWindow;
+
+    QMenu *fileMenu;
+    QMenu *recordsMenu;
+    QMenu *reportsMenu;
+    QMenu *helpMenu;
+
+    QAction *openAct;
+    QAction *saveAct;
+    QAction *exitAct;
+    QAction *clearAllAct;
+    QAction *clearSelectedAct;
+    QAction *aboutAct;
+    QAction *usageAct;
+    QAction *generateAct;
+    QAction *generateAllAct;
+
+    const QString appTitle;
+    const QString appVersion;
+    const QString versionDate;
+    const QString minMeterVersion;
+
+    QVector<TestRecord> records;
+    QVector<ReportHeaderTexts> recordHeaders;
+    QVector<TestRecord> loadedRecords;
+    QVector<ReportHeaderTexts> loadedHeaders;
+
+    // Null once Quit has stopped it.
+    std::unique_ptr<MainCtrlThread> ctrlThread;
+
+    double winversion = 0.0;
+    double XFactor = 1.0;
+    double YFactor = 1.0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void printFile();
+    void printAll();
+    bool saveFile();
+    bool loadFile();
+    void clearAll();
+    void clearSingle();
+    void about();
+    void usage();
+    void ScreenChanged(int);
+    void on_portcom_changed(int index);
+    void Quit();
+    void on_file_transfer();
+    void on_file_ready(uint status);
+    void on_file_open();
+    void new_listRec_to_display(QListWidgetItem *item);
+    void itemSelectionChanged_onList();
+    void on_failure_detected(int code);
+    void on_newportconnection_requested();
+
+private:
+    void placeWindow(QRect referenceScreen, const ScreenProbe &screen);
+    void createActions();
+    void createMenus();
+    void createStatusBar();
+    void createSubWindows();
+    void startDownloadThread();
+    void connectSignals();
+    void stopDownloadThread();
+    void readSettings();
+    void writeSettings();
+
+    DialogHost *dialogs;
+};
+
+#endif
