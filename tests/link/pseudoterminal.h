@@ -15,6 +15,7 @@ public:
 
     bool isOpen() const { return master >= 0; }
     const std::string &slavePath() const { return path; }
+    int masterDescriptor() const { return master; }
 
     bool send(const std::string &bytes);
     // What the slave side wrote, up to count bytes, waiting at most timeoutMs for each chunk.

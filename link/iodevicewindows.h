@@ -1,0 +1,58 @@
+#ifndef LUMETRA_IODEVICEWINDOWS_H
+#define LUMETRA_IODEVICEWINDOWS_H
+
+#include "iiodevice.h"
+#include "portslot.h"
+
+#include <mutex>
+#include <string>
+#include <windows.h>
+
+// The serial device on the Win32 communications functions. Ports come from the
+// registry's SERIALCOMM list; up to five opened by number are kept in portSlots.
+//
+// Every operation holds one lock, so ports opened and closed by the main
+// thread never change under a read of the download thread.
+class IODeviceWindows : public IIODevice
+{
+public:
+    using Slot = PortSlot<HANDLE, DCB>;
+
+    IODeviceWindows();
+    ~IODeviceWindows();
+    IODeviceWindows(const IODeviceWindows &) = delete;
+    IODeviceWindows &operator=(const IODeviceWindows &) = delete;
+
+    int openDefaultPort() override;
+    int closeDefaultPort() override;
+    int write(int port, const unsigned char *buffer, int length) override;
+    int read(int port, unsigned char *buffer, int length) override;
+    int enumeratePorts() override;
+    int reservedOperation() override;
+    int flush(int port) override;
+
+    int openPortNumber(int portNumber, int baudRate);
+    int closePortNumber(int portNumber);
+    HANDLE handleOf(int portNumber) const;
+
+    // The port number in decimal, as the port list shows it.
+    std::string portName(int portNumber) const;
+
+    // The control block the last opening configured, baud rate included.
+    DCB workingConfiguration() const;
+
+protected:
+    unsigned char portTable[PortTableEntries][2];
+    int32_t defaultPortOpen = 0;
+    HANDLE workingHandle = nullptr;
+    DCB workingControlBlock;
+    Slot portSlots[PortSlotCount];
+    mutable std::recursive_mutex deviceLock;
+
+private:
+    enum class OpenOutcome { Opened, GetFailed, SetFailed };
+    OpenOutcome openWorkingHandle(const std::wstring &path, DWORD baudRate);
+    void discardWorkingHandle();
+};
+
+#endif

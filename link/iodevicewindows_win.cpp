@@ -1,0 +1,246 @@
+#include "iodevicewindows.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+DCB initialControlBlock()
+{
+    DCB block;
+    std::memset(&block, 0, sizeof block);
+    block.DCBlength = sizeof block;
+    block.BaudRate = DefaultPortBaudRate;
+    block.fBinary = 1;
+    block.ByteSize = 8;
+    block.Parity = NOPARITY;
+    block.StopBits = ONESTOPBIT;
+    return block;
+}
+
+// One digit below 10, otherwise two: ports 1 to 99.
+std::wstring devicePath(int portNumber)
+{
+    return L"\\\\.\\COM" + std::to_wstring(portNumber);
+}
+
+} // namespace
+
+IODeviceWindows::IODeviceWindows()
+    : workingControlBlock(initialControlBlock())
+{
+    for (Slot &slot : portSlots)
+        slot = Slot { -1, nullptr, 0, initialControlBlock(), 0 };
+}
+
+IODeviceWindows::~IODeviceWindows()
+{
+    for (Slot &slot : portSlots) {
+        if (slot.openState == 1)
+            CloseHandle(slot.handle);
+    }
+    if (defaultPortOpen == 1)
+        CloseHandle(workingHandle);
+}
+
+int IODeviceWindows::openDefaultPort()
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    if (defaultPortOpen)
+        return 0;
+    switch (openWorkingHandle(devicePath(4), DefaultPortBaudRate)) {
+    case OpenOutcome::GetFailed:
+        std::cerr << "Get configuration port has problem." << std::endl;
+        return 0;
+    case OpenOutcome::SetFailed:
+        std::cerr << "Set configuration port has problem." << std::endl;
+        return 0;
+    case OpenOutcome::Opened:
+        break;
+    }
+    defaultPortOpen = 1;
+    return 1;
+}
+
+int IODeviceWindows::closeDefaultPort()
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    if (defaultPortOpen != 1)
+        return 0;
+    defaultPortOpen = 0;
+    if (!CloseHandle(workingHandle)) {
+        std::cerr << "Port Closing isn't successed." << std::endl;
+        return 0;
+    }
+    return 1;
+}
+
+int IODeviceWindows::write(int port, const unsigned char *buffer, int length)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    DWORD written = 0;
+    if (!WriteFile(handleOf(port), buffer, DWORD(std::max(length, 0)), &written, nullptr)) {
+        std::cerr << "Port " << port << " : Writing of serial communication has problem."
+                  << std::endl;
+        return 0;
+    }
+    return 1;
+}
+
+int IODeviceWindows::read(int port, unsigned char *buffer, int length)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    length = std::max(length, 0);
+    std::memset(buffer, 0, size_t(length));
+    DWORD received = 0;
+    if (!ReadFile(handleOf(port), buffer, DWORD(length), &received, nullptr)) {
+        std::cerr << "Reading of serial communication has problem." << std::endl;
+        return 0;
+    }
+    return int(received);
+}
+
+int IODeviceWindows::enumeratePorts()
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key)
+        != ERROR_SUCCESS)
+        return -1;
+    bool found = false;
+    int entry = 0;
+    for (DWORD index = 0; entry < MaxListedPorts; ++index) {
+        WCHAR name[25];
+        WCHAR data[13] = {}; // 25 bytes offered, one spare for the terminator
+        DWORD nameLength = 25;
+        DWORD dataSize = 25;
+        const LONG result = RegEnumValueW(key, index, name, &nameLength, nullptr, nullptr,
+            reinterpret_cast<BYTE *>(data), &dataSize);
+        if (result == ERROR_NO_MORE_ITEMS)
+            break;
+        if (result != ERROR_SUCCESS)
+            continue; // a name or port that does not fit takes no entry
+        std::printf("%c%c%c%c  %c\n", char(data[0]), char(data[1]), char(data[2]), char(data[3]),
+            char(data[4]));
+        portTable[entry][0] = data[4] != 0 ? static_cast<unsigned char>(data[3]) : '0';
+        portTable[entry][1] = static_cast<unsigned char>(data[4] != 0 ? data[4] : data[3]);
+        ++entry;
+        found = true;
+    }
+    std::fflush(stdout);
+    portTable[entry][0] = PortTableEndMark;
+    portTable[entry][1] = PortTableEndMark;
+    RegCloseKey(key);
+    return found ? 1 : 0;
+}
+
+int IODeviceWindows::reservedOperation()
+{
+    return 0;
+}
+
+int IODeviceWindows::flush(int port)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    if (!FlushFileBuffers(handleOf(port))) {
+        std::cerr << "Port Flushing isn't successed." << std::endl;
+        return 1;
+    }
+    return 0;
+}
+
+int IODeviceWindows::openPortNumber(int portNumber, int baudRate)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    const Slot *held = slotHolding(portSlots, portNumber);
+    if (held && held->openState != 0)
+        return -1;
+    const DWORD heldBaudRate = workingControlBlock.BaudRate;
+    switch (openWorkingHandle(devicePath(portNumber), DWORD(baudRate))) {
+    case OpenOutcome::GetFailed:
+        std::cerr << "Port " << portNumber << " ;Baudrate " << heldBaudRate
+                  << " : Get configuration port has problem." << std::endl;
+        return -1;
+    case OpenOutcome::SetFailed:
+        std::cerr << "Port " << portNumber << " ;Baudrate " << baudRate
+                  << " : Set configuration port has problem." << std::endl;
+        return -1;
+    case OpenOutcome::Opened:
+        break;
+    }
+    if (Slot *slot = firstFreeSlot(portSlots))
+        *slot = Slot { portNumber, workingHandle, 1, workingControlBlock, 1 };
+    else
+        discardWorkingHandle(); // nothing would ever close it
+    return portNumber;
+}
+
+int IODeviceWindows::closePortNumber(int portNumber)
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    Slot *slot = slotHolding(portSlots, portNumber);
+    if (!slot || slot->openState != 1)
+        return 1;
+    slot->openState = 0;
+    if (!CloseHandle(slot->handle)) {
+        std::cerr << "Port Closing isn't successed." << std::endl;
+        return 1;
+    }
+    slot->portNumber = -1;
+    return 0;
+}
+
+HANDLE IODeviceWindows::handleOf(int portNumber) const
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    const Slot *slot = slotHolding(portSlots, portNumber);
+    return slot ? slot->handle : nullptr;
+}
+
+std::string IODeviceWindows::portName(int portNumber) const
+{
+    return std::to_string(portNumber);
+}
+
+DCB IODeviceWindows::workingConfiguration() const
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    return workingControlBlock;
+}
+
+IODeviceWindows::OpenOutcome IODeviceWindows::openWorkingHandle(
+    const std::wstring &path, DWORD baudRate)
+{
+    workingHandle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (!GetCommState(workingHandle, &workingControlBlock)) {
+        discardWorkingHandle();
+        return OpenOutcome::GetFailed;
+    }
+    workingControlBlock.fBinary = 1;
+    workingControlBlock.ByteSize = 8;
+    workingControlBlock.BaudRate = baudRate;
+    workingControlBlock.StopBits = ONESTOPBIT;
+    workingControlBlock.Parity = NOPARITY;
+    if (!SetCommState(workingHandle, &workingControlBlock)) {
+        discardWorkingHandle();
+        return OpenOutcome::SetFailed;
+    }
+    COMMTIMEOUTS timeouts {};
+    timeouts.ReadIntervalTimeout = 3;
+    timeouts.ReadTotalTimeoutMultiplier = 3;
+    timeouts.ReadTotalTimeoutConstant = 2;
+    timeouts.WriteTotalTimeoutMultiplier = 3;
+    timeouts.WriteTotalTimeoutConstant = 2;
+    SetCommTimeouts(workingHandle, &timeouts);
+    return OpenOutcome::Opened;
+}
+
+void IODeviceWindows::discardWorkingHandle()
+{
+    if (workingHandle != INVALID_HANDLE_VALUE && workingHandle != nullptr)
+        CloseHandle(workingHandle);
+    workingHandle = nullptr;
+}
