@@ -2,47 +2,52 @@
 #define LUMETRA_MAINCTRLTHREAD_H
 
 #include "debugcommunication.h"
+#include "downloadbatch.h"
 #include "framedecoder.h"
 #include "iodevice.h"
-#include "testrecord.h"
 
-#include <QMutex>
 #include <QQueue>
 #include <QString>
 #include <QThread>
-#include <QVector>
 #include <atomic>
-#include <cstdint>
+#include <condition_variable>
+#include <mutex>
 
 // The download thread: waits for a port, then polls it every 400 ms, decodes
 // frames and hands every finished transmission over as one batch.
 //
 // Hand-over: a finished batch is queued under a lock before NewFileGenerated
 // is emitted, and takeBatch() hands out the oldest queued batch, so every
-// batch reaches the main thread once and in order even when a second one
-// completes while the first is still being taken in.
+// batch reaches the main thread once and in order, even when a second one
+// completes while the receiver is still busy with the first (for instance
+// behind a modal box that runs a nested event loop).
 class MainCtrlThread : public QThread, public IoDevice
 {
     Q_OBJECT
 public:
+    static constexpr int portWaitMs = 300;
+    static constexpr int pollIntervalMs = 400;
+    // A transmission is over once nothing arrived for this long (100 ns units).
+    static constexpr uint64_t batchQuietTicks = 8000000;
+
     explicit MainCtrlThread(QObject *parent = nullptr);
-    ~MainCtrlThread() override; // closes the current port; stop the loop first
+    ~MainCtrlThread() override; // ends the loop, then closes the current port
 
     // Closes the current port; the loop keeps polling.
     void stop();
 
-    // Orderly end: the loop leaves at its next poll (or wait step); then wait().
+    // Orderly end: the loop leaves at its next wait step or poll. The longest
+    // it can take is one read time-out plus a little.
     void requestStop();
     bool stopAndWait(unsigned long milliseconds);
 
-    // The oldest finished batch, removed from the queue; empty when none is queued.
-    QVector<TestRecord> takeBatch();
-
-    int8_t meterVersionMajor() const;
-    int8_t meterVersionMinor() const;
+    // The oldest finished batch, removed from the queue; an empty batch when
+    // none is queued.
+    DownloadBatch takeBatch();
+    int queuedBatchCount();
 
     std::atomic<int> waitingForPort{ 1 };
-    QString baseDirectory; // set once by the main thread, before the loop reads nothing of it
+    QString baseDirectory; // set once by the main thread; the loop never reads it
     DebugCommunication debugCommunication;
 
 protected:
@@ -50,12 +55,16 @@ protected:
 
 private:
     void readFrames();
+    void handOver();
+    bool pause(int milliseconds); // false once a stop was requested
 
     FrameDecoder decoder;
+    // std primitives rather than QMutex: ThreadSanitizer sees through them.
     std::atomic<bool> stopRequested{ false };
-    std::atomic<int> versionBits{ 0 };
-    QMutex batchLock;
-    QQueue<QVector<TestRecord>> batches;
+    std::mutex stopLock;
+    std::condition_variable stopSignal;
+    std::mutex batchLock;
+    QQueue<DownloadBatch> batches;
 };
 
 #endif

@@ -1,0 +1,98 @@
+#include "mainctrlthread.h"
+
+#include "systemfiletime.h"
+#include "versionverdict.h"
+
+#include <chrono>
+
+MainCtrlThread::MainCtrlThread(QObject *parent) : QThread(parent) { }
+
+MainCtrlThread::~MainCtrlThread()
+{
+    requestStop();
+    wait();
+    closePort();
+}
+
+void MainCtrlThread::stop()
+{
+    closePort();
+}
+
+void MainCtrlThread::requestStop()
+{
+    std::lock_guard<std::mutex> locker(stopLock);
+    stopRequested = true;
+    stopSignal.notify_all();
+}
+
+bool MainCtrlThread::stopAndWait(unsigned long milliseconds)
+{
+    requestStop();
+    return wait(milliseconds);
+}
+
+DownloadBatch MainCtrlThread::takeBatch()
+{
+    std::lock_guard<std::mutex> locker(batchLock);
+    return batches.isEmpty() ? DownloadBatch() : batches.dequeue();
+}
+
+int MainCtrlThread::queuedBatchCount()
+{
+    std::lock_guard<std::mutex> locker(batchLock);
+    return batches.size();
+}
+
+bool MainCtrlThread::pause(int milliseconds)
+{
+    std::unique_lock<std::mutex> locker(stopLock);
+    stopSignal.wait_for(locker, std::chrono::milliseconds(milliseconds),
+                        [this] { return stopRequested.load(); });
+    return !stopRequested;
+}
+
+void MainCtrlThread::readFrames()
+{
+    decoder.readFrames(
+            [this](unsigned char *buffer, int length) { return readCurrentPort(buffer, length); });
+}
+
+void MainCtrlThread::handOver()
+{
+    DownloadBatch batch;
+    batch.hasVersion = decoder.hasVersion();
+    batch.meterVersionMajor = decoder.meterVersionMajor();
+    batch.meterVersionMinor = decoder.meterVersionMinor();
+    batch.verdict = versionVerdict(batch.meterVersionMajor, batch.meterVersionMinor);
+    batch.records = decoder.takeReceivedRecords();
+    const unsigned verdict = batch.verdict;
+    {
+        std::lock_guard<std::mutex> locker(batchLock);
+        batches.enqueue(std::move(batch));
+    }
+    emit debugCommunication.NewFileGenerated(verdict);
+}
+
+void MainCtrlThread::run()
+{
+    decoder.reset();
+    while (waitingForPort.load() != 0) {
+        if (!pause(portWaitMs))
+            return;
+    }
+    decoder.reset();
+
+    while (!stopRequested) {
+        readFrames();
+        if (!pause(pollIntervalMs))
+            return;
+        if (decoder.receivedRecords().isEmpty())
+            continue;
+        const uint64_t now = currentFileTime().ticks();
+        emit debugCommunication.StartDownload();
+        const uint64_t lastArrival = decoder.receivedRecords().constLast().arrivalTime.ticks();
+        if (now > lastArrival + batchQuietTicks)
+            handOver();
+    }
+}
