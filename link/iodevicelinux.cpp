@@ -1,5 +1,6 @@
 #include "iodevicelinux.h"
 
+#include "serialdiagnostics.h"
 #include "serialtermios_unix.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
-#include <iostream>
 #include <poll.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -177,16 +177,8 @@ int IODeviceLinux::openDefaultPort()
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
     if (defaultPortOpen)
         return 0;
-    switch (openWorkingHandle(portName(4), DefaultPortBaudRate)) {
-    case OpenOutcome::GetFailed:
-        std::cerr << "Get configuration port has problem." << std::endl;
+    if (!reportDefaultPortOpening(openWorkingHandle(portName(4), DefaultPortBaudRate)))
         return 0;
-    case OpenOutcome::SetFailed:
-        std::cerr << "Set configuration port has problem." << std::endl;
-        return 0;
-    case OpenOutcome::Opened:
-        break;
-    }
     defaultPortOpen = 1;
     return 1;
 }
@@ -198,7 +190,7 @@ int IODeviceLinux::closeDefaultPort()
         return 0;
     defaultPortOpen = 0;
     if (::close(workingHandle) != 0) {
-        std::cerr << "Port Closing isn't successed." << std::endl;
+        reportCloseFailure();
         return 0;
     }
     return 1;
@@ -208,8 +200,7 @@ int IODeviceLinux::write(int port, const unsigned char *buffer, int length)
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
     if (transmit(handleOf(port), buffer, std::max(length, 0)) < 0) {
-        std::cerr << "Port " << port << " : Writing of serial communication has problem."
-                  << std::endl;
+        reportWriteFailure(port);
         return 0;
     }
     return 1;
@@ -222,7 +213,7 @@ int IODeviceLinux::read(int port, unsigned char *buffer, int length)
     std::memset(buffer, 0, size_t(length));
     const int received = receive(handleOf(port), buffer, length);
     if (received < 0) {
-        std::cerr << "Reading of serial communication has problem." << std::endl;
+        reportReadFailure();
         return 0;
     }
     return received;
@@ -261,7 +252,7 @@ int IODeviceLinux::flush(int port)
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
     const int fd = handleOf(port);
     if (fd < 0 || tcdrain(fd) != 0) {
-        std::cerr << "Port Flushing isn't successed." << std::endl;
+        reportFlushFailure();
         return 1;
     }
     return 0;
@@ -274,18 +265,9 @@ int IODeviceLinux::openPortNumber(int portNumber, int baudRate)
     if (held && held->openState != 0)
         return -1;
     const int heldBaudRate = workingControlBlock.baudRate;
-    switch (openWorkingHandle(portName(portNumber), baudRate)) {
-    case OpenOutcome::GetFailed:
-        std::cerr << "Port " << portNumber << " ;Baudrate " << heldBaudRate
-                  << " : Get configuration port has problem." << std::endl;
+    if (!reportPortOpening(
+            openWorkingHandle(portName(portNumber), baudRate), portNumber, heldBaudRate, baudRate))
         return -1;
-    case OpenOutcome::SetFailed:
-        std::cerr << "Port " << portNumber << " ;Baudrate " << baudRate
-                  << " : Set configuration port has problem." << std::endl;
-        return -1;
-    case OpenOutcome::Opened:
-        break;
-    }
     if (Slot *slot = firstFreeSlot(portSlots))
         *slot = Slot { portNumber, workingHandle, 1, workingControlBlock, 1 };
     else
@@ -301,7 +283,7 @@ int IODeviceLinux::closePortNumber(int portNumber)
         return 1;
     slot->openState = 0;
     if (::close(slot->handle) != 0) {
-        std::cerr << "Port Closing isn't successed." << std::endl;
+        reportCloseFailure();
         return 1;
     }
     slot->portNumber = -1;
@@ -323,7 +305,7 @@ std::string IODeviceLinux::portName(int portNumber) const
     return portPaths[size_t(portNumber) - 1];
 }
 
-IODeviceLinux::OpenOutcome IODeviceLinux::openWorkingHandle(const std::string &path, int baudRate)
+OpenOutcome IODeviceLinux::openWorkingHandle(const std::string &path, int baudRate)
 {
     workingHandle
         = path.empty() ? -1 : ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);

@@ -3,6 +3,7 @@
 
 #include "iiodevice.h"
 #include "portslot.h"
+#include "serialdiagnostics.h"
 
 #include <mutex>
 #include <string>
@@ -58,7 +59,6 @@ protected:
     mutable std::recursive_mutex deviceLock;
 
 private:
-    enum class OpenOutcome { Opened, GetFailed, SetFailed };
     OpenOutcome openWorkingHandle(const std::string &path, int baudRate);
     void discardWorkingHandle();
 

@@ -3,6 +3,7 @@
 
 #include "iiodevice.h"
 #include "portslot.h"
+#include "serialdiagnostics.h"
 
 #include <mutex>
 #include <string>
@@ -50,7 +51,6 @@ protected:
     mutable std::recursive_mutex deviceLock;
 
 private:
-    enum class OpenOutcome { Opened, GetFailed, SetFailed };
     OpenOutcome openWorkingHandle(const std::wstring &path, DWORD baudRate);
     void discardWorkingHandle();
 };

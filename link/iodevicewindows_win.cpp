@@ -1,9 +1,10 @@
 #include "iodevicewindows.h"
 
+#include "serialdiagnostics.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
 
 namespace {
 
@@ -50,16 +51,8 @@ int IODeviceWindows::openDefaultPort()
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
     if (defaultPortOpen)
         return 0;
-    switch (openWorkingHandle(devicePath(4), DefaultPortBaudRate)) {
-    case OpenOutcome::GetFailed:
-        std::cerr << "Get configuration port has problem." << std::endl;
+    if (!reportDefaultPortOpening(openWorkingHandle(devicePath(4), DefaultPortBaudRate)))
         return 0;
-    case OpenOutcome::SetFailed:
-        std::cerr << "Set configuration port has problem." << std::endl;
-        return 0;
-    case OpenOutcome::Opened:
-        break;
-    }
     defaultPortOpen = 1;
     return 1;
 }
@@ -71,7 +64,7 @@ int IODeviceWindows::closeDefaultPort()
         return 0;
     defaultPortOpen = 0;
     if (!CloseHandle(workingHandle)) {
-        std::cerr << "Port Closing isn't successed." << std::endl;
+        reportCloseFailure();
         return 0;
     }
     return 1;
@@ -82,8 +75,7 @@ int IODeviceWindows::write(int port, const unsigned char *buffer, int length)
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
     DWORD written = 0;
     if (!WriteFile(handleOf(port), buffer, DWORD(std::max(length, 0)), &written, nullptr)) {
-        std::cerr << "Port " << port << " : Writing of serial communication has problem."
-                  << std::endl;
+        reportWriteFailure(port);
         return 0;
     }
     return 1;
@@ -96,7 +88,7 @@ int IODeviceWindows::read(int port, unsigned char *buffer, int length)
     std::memset(buffer, 0, size_t(length));
     DWORD received = 0;
     if (!ReadFile(handleOf(port), buffer, DWORD(length), &received, nullptr)) {
-        std::cerr << "Reading of serial communication has problem." << std::endl;
+        reportReadFailure();
         return 0;
     }
     return int(received);
@@ -145,7 +137,7 @@ int IODeviceWindows::flush(int port)
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
     if (!FlushFileBuffers(handleOf(port))) {
-        std::cerr << "Port Flushing isn't successed." << std::endl;
+        reportFlushFailure();
         return 1;
     }
     return 0;
@@ -158,18 +150,9 @@ int IODeviceWindows::openPortNumber(int portNumber, int baudRate)
     if (held && held->openState != 0)
         return -1;
     const DWORD heldBaudRate = workingControlBlock.BaudRate;
-    switch (openWorkingHandle(devicePath(portNumber), DWORD(baudRate))) {
-    case OpenOutcome::GetFailed:
-        std::cerr << "Port " << portNumber << " ;Baudrate " << heldBaudRate
-                  << " : Get configuration port has problem." << std::endl;
+    if (!reportPortOpening(openWorkingHandle(devicePath(portNumber), DWORD(baudRate)), portNumber,
+            heldBaudRate, baudRate))
         return -1;
-    case OpenOutcome::SetFailed:
-        std::cerr << "Port " << portNumber << " ;Baudrate " << baudRate
-                  << " : Set configuration port has problem." << std::endl;
-        return -1;
-    case OpenOutcome::Opened:
-        break;
-    }
     if (Slot *slot = firstFreeSlot(portSlots))
         *slot = Slot { portNumber, workingHandle, 1, workingControlBlock, 1 };
     else
@@ -185,7 +168,7 @@ int IODeviceWindows::closePortNumber(int portNumber)
         return 1;
     slot->openState = 0;
     if (!CloseHandle(slot->handle)) {
-        std::cerr << "Port Closing isn't successed." << std::endl;
+        reportCloseFailure();
         return 1;
     }
     slot->portNumber = -1;
@@ -210,8 +193,7 @@ DCB IODeviceWindows::workingConfiguration() const
     return workingControlBlock;
 }
 
-IODeviceWindows::OpenOutcome IODeviceWindows::openWorkingHandle(
-    const std::wstring &path, DWORD baudRate)
+OpenOutcome IODeviceWindows::openWorkingHandle(const std::wstring &path, DWORD baudRate)
 {
     workingHandle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
