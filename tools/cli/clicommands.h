@@ -9,6 +9,7 @@ class QTextStream;
 // status: 0 done, 2 bad usage or bad input (one line on err says which).
 int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 QString usageText();
 

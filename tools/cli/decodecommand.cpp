@@ -51,13 +51,9 @@ int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
         else
             err << "no version trailer: not supported\n";
     } else {
-        const QString major = decoded.hasVersion ? QString::number(decoded.meterVersionMajor)
-                                                 : QStringLiteral("null");
-        const QString minor = decoded.hasVersion ? QString::number(decoded.meterVersionMinor)
-                                                 : QStringLiteral("null");
-        out << recordListJson(decoded.records) << ",\"meterVersionMajor\":" << major
-            << ",\"meterVersionMinor\":" << minor << ",\"verdict\":" << verdict
-            << ",\"supported\":" << (verdict == 0 ? "true" : "false")
+        out << recordListJson(decoded.records)
+            << versionJsonFields(decoded.hasVersion, decoded.meterVersionMajor,
+                                 decoded.meterVersionMinor)
             << ",\"pendingBytes\":" << decoded.pendingBytes << "}\n";
     }
     if (decoded.pendingBytes > 0)

@@ -17,6 +17,13 @@ QString usageText()
             "      download thread would (reads of 255 bytes), print the records, the\n"
             "      meter version and whether it is supported (2.1 or later). With -o,\n"
             "      also write the records to an archive with empty header texts.\n"
+            "  receive PORT [--batches N] [--timeout S] [--json] [-o OUT.mrf]\n"
+            "      Download from a serial port without a window, exactly as the app\n"
+            "      does, and print each batch as it completes: a summary line, or with\n"
+            "      --json one object per line as for decode. With -o, append every\n"
+            "      batch to an archive (created when missing) as it arrives. PORT is a\n"
+            "      device path (Linux), a listed port's number, or COMn. Stops after N\n"
+            "      batches or S seconds; without either it runs until interrupted.\n"
             "\n"
             "Output:\n"
             "  --json   (default) one object {\"records\":[...]}; decode adds\n"
@@ -51,6 +58,8 @@ int main(int argc, char *argv[])
         return dumpCommand(arguments, out, err);
     if (command == QLatin1String("decode"))
         return decodeCommand(arguments, out, err);
+    if (command == QLatin1String("receive"))
+        return receiveCommand(arguments, out, err);
     err << "lumetra-cli: unknown command " << command << " (see --help)\n";
     return 2;
 }

@@ -3,6 +3,7 @@
 #include "recordtexts.h"
 #include "reportheadertexts.h"
 #include "testrecord.h"
+#include "versionverdict.h"
 
 #include <QStringList>
 #include <cmath>
@@ -117,4 +118,15 @@ QString recordListJson(const QVector<TestRecord> &records,
     for (int i = 0; i < records.size(); ++i)
         items << recordJson(records.at(i), headers ? &headers->at(i) : nullptr);
     return QStringLiteral("{\"records\":[") + items.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+QString versionJsonFields(bool hasVersion, int8_t major, int8_t minor)
+{
+    const unsigned verdict = versionVerdict(major, minor);
+    const QString majorText = hasVersion ? QString::number(major) : QStringLiteral("null");
+    const QString minorText = hasVersion ? QString::number(minor) : QStringLiteral("null");
+    return QStringLiteral(",\"meterVersionMajor\":%1,\"meterVersionMinor\":%2,\"verdict\":%3,"
+                          "\"supported\":%4")
+            .arg(majorText, minorText, QString::number(verdict),
+                 verdict == 0 ? QStringLiteral("true") : QStringLiteral("false"));
 }

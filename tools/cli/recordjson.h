@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QVector>
+#include <cstdint>
 
 struct ReportHeaderTexts;
 struct TestRecord;
@@ -17,5 +18,9 @@ QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers = 
 // {"records":[...]} without its closing brace, so callers can add fields.
 QString recordListJson(const QVector<TestRecord> &records,
                        const QVector<ReportHeaderTexts> *headers = nullptr);
+
+// The version fields that follow the records of a decoded stream:
+// ,"meterVersionMajor":..,"meterVersionMinor":.. (null without a trailer),"verdict":..,"supported":..
+QString versionJsonFields(bool hasVersion, int8_t major, int8_t minor);
 
 #endif

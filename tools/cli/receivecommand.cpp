@@ -1,0 +1,141 @@
+#include "clicommands.h"
+#include "clioptions.h"
+#include "mainctrlthread.h"
+#include "recordarchive.h"
+#include "recordjson.h"
+#include "recordtexts.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+// A port is named as the port list shows it (a device path on Linux, the
+// number on Windows), as "COMn", or as a device path not listed yet.
+int findPort(MainCtrlThread &device, const QString &name)
+{
+    if (name.contains(QLatin1Char('/'))) {
+        const QByteArray listed = qgetenv("LUMETRA_PORTS");
+        if (!listed.split(':').contains(name.toLocal8Bit()))
+            qputenv("LUMETRA_PORTS",
+                    listed.isEmpty() ? name.toLocal8Bit() : listed + ':' + name.toLocal8Bit());
+    }
+    if (device.listPorts() != 0)
+        return -1;
+    QString number = name;
+    if (number.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
+        number = number.mid(3);
+    for (int i = 0; i < device.portCount; ++i) {
+        if (QString::fromStdString(device.portDisplayName(i)) == name
+            || QString::number(device.portNumbers[i]) == number)
+            return i;
+    }
+    return -1;
+}
+
+QString batchSummary(int index, const DownloadBatch &batch)
+{
+    QStringList numbers;
+    for (const TestRecord &record : batch.records)
+        numbers << recordNumberText(record.recordNumber);
+    const QString version = batch.hasVersion ? QStringLiteral("meter %1.%2")
+                                                       .arg(batch.meterVersionMajor)
+                                                       .arg(batch.meterVersionMinor)
+                                             : QStringLiteral("no meter version");
+    return QStringLiteral("batch %1: %2 records (%3), %4, %5\n")
+            .arg(index)
+            .arg(batch.records.size())
+            .arg(numbers.join(QLatin1Char(' ')), version,
+                 batch.verdict == 0 ? QStringLiteral("supported")
+                                    : QStringLiteral("not supported: data may be corrupted"));
+}
+
+} // namespace
+
+int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const CliOptions options = CliOptions::parse(
+            arguments, { QStringLiteral("--json") },
+            { QStringLiteral("--batches"), QStringLiteral("--timeout"), QStringLiteral("-o") });
+    bool batchesOk = true, timeoutOk = true;
+    const int wantedBatches = options.values.value(QStringLiteral("--batches"), QStringLiteral("0"))
+                                      .toInt(&batchesOk);
+    const double timeoutSeconds =
+            options.values.value(QStringLiteral("--timeout"), QStringLiteral("0")).toDouble(&timeoutOk);
+    QString usageError = options.error;
+    if (usageError.isEmpty() && options.positional.size() != 1)
+        usageError = QStringLiteral("expects one serial port");
+    if (usageError.isEmpty() && (!batchesOk || wantedBatches < 0))
+        usageError = QStringLiteral("--batches takes a whole number");
+    if (usageError.isEmpty() && (!timeoutOk || timeoutSeconds < 0))
+        usageError = QStringLiteral("--timeout takes a number of seconds");
+    if (!usageError.isEmpty()) {
+        err << "lumetra-cli receive: " << usageError << " (see --help)\n";
+        return 2;
+    }
+
+    const QString port = options.positional.first();
+    const QString archivePath = options.values.value(QStringLiteral("-o"));
+    RecordArchive::ReadResult archive;
+    if (!archivePath.isEmpty() && QFileInfo::exists(archivePath)) {
+        archive = RecordArchive::load(archivePath);
+        if (archive.status != RecordArchive::ReadStatus::Ok) {
+            err << "lumetra-cli: " << archivePath << ": cannot append, not a valid archive\n";
+            return 2;
+        }
+    }
+
+    MainCtrlThread thread;
+    const int index = findPort(thread, port);
+    if (index < 0) {
+        err << "lumetra-cli: " << port << ": no such serial port\n";
+        return 2;
+    }
+    thread.selectedPortIndex = index;
+    if (thread.openSelectedPort() != 0) {
+        err << "lumetra-cli: " << port << ": cannot open the serial port\n";
+        return 2;
+    }
+
+    int received = 0;
+    int status = 0;
+    QEventLoop loop;
+    QObject::connect(&thread.debugCommunication, &DebugCommunication::NewFileGenerated, &loop,
+                     [&](uint) {
+                         const DownloadBatch batch = thread.takeBatch();
+                         ++received;
+                         if (options.flags.contains(QStringLiteral("--json")))
+                             out << recordListJson(batch.records)
+                                 << versionJsonFields(batch.hasVersion, batch.meterVersionMajor,
+                                                      batch.meterVersionMinor)
+                                 << "}\n";
+                         else
+                             out << batchSummary(received, batch);
+                         out.flush();
+                         if (!archivePath.isEmpty()) {
+                             archive.records += batch.records;
+                             archive.headers.resize(archive.records.size());
+                             QString why;
+                             if (!RecordArchive::save(archivePath, archive.records,
+                                                      archive.headers, &why)) {
+                                 err << "lumetra-cli: " << archivePath
+                                     << ": cannot write archive: " << why << '\n';
+                                 status = 2;
+                                 loop.quit();
+                             }
+                         }
+                         if (wantedBatches > 0 && received >= wantedBatches)
+                             loop.quit();
+                     });
+    if (timeoutSeconds > 0)
+        QTimer::singleShot(qRound64(timeoutSeconds * 1000), &loop, &QEventLoop::quit);
+
+    thread.waitingForPort = 0;
+    thread.start();
+    loop.exec();
+    thread.stop();
+    thread.stopAndWait(3000);
+    return status;
+}
