@@ -1,0 +1,41 @@
+#ifndef LUMETRA_PACER_H
+#define LUMETRA_PACER_H
+
+#include "exportstream.h"
+
+#include <QVector>
+#include <functional>
+
+// A run of bytes and the moment, in seconds after the export began, at which
+// its last byte would have left a real UART.
+struct PacedChunk
+{
+    int offset = 0;
+    int length = 0;
+    double dueSeconds = 0.0;
+};
+
+// Sends a stream on an absolute schedule (byte k is out at k / rate plus the
+// pauses before it), so sleep overshoot never accumulates.
+class Pacer
+{
+public:
+    // 109375 baud, 8N1: ten bits a byte.
+    static constexpr double lineRate = 109375.0 / 10.0;
+
+    // bytesPerSecond 0: as fast as possible, only the pauses are kept.
+    explicit Pacer(double bytesPerSecond = lineRate);
+
+    QVector<PacedChunk> schedule(const ExportStream &stream) const;
+
+    using Writer = std::function<bool(const char *data, int length)>;
+    // False as soon as a write fails.
+    bool send(const ExportStream &stream, const Writer &write) const;
+
+private:
+    int chunkLimit() const;
+
+    double rate;
+};
+
+#endif
