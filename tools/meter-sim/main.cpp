@@ -38,7 +38,8 @@ Pacing:
   --rate BYTES_PER_SECOND   Line rate to keep (default 10937.5, i.e. 109375
                         baud with 10 bits per byte). The schedule is absolute,
                         so the average rate holds however the sleeps fall.
-  --no-pacing           As fast as possible (pauses are still kept).
+  --no-pacing           As fast as possible (pauses are still kept); wins
+                        over --rate.
   --frame-gap MS        Extra pause before every frame but the first and before
                         the trailer.
   --repeat N            Send N exports (default 1; 0: until stopped).

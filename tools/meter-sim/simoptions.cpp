@@ -154,10 +154,6 @@ void readOptions(const QCommandLineParser &parser, SimOptions &options)
         options.versionMinor = int8_t(minor);
     }
 
-    if (parser.isSet(QStringLiteral("no-pacing")) && parser.isSet(QStringLiteral("rate")))
-        check.fail(QStringLiteral("--no-pacing and --rate cannot be combined"));
-    if (parser.isSet(QStringLiteral("no-pacing")))
-        options.bytesPerSecond = 0;
     if (parser.isSet(QStringLiteral("rate"))) {
         bool ok = false;
         options.bytesPerSecond = parser.value(QStringLiteral("rate")).toDouble(&ok);
@@ -165,6 +161,9 @@ void readOptions(const QCommandLineParser &parser, SimOptions &options)
             check.fail(QStringLiteral("--rate: %1 is not a number of bytes per second")
                            .arg(parser.value(QStringLiteral("rate"))));
     }
+    // Wins over --rate, so wrappers can add it to any command line.
+    if (parser.isSet(QStringLiteral("no-pacing")))
+        options.bytesPerSecond = 0;
     constexpr int maxMs = 3600 * 1000;
     check.integer(QStringLiteral("frame-gap"), 0, maxMs, &options.frameGapMs);
     options.onEnter = parser.isSet(QStringLiteral("on-enter"));
