@@ -231,11 +231,11 @@ int IODeviceLinux::enumeratePorts()
         paths.resize(MaxListedPorts);
     for (size_t index = 0; index < paths.size(); ++index) {
         const int portNumber = int(index) + 1;
-        std::printf("%s  %d\n", paths[index].c_str(), portNumber);
+        std::fprintf(portTrace, "%s  %d\n", paths[index].c_str(), portNumber);
         portTable[index][0] = static_cast<unsigned char>('0' + portNumber / 10);
         portTable[index][1] = static_cast<unsigned char>('0' + portNumber % 10);
     }
-    std::fflush(stdout);
+    std::fflush(portTrace);
     portTable[paths.size()][0] = PortTableEndMark;
     portTable[paths.size()][1] = PortTableEndMark;
     portPaths = std::move(paths);

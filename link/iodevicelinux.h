@@ -5,6 +5,7 @@
 #include "portslot.h"
 #include "serialdiagnostics.h"
 
+#include <cstdio>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -49,6 +50,10 @@ public:
 
     // Where the kernel lists its terminals; the tests point it at a directory of their own.
     std::string ttyClassDirectory = "/sys/class/tty";
+
+    // Where the port lister writes its one line per port; tools whose standard
+    // output is data point it elsewhere.
+    std::FILE *portTrace = stdout;
 
 protected:
     unsigned char portTable[PortTableEntries][2];

@@ -5,6 +5,7 @@
 #include "portslot.h"
 #include "serialdiagnostics.h"
 
+#include <cstdio>
 #include <mutex>
 #include <string>
 #include <windows.h>
@@ -41,6 +42,10 @@ public:
 
     // The control block the last opening configured, baud rate included.
     DCB workingConfiguration() const;
+
+    // Where the port lister writes its one line per port; tools whose standard
+    // output is data point it elsewhere.
+    std::FILE *portTrace = stdout;
 
 protected:
     unsigned char portTable[PortTableEntries][2];

@@ -88,6 +88,7 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     }
 
     MainCtrlThread thread;
+    thread.portTrace = stderr; // standard output carries the batches
     const int index = findPort(thread, port);
     if (index < 0) {
         err << "lumetra-cli: " << port << ": no such serial port\n";
