@@ -1,8 +1,8 @@
 #include "capturedecoding.h"
 #include "exportplan.h"
 #include "framedecoder.h"
+#include "metersimtestrecords.h"
 #include "pacer.h"
-#include "recordcompare.h"
 #include "recordgenerator.h"
 #include "recordtexts.h"
 
@@ -38,17 +38,7 @@ HoldList holdList(const QVector<StreamHold> &holds)
 
 TestRecord extremeRecord()
 {
-    TestRecord record;
-    record.recordNumber = 65535;
-    record.thresholdCentiDb = -100;
-    record.headerByte4 = 0xFF;
-    record.headerByte5 = 0x80;
-    record.wavelengthCode = 7;
-    record.polarityCode = 0xFE;
-    record.headerByte8 = 0x0D;
-    for (int i = 0; i < TestRecord::channelCount; ++i)
-        record.channels[i]
-            = ChannelResult { -19.95f - i, i % 2 ? 100.0f : -100.0f, uint8_t(i * 21) };
+    TestRecord record = edgeRecord(65535, 100.0f);
     record.channels[3].powerDbm = std::numeric_limits<float>::quiet_NaN();
     return record;
 }

@@ -1,5 +1,5 @@
-#ifndef LUMETRA_TEST_RECORDCOMPARE_H
-#define LUMETRA_TEST_RECORDCOMPARE_H
+#ifndef LUMETRA_TEST_METERSIMTESTRECORDS_H
+#define LUMETRA_TEST_METERSIMTESTRECORDS_H
 
 #include "testrecord.h"
 
@@ -30,6 +30,23 @@ inline void compareRecords(const TestRecord &actual, const TestRecord &expected)
         QCOMPARE(floatBits(actual.channels[i].powerDbm), floatBits(expected.channels[i].powerDbm));
         QCOMPARE(actual.channels[i].channelByte, expected.channels[i].channelByte);
     }
+}
+
+// Values at the edges of every field: full 16-bit numbers, negative
+// thresholds, codes outside the tables, powers not exact in single precision.
+inline TestRecord edgeRecord(uint16_t number, float power)
+{
+    TestRecord record;
+    record.recordNumber = number;
+    record.thresholdCentiDb = int16_t(number % 2 ? -100 : 75);
+    record.headerByte4 = 0xFF;
+    record.headerByte5 = uint8_t(number);
+    record.wavelengthCode = 7;
+    record.polarityCode = 0xFE;
+    record.headerByte8 = 0x80;
+    for (int i = 0; i < TestRecord::channelCount; ++i)
+        record.channels[i] = ChannelResult { -19.95f + i, power - i * 0.01f, uint8_t(255 - i) };
+    return record;
 }
 
 #endif
