@@ -5,7 +5,10 @@
 
 #include <chrono>
 
-MainCtrlThread::MainCtrlThread(QObject *parent) : QThread(parent) { }
+MainCtrlThread::MainCtrlThread(QObject *parent)
+    : QThread(parent)
+{
+}
 
 MainCtrlThread::~MainCtrlThread()
 {
@@ -47,15 +50,15 @@ int MainCtrlThread::queuedBatchCount()
 bool MainCtrlThread::pause(int milliseconds)
 {
     std::unique_lock<std::mutex> locker(stopLock);
-    stopSignal.wait_for(locker, std::chrono::milliseconds(milliseconds),
-                        [this] { return stopRequested.load(); });
+    stopSignal.wait_for(
+        locker, std::chrono::milliseconds(milliseconds), [this] { return stopRequested.load(); });
     return !stopRequested;
 }
 
 void MainCtrlThread::readFrames()
 {
     decoder.readFrames(
-            [this](unsigned char *buffer, int length) { return readCurrentPort(buffer, length); });
+        [this](unsigned char *buffer, int length) { return readCurrentPort(buffer, length); });
 }
 
 void MainCtrlThread::handOver()

@@ -46,7 +46,7 @@ public:
     DownloadBatch takeBatch();
     int queuedBatchCount();
 
-    std::atomic<int> waitingForPort{ 1 };
+    std::atomic<int> waitingForPort { 1 };
     QString baseDirectory; // set once by the main thread; the loop never reads it
     DebugCommunication debugCommunication;
 
@@ -60,7 +60,7 @@ private:
 
     FrameDecoder decoder;
     // std primitives rather than QMutex: ThreadSanitizer sees through them.
-    std::atomic<bool> stopRequested{ false };
+    std::atomic<bool> stopRequested { false };
     std::mutex stopLock;
     std::condition_variable stopSignal;
     std::mutex batchLock;

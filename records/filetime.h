@@ -12,7 +12,7 @@ struct FileTime
 
     static FileTime fromTicks(uint64_t ticks)
     {
-        return FileTime{ static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32) };
+        return FileTime { static_cast<uint32_t>(ticks), static_cast<uint32_t>(ticks >> 32) };
     }
     uint64_t ticks() const { return (uint64_t(highDateTime) << 32) | lowDateTime; }
 };

@@ -18,7 +18,8 @@ void writeEntry(QDataStream &out, const TestRecord &record, const ReportHeaderTe
         << qint8(record.headerByte4) << qint8(record.headerByte5) << qint8(record.wavelengthCode)
         << qint8(record.polarityCode) << qint8(record.headerByte8);
     for (const ChannelResult &channel : record.channels)
-        out << double(channel.powerDbm) << double(channel.referenceDbm) << qint8(channel.channelByte);
+        out << double(channel.powerDbm) << double(channel.referenceDbm)
+            << qint8(channel.channelByte);
     out << texts.companyName << texts.operatorName << texts.testDevice << texts.testDate
         << texts.serialNumber << texts.exportTime << texts.noteHtml;
 }
@@ -75,9 +76,9 @@ bool readEntry(QDataStream &in, QIODevice &device, TestRecord &record, ReportHea
     if (in.status() != QDataStream::Ok)
         return false;
     return readText(in, device, texts.companyName) && readText(in, device, texts.operatorName)
-            && readText(in, device, texts.testDevice) && readText(in, device, texts.testDate)
-            && readText(in, device, texts.serialNumber) && readText(in, device, texts.exportTime)
-            && readText(in, device, texts.noteHtml);
+        && readText(in, device, texts.testDevice) && readText(in, device, texts.testDate)
+        && readText(in, device, texts.serialNumber) && readText(in, device, texts.exportTime)
+        && readText(in, device, texts.noteHtml);
 }
 
 RecordArchive::ReadResult failure(RecordArchive::ReadStatus status, const QString &why)
@@ -96,7 +97,7 @@ QString RecordArchive::magic()
 }
 
 bool RecordArchive::write(QIODevice &device, const QVector<TestRecord> &records,
-                          const QVector<ReportHeaderTexts> &headers)
+    const QVector<ReportHeaderTexts> &headers)
 {
     if (records.size() != headers.size())
         return false;
@@ -108,7 +109,7 @@ bool RecordArchive::write(QIODevice &device, const QVector<TestRecord> &records,
 }
 
 bool RecordArchive::save(const QString &path, const QVector<TestRecord> &records,
-                         const QVector<ReportHeaderTexts> &headers, QString *errorString)
+    const QVector<ReportHeaderTexts> &headers, QString *errorString)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -119,8 +120,8 @@ bool RecordArchive::save(const QString &path, const QVector<TestRecord> &records
     if (!write(file, records, headers)) {
         if (errorString)
             *errorString = file.error() != QFileDevice::NoError
-                    ? file.errorString()
-                    : QStringLiteral("the record and header lists differ in length");
+                ? file.errorString()
+                : QStringLiteral("the record and header lists differ in length");
         file.cancelWriting();
         return false;
     }
@@ -147,7 +148,7 @@ RecordArchive::ReadResult RecordArchive::read(QIODevice &device)
         return failure(ReadStatus::Corrupt, QStringLiteral("negative record count %1").arg(count));
     if (count > bytesLeft(device) / smallestEntrySize)
         return failure(ReadStatus::Corrupt,
-                       QStringLiteral("record count %1 is more than the file holds").arg(count));
+            QStringLiteral("record count %1 is more than the file holds").arg(count));
 
     ReadResult result;
     result.records.resize(count);
@@ -155,14 +156,11 @@ RecordArchive::ReadResult RecordArchive::read(QIODevice &device)
     for (int i = 0; i < count; ++i) {
         if (!readEntry(in, device, result.records[i], result.headers[i]))
             return failure(ReadStatus::Corrupt,
-                           QStringLiteral("record %1 of %2 is truncated or damaged")
-                                   .arg(i + 1)
-                                   .arg(count));
+                QStringLiteral("record %1 of %2 is truncated or damaged").arg(i + 1).arg(count));
     }
     if (!device.atEnd())
         return failure(ReadStatus::Corrupt,
-                       QStringLiteral("%1 unexpected bytes after the last record")
-                               .arg(bytesLeft(device)));
+            QStringLiteral("%1 unexpected bytes after the last record").arg(bytesLeft(device)));
     return result;
 }
 

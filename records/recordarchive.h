@@ -41,12 +41,12 @@ public:
     // Writes the whole archive to an open device; false when a write failed
     // or the two lists differ in length.
     static bool write(QIODevice &device, const QVector<TestRecord> &records,
-                      const QVector<ReportHeaderTexts> &headers);
+        const QVector<ReportHeaderTexts> &headers);
 
     // Writes through QSaveFile, so a failed save never replaces an existing
     // file; true only when every byte reached the disk.
     static bool save(const QString &path, const QVector<TestRecord> &records,
-                     const QVector<ReportHeaderTexts> &headers, QString *errorString = nullptr);
+        const QVector<ReportHeaderTexts> &headers, QString *errorString = nullptr);
 
     // Reads a whole archive from a random-access device positioned at its start.
     static ReadResult read(QIODevice &device);

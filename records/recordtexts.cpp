@@ -31,7 +31,7 @@ QString lossText(float loss, uint8_t headerByte5, uint8_t headerByte8)
 }
 
 QString verdictText(float power, float loss, float threshold, uint8_t headerByte5,
-                    uint8_t polarityCode, uint8_t headerByte8)
+    uint8_t polarityCode, uint8_t headerByte8)
 {
     if (threshold == 0.0f || headerByte8 == 0 || headerByte5 == 0)
         return noValue;
@@ -82,7 +82,7 @@ double thresholdDb(const TestRecord &record)
 }
 
 ChannelRowText formatChannelRow(float powerDbm, float referenceDbm, float thresholdDb,
-                                uint8_t headerByte5, uint8_t polarityCode, uint8_t headerByte8)
+    uint8_t headerByte5, uint8_t polarityCode, uint8_t headerByte8)
 {
     ChannelRowText row;
     const bool powerFinite = std::isfinite(powerDbm);
@@ -92,9 +92,9 @@ ChannelRowText formatChannelRow(float powerDbm, float referenceDbm, float thresh
 
     row.powerText = (!powerFinite || isMissingReading(powerDbm)) ? noValue : numberText(powerDbm);
     row.lossText = bothFinite ? lossText(loss, headerByte5, headerByte8) : noValue;
-    row.verdictText = bothFinite ? verdictText(powerDbm, loss, thresholdDb, headerByte5,
-                                               polarityCode, headerByte8)
-                                 : noValue;
+    row.verdictText = bothFinite
+        ? verdictText(powerDbm, loss, thresholdDb, headerByte5, polarityCode, headerByte8)
+        : noValue;
     return row;
 }
 

@@ -16,7 +16,7 @@ QString polarityDisplayName(uint8_t polarityCode);
 double thresholdDb(const TestRecord &record);
 
 ChannelRowText formatChannelRow(float powerDbm, float referenceDbm, float thresholdDb,
-                                uint8_t headerByte5, uint8_t polarityCode, uint8_t headerByte8);
+    uint8_t headerByte5, uint8_t polarityCode, uint8_t headerByte8);
 
 QString recordNumberText(uint16_t recordNumber);
 QString thresholdText(double thresholdDb);

@@ -8,7 +8,7 @@ static bool sameText(const QString &a, const QString &b)
 bool ReportHeaderTexts::operator==(const ReportHeaderTexts &other) const
 {
     return sameText(companyName, other.companyName) && sameText(operatorName, other.operatorName)
-            && sameText(testDevice, other.testDevice) && sameText(testDate, other.testDate)
-            && sameText(serialNumber, other.serialNumber)
-            && sameText(exportTime, other.exportTime) && sameText(noteHtml, other.noteHtml);
+        && sameText(testDevice, other.testDevice) && sameText(testDate, other.testDate)
+        && sameText(serialNumber, other.serialNumber) && sameText(exportTime, other.exportTime)
+        && sameText(noteHtml, other.noteHtml);
 }

@@ -19,7 +19,7 @@ struct TestRecord
     uint8_t wavelengthCode = 0;
     uint8_t polarityCode = 0;
     uint8_t headerByte8 = 0;
-    std::array<ChannelResult, channelCount> channels{};
+    std::array<ChannelResult, channelCount> channels {};
     FileTime arrivalTime; // not archived
 };
 

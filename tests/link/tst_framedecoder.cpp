@@ -90,18 +90,20 @@ void TestFrameDecoder::readsAndRemainders_data()
     QTest::addColumn<bool>("trailer");
 
     // Read sizes cut one continuous stream of frames (then a 2.1 trailer).
-    QTest::newRow("one frame") << QList<int>{ 117 } << QList<int>{ 1 } << QList<int>{ 0 } << false;
-    QTest::newRow("frame and trailer") << QList<int>{ 119 } << QList<int>{ 1 } << QList<int>{ 0 }
-                                       << true;
-    QTest::newRow("trailer alone") << QList<int>{ 2 } << QList<int>{ 0 } << QList<int>{ 0 } << true;
-    QTest::newRow("split frame") << QList<int>{ 116, 1 } << QList<int>{ 0, 1 }
-                                 << QList<int>{ 116, 0 } << false;
-    QTest::newRow("three full reads") << QList<int>{ 255, 255, 255 } << QList<int>{ 2, 4, 6 }
-                                      << QList<int>{ 21, 42, 63 } << false;
+    QTest::newRow("one frame") << QList<int> { 117 } << QList<int> { 1 } << QList<int> { 0 }
+                               << false;
+    QTest::newRow("frame and trailer")
+        << QList<int> { 119 } << QList<int> { 1 } << QList<int> { 0 } << true;
+    QTest::newRow("trailer alone")
+        << QList<int> { 2 } << QList<int> { 0 } << QList<int> { 0 } << true;
+    QTest::newRow("split frame") << QList<int> { 116, 1 } << QList<int> { 0, 1 }
+                                 << QList<int> { 116, 0 } << false;
+    QTest::newRow("three full reads") << QList<int> { 255, 255, 255 } << QList<int> { 2, 4, 6 }
+                                      << QList<int> { 21, 42, 63 } << false;
     QTest::newRow("long export then trailer")
-            << QList<int>{ 255, 255, 255, 255, 255, 255, 255, 255, 255, 47 }
-            << QList<int>{ 2, 4, 6, 8, 10, 13, 15, 17, 19, 20 }
-            << QList<int>{ 21, 42, 63, 84, 105, 9, 30, 51, 72, 0 } << true;
+        << QList<int> { 255, 255, 255, 255, 255, 255, 255, 255, 255, 47 }
+        << QList<int> { 2, 4, 6, 8, 10, 13, 15, 17, 19, 20 }
+        << QList<int> { 21, 42, 63, 84, 105, 9, 30, 51, 72, 0 } << true;
 }
 
 void TestFrameDecoder::readsAndRemainders()
@@ -116,7 +118,7 @@ void TestFrameDecoder::readsAndRemainders()
         total += size;
     const int frameCount = total / FrameDecoder::frameSize;
     QByteArray stream = frames(frameCount)
-            + (trailer ? encodeVersionTrailer(2, 1) : frames(1, uint16_t(frameCount + 1)));
+        + (trailer ? encodeVersionTrailer(2, 1) : frames(1, uint16_t(frameCount + 1)));
     stream.truncate(total);
 
     ScriptedSource source;
@@ -216,23 +218,23 @@ void TestFrameDecoder::frameFields_data()
     QTest::addColumn<double>("value");
 
     QTest::newRow("record number") << 0 << QByteArray::fromHex("002A") << "recordNumber" << 42.0;
-    QTest::newRow("record number unsigned") << 0 << QByteArray::fromHex("9C40") << "recordNumber"
-                                            << 40000.0;
-    QTest::newRow("negative threshold") << 2 << QByteArray::fromHex("FF9C") << "threshold"
-                                        << -100.0;
+    QTest::newRow("record number unsigned")
+        << 0 << QByteArray::fromHex("9C40") << "recordNumber" << 40000.0;
+    QTest::newRow("negative threshold")
+        << 2 << QByteArray::fromHex("FF9C") << "threshold" << -100.0;
     QTest::newRow("byte 4") << 4 << QByteArray::fromHex("FE") << "headerByte4" << 254.0;
     QTest::newRow("byte 5") << 5 << QByteArray::fromHex("81") << "headerByte5" << 129.0;
     QTest::newRow("wavelength") << 6 << QByteArray::fromHex("03") << "wavelengthCode" << 3.0;
     QTest::newRow("polarity") << 7 << QByteArray::fromHex("04") << "polarityCode" << 4.0;
     QTest::newRow("byte 8") << 8 << QByteArray::fromHex("7F") << "headerByte8" << 127.0;
-    QTest::newRow("fiber 1 reference") << 9 << QByteArray::fromHex("C1A00000") << "reference0"
-                                       << -20.0;
+    QTest::newRow("fiber 1 reference")
+        << 9 << QByteArray::fromHex("C1A00000") << "reference0" << -20.0;
     QTest::newRow("fiber 1 power") << 13 << QByteArray::fromHex("42C80000") << "power0" << 100.0;
     QTest::newRow("fiber 1 code") << 17 << QByteArray::fromHex("AB") << "channelByte0" << 171.0;
-    QTest::newRow("fiber 12 power") << 9 + 9 * 11 + 4 << QByteArray::fromHex("C1A20000")
-                                    << "power11" << -20.25;
-    QTest::newRow("fiber 12 code, last byte") << 116 << QByteArray::fromHex("05") << "channelByte11"
-                                              << 5.0;
+    QTest::newRow("fiber 12 power")
+        << 9 + 9 * 11 + 4 << QByteArray::fromHex("C1A20000") << "power11" << -20.25;
+    QTest::newRow("fiber 12 code, last byte")
+        << 116 << QByteArray::fromHex("05") << "channelByte11" << 5.0;
 }
 
 void TestFrameDecoder::frameFields()
@@ -244,8 +246,8 @@ void TestFrameDecoder::frameFields()
 
     QByteArray frame(FrameDecoder::frameSize, '\0');
     frame.replace(offset, bytes.size(), bytes);
-    const TestRecord r = FrameDecoder::decodeFrame(
-            reinterpret_cast<const unsigned char *>(frame.constData()));
+    const TestRecord r
+        = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
     const QHash<QString, double> fields = {
         { "recordNumber", r.recordNumber },
         { "threshold", r.thresholdCentiDb },
@@ -273,8 +275,8 @@ void TestFrameDecoder::encoderRoundTrip()
     QByteArray frame(FrameDecoder::frameSize, '\0');
     for (int i = 0; i < frame.size(); ++i)
         frame[i] = char((i * 37 + 11) & 0x7F); // no NaN patterns: floats compare by value
-    const TestRecord record =
-            FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
+    const TestRecord record
+        = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
     QCOMPARE(encodeFrame(record).toHex(), frame.toHex());
     QCOMPARE(encodeVersionTrailer(-1, 7).toHex(), QByteArray("ff07"));
 }

@@ -97,8 +97,8 @@ void TestCli::initTestCase()
     first.companyName = QStringLiteral("Fibre \"Works\", Łódź");
     first.testDate = QLatin1String("");
     first.noteHtml = QStringLiteral("<p>ok</p>");
-    QVERIFY(RecordArchive::save(archivePath, { sample(7), sample(1234) },
-                                { first, ReportHeaderTexts() }));
+    QVERIFY(RecordArchive::save(
+        archivePath, { sample(7), sample(1234) }, { first, ReportHeaderTexts() }));
 }
 
 void TestCli::jsonNumbers_data()
@@ -217,21 +217,21 @@ void TestCli::decodeWritesArchive()
     TestRecord odd = sample(42);
     odd.channels[5].powerDbm = std::numeric_limits<float>::quiet_NaN();
     const QString capture = dir.filePath(QStringLiteral("odd.bin"));
-    QVERIFY(writeFile(capture, encodeFrame(odd) + encodeFrame(sample(43))
-                               + encodeVersionTrailer(3, 0)));
+    QVERIFY(writeFile(
+        capture, encodeFrame(odd) + encodeFrame(sample(43)) + encodeVersionTrailer(3, 0)));
     const QString out = dir.filePath(QStringLiteral("decoded.mrf"));
 
     const CliRun run = runCli({ QStringLiteral("decode"), capture, QStringLiteral("-o"), out });
     QCOMPARE(run.exitCode, 0);
     const QJsonObject fiber6 = parseObject(run.out)
-                                       .value("records")
-                                       .toArray()
-                                       .at(0)
-                                       .toObject()
-                                       .value("channels")
-                                       .toArray()
-                                       .at(5)
-                                       .toObject();
+                                   .value("records")
+                                   .toArray()
+                                   .at(0)
+                                   .toObject()
+                                   .value("channels")
+                                   .toArray()
+                                   .at(5)
+                                   .toObject();
     QCOMPARE(fiber6.value("powerDbm").toString(), QStringLiteral("nan"));
     QCOMPARE(fiber6.value("verdictText").toString(), QStringLiteral("---"));
 
@@ -249,22 +249,21 @@ void TestCli::badInput_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("no command") << QStringList() << "Usage";
-    QTest::newRow("unknown command") << QStringList{ "print" } << "unknown command print";
-    QTest::newRow("missing archive") << QStringList{ "dump", "/nonexistent/a.mrf" }
-                                     << "/nonexistent/a.mrf: cannot read file";
-    QTest::newRow("not an archive") << QStringList{ "dump", "@capture" }
-                                    << "@capture: not a record archive";
-    QTest::newRow("damaged archive") << QStringList{ "dump", "@damaged" }
+    QTest::newRow("unknown command") << QStringList { "print" } << "unknown command print";
+    QTest::newRow("missing archive")
+        << QStringList { "dump", "/nonexistent/a.mrf" } << "/nonexistent/a.mrf: cannot read file";
+    QTest::newRow("not an archive")
+        << QStringList { "dump", "@capture" } << "@capture: not a record archive";
+    QTest::newRow("damaged archive") << QStringList { "dump", "@damaged" }
                                      << "@damaged: damaged archive: record count 2 is more than";
-    QTest::newRow("unknown option") << QStringList{ "dump", "@archive", "--xml" }
-                                    << "unknown option --xml";
-    QTest::newRow("missing capture") << QStringList{ "decode", "/nonexistent/c.bin" }
-                                     << "/nonexistent/c.bin: cannot read file";
-    QTest::newRow("-o without value") << QStringList{ "decode", "@capture", "-o" }
-                                      << "-o needs a value";
-    QTest::newRow("unwritable output")
-            << QStringList{ "decode", "@capture", "-o", "/nonexistent/dir/x.mrf" }
-            << "/nonexistent/dir/x.mrf: cannot write archive";
+    QTest::newRow("unknown option")
+        << QStringList { "dump", "@archive", "--xml" } << "unknown option --xml";
+    QTest::newRow("missing capture")
+        << QStringList { "decode", "/nonexistent/c.bin" } << "/nonexistent/c.bin: cannot read file";
+    QTest::newRow("-o without value")
+        << QStringList { "decode", "@capture", "-o" } << "-o needs a value";
+    QTest::newRow("unwritable output") << QStringList { "decode", "@capture", "-o",
+        "/nonexistent/dir/x.mrf" } << "/nonexistent/dir/x.mrf: cannot write archive";
 }
 
 void TestCli::badInput()
@@ -278,9 +277,8 @@ void TestCli::badInput()
     QVERIFY(archive.open(QIODevice::ReadOnly));
     const QString damaged = dir.filePath(QStringLiteral("damaged.mrf"));
     QVERIFY(writeFile(damaged, archive.readAll().left(400)));
-    const QMap<QString, QString> files = { { "@capture", capture },
-                                           { "@damaged", damaged },
-                                           { "@archive", archivePath } };
+    const QMap<QString, QString> files
+        = { { "@capture", capture }, { "@damaged", damaged }, { "@archive", archivePath } };
     for (QString &argument : arguments)
         argument = files.value(argument, argument);
     for (auto it = files.begin(); it != files.end(); ++it)
@@ -298,7 +296,8 @@ void TestCli::help()
 {
     const CliRun run = runCli({ QStringLiteral("--help") });
     QCOMPARE(run.exitCode, 0);
-    for (const char *word : { "dump FILE.mrf", "decode CAPTURE", "--csv", "-o OUT.mrf", "Exit status" })
+    for (const char *word :
+        { "dump FILE.mrf", "decode CAPTURE", "--csv", "-o OUT.mrf", "Exit status" })
         QVERIFY2(run.out.contains(word), word);
 }
 

@@ -1,7 +1,7 @@
 #include "clioptions.h"
 
 CliOptions CliOptions::parse(const QStringList &arguments, const QSet<QString> &knownFlags,
-                             const QSet<QString> &knownValueOptions)
+    const QSet<QString> &knownValueOptions)
 {
     CliOptions options;
     for (int i = 0; i < arguments.size(); ++i) {

@@ -16,7 +16,7 @@ struct CliOptions
     QString error; // set when the arguments do not parse
 
     static CliOptions parse(const QStringList &arguments, const QSet<QString> &knownFlags,
-                            const QSet<QString> &knownValueOptions);
+        const QSet<QString> &knownValueOptions);
 };
 
 #endif

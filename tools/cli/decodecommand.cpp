@@ -11,12 +11,12 @@
 
 int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const CliOptions options =
-            CliOptions::parse(arguments, { QStringLiteral("--json"), QStringLiteral("--csv") },
-                              { QStringLiteral("-o") });
+    const CliOptions options = CliOptions::parse(
+        arguments, { QStringLiteral("--json"), QStringLiteral("--csv") }, { QStringLiteral("-o") });
     if (!options.error.isEmpty() || options.positional.size() != 1) {
         err << "lumetra-cli decode: "
-            << (options.error.isEmpty() ? QStringLiteral("expects one capture file") : options.error)
+            << (options.error.isEmpty() ? QStringLiteral("expects one capture file")
+                                        : options.error)
             << " (see --help)\n";
         return 2;
     }
@@ -45,15 +45,14 @@ int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
             out << recordCsvRows(record);
         // CSV has no room for the trailer: tell it beside the data.
         if (decoded.hasVersion)
-            err << "meter version " << decoded.meterVersionMajor << '.'
-                << decoded.meterVersionMinor << (verdict == 0 ? ": supported" : ": not supported")
-                << '\n';
+            err << "meter version " << decoded.meterVersionMajor << '.' << decoded.meterVersionMinor
+                << (verdict == 0 ? ": supported" : ": not supported") << '\n';
         else
             err << "no version trailer: not supported\n";
     } else {
         out << recordListJson(decoded.records)
-            << versionJsonFields(decoded.hasVersion, decoded.meterVersionMajor,
-                                 decoded.meterVersionMinor)
+            << versionJsonFields(
+                   decoded.hasVersion, decoded.meterVersionMajor, decoded.meterVersionMinor)
             << ",\"pendingBytes\":" << decoded.pendingBytes << "}\n";
     }
     if (decoded.pendingBytes > 0)

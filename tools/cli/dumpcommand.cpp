@@ -8,11 +8,12 @@
 
 int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const CliOptions options = CliOptions::parse(
-            arguments, { QStringLiteral("--json"), QStringLiteral("--csv") }, {});
+    const CliOptions options
+        = CliOptions::parse(arguments, { QStringLiteral("--json"), QStringLiteral("--csv") }, {});
     if (!options.error.isEmpty() || options.positional.size() != 1) {
         err << "lumetra-cli dump: "
-            << (options.error.isEmpty() ? QStringLiteral("expects one archive file") : options.error)
+            << (options.error.isEmpty() ? QStringLiteral("expects one archive file")
+                                        : options.error)
             << " (see --help)\n";
         return 2;
     }

@@ -20,7 +20,7 @@ int findPort(MainCtrlThread &device, const QString &name)
         const QByteArray listed = qgetenv("LUMETRA_PORTS");
         if (!listed.split(':').contains(name.toLocal8Bit()))
             qputenv("LUMETRA_PORTS",
-                    listed.isEmpty() ? name.toLocal8Bit() : listed + ':' + name.toLocal8Bit());
+                listed.isEmpty() ? name.toLocal8Bit() : listed + ':' + name.toLocal8Bit());
     }
     if (device.listPorts() != 0)
         return -1;
@@ -40,30 +40,29 @@ QString batchSummary(int index, const DownloadBatch &batch)
     QStringList numbers;
     for (const TestRecord &record : batch.records)
         numbers << recordNumberText(record.recordNumber);
-    const QString version = batch.hasVersion ? QStringLiteral("meter %1.%2")
-                                                       .arg(batch.meterVersionMajor)
-                                                       .arg(batch.meterVersionMinor)
-                                             : QStringLiteral("no meter version");
+    const QString version = batch.hasVersion
+        ? QStringLiteral("meter %1.%2").arg(batch.meterVersionMajor).arg(batch.meterVersionMinor)
+        : QStringLiteral("no meter version");
     return QStringLiteral("batch %1: %2 records (%3), %4, %5\n")
-            .arg(index)
-            .arg(batch.records.size())
-            .arg(numbers.join(QLatin1Char(' ')), version,
-                 batch.verdict == 0 ? QStringLiteral("supported")
-                                    : QStringLiteral("not supported: data may be corrupted"));
+        .arg(index)
+        .arg(batch.records.size())
+        .arg(numbers.join(QLatin1Char(' ')), version,
+            batch.verdict == 0 ? QStringLiteral("supported")
+                               : QStringLiteral("not supported: data may be corrupted"));
 }
 
 } // namespace
 
 int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const CliOptions options = CliOptions::parse(
-            arguments, { QStringLiteral("--json") },
-            { QStringLiteral("--batches"), QStringLiteral("--timeout"), QStringLiteral("-o") });
+    const CliOptions options = CliOptions::parse(arguments, { QStringLiteral("--json") },
+        { QStringLiteral("--batches"), QStringLiteral("--timeout"), QStringLiteral("-o") });
     bool batchesOk = true, timeoutOk = true;
-    const int wantedBatches = options.values.value(QStringLiteral("--batches"), QStringLiteral("0"))
-                                      .toInt(&batchesOk);
-    const double timeoutSeconds =
-            options.values.value(QStringLiteral("--timeout"), QStringLiteral("0")).toDouble(&timeoutOk);
+    const int wantedBatches
+        = options.values.value(QStringLiteral("--batches"), QStringLiteral("0")).toInt(&batchesOk);
+    const double timeoutSeconds
+        = options.values.value(QStringLiteral("--timeout"), QStringLiteral("0"))
+              .toDouble(&timeoutOk);
     QString usageError = options.error;
     if (usageError.isEmpty() && options.positional.size() != 1)
         usageError = QStringLiteral("expects one serial port");
@@ -103,33 +102,32 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     int received = 0;
     int status = 0;
     QEventLoop loop;
-    QObject::connect(&thread.debugCommunication, &DebugCommunication::NewFileGenerated, &loop,
-                     [&](uint) {
-                         const DownloadBatch batch = thread.takeBatch();
-                         ++received;
-                         if (options.flags.contains(QStringLiteral("--json")))
-                             out << recordListJson(batch.records)
-                                 << versionJsonFields(batch.hasVersion, batch.meterVersionMajor,
-                                                      batch.meterVersionMinor)
-                                 << "}\n";
-                         else
-                             out << batchSummary(received, batch);
-                         out.flush();
-                         if (!archivePath.isEmpty()) {
-                             archive.records += batch.records;
-                             archive.headers.resize(archive.records.size());
-                             QString why;
-                             if (!RecordArchive::save(archivePath, archive.records,
-                                                      archive.headers, &why)) {
-                                 err << "lumetra-cli: " << archivePath
-                                     << ": cannot write archive: " << why << '\n';
-                                 status = 2;
-                                 loop.quit();
-                             }
-                         }
-                         if (wantedBatches > 0 && received >= wantedBatches)
-                             loop.quit();
-                     });
+    QObject::connect(
+        &thread.debugCommunication, &DebugCommunication::NewFileGenerated, &loop, [&](uint) {
+            const DownloadBatch batch = thread.takeBatch();
+            ++received;
+            if (options.flags.contains(QStringLiteral("--json")))
+                out << recordListJson(batch.records)
+                    << versionJsonFields(
+                           batch.hasVersion, batch.meterVersionMajor, batch.meterVersionMinor)
+                    << "}\n";
+            else
+                out << batchSummary(received, batch);
+            out.flush();
+            if (!archivePath.isEmpty()) {
+                archive.records += batch.records;
+                archive.headers.resize(archive.records.size());
+                QString why;
+                if (!RecordArchive::save(archivePath, archive.records, archive.headers, &why)) {
+                    err << "lumetra-cli: " << archivePath << ": cannot write archive: " << why
+                        << '\n';
+                    status = 2;
+                    loop.quit();
+                }
+            }
+            if (wantedBatches > 0 && received >= wantedBatches)
+                loop.quit();
+        });
     if (timeoutSeconds > 0)
         QTimer::singleShot(qRound64(timeoutSeconds * 1000), &loop, &QEventLoop::quit);
 

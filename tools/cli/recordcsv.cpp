@@ -36,9 +36,8 @@ QString recordCsvRows(const TestRecord &record)
     QString rows;
     for (int fiber = 0; fiber < TestRecord::channelCount; ++fiber) {
         const ChannelResult &channel = record.channels[fiber];
-        const ChannelRowText row =
-                formatChannelRow(channel.powerDbm, channel.referenceDbm, threshold,
-                                 record.headerByte5, record.polarityCode, record.headerByte8);
+        const ChannelRowText row = formatChannelRow(channel.powerDbm, channel.referenceDbm,
+            threshold, record.headerByte5, record.polarityCode, record.headerByte8);
         const QStringList fields = {
             QString::number(record.recordNumber),
             csvField(recordNumberText(record.recordNumber)),

@@ -79,9 +79,8 @@ QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers)
     const float threshold = float(thresholdDb(record));
     QStringList channels;
     for (const ChannelResult &channel : record.channels) {
-        const ChannelRowText row =
-                formatChannelRow(channel.powerDbm, channel.referenceDbm, threshold,
-                                 record.headerByte5, record.polarityCode, record.headerByte8);
+        const ChannelRowText row = formatChannelRow(channel.powerDbm, channel.referenceDbm,
+            threshold, record.headerByte5, record.polarityCode, record.headerByte8);
         const QStringList fields = {
             field("referenceDbm", jsonFloat(channel.referenceDbm)),
             field("powerDbm", jsonFloat(channel.powerDbm)),
@@ -111,8 +110,8 @@ QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers)
     return QLatin1Char('{') + fields.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
-QString recordListJson(const QVector<TestRecord> &records,
-                       const QVector<ReportHeaderTexts> *headers)
+QString recordListJson(
+    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> *headers)
 {
     QStringList items;
     for (int i = 0; i < records.size(); ++i)
@@ -127,6 +126,6 @@ QString versionJsonFields(bool hasVersion, int8_t major, int8_t minor)
     const QString minorText = hasVersion ? QString::number(minor) : QStringLiteral("null");
     return QStringLiteral(",\"meterVersionMajor\":%1,\"meterVersionMinor\":%2,\"verdict\":%3,"
                           "\"supported\":%4")
-            .arg(majorText, minorText, QString::number(verdict),
-                 verdict == 0 ? QStringLiteral("true") : QStringLiteral("false"));
+        .arg(majorText, minorText, QString::number(verdict),
+            verdict == 0 ? QStringLiteral("true") : QStringLiteral("false"));
 }

@@ -16,11 +16,12 @@ QString jsonFloat(float value);
 QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers = nullptr);
 
 // {"records":[...]} without its closing brace, so callers can add fields.
-QString recordListJson(const QVector<TestRecord> &records,
-                       const QVector<ReportHeaderTexts> *headers = nullptr);
+QString recordListJson(
+    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> *headers = nullptr);
 
 // The version fields that follow the records of a decoded stream:
-// ,"meterVersionMajor":..,"meterVersionMinor":.. (null without a trailer),"verdict":..,"supported":..
+// ,"meterVersionMajor":..,"meterVersionMinor":.. (null without a
+// trailer),"verdict":..,"supported":..
 QString versionJsonFields(bool hasVersion, int8_t major, int8_t minor);
 
 #endif
