@@ -65,6 +65,11 @@ test)
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=address,undefined
     check build-asan
+    # The download thread's tests once more under ThreadSanitizer.
+    export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp"
+    cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=thread >/dev/null
+    cmake --build build-tsan -j "$JOBS" --target lumetra_thread_tests
+    check build-tsan -L thread
     ;;
 *)
     echo "usage: $0 run|test" >&2

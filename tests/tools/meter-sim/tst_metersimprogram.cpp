@@ -1,5 +1,5 @@
 #include "exportplan.h"
-#include "metersimtestrecords.h"
+#include "testrecordcompare.h"
 #include "recordarchive.h"
 #include "recordgenerator.h"
 #include "serialtermios_unix.h"

@@ -1,7 +1,7 @@
 #include "capturedecoding.h"
 #include "exportplan.h"
 #include "framedecoder.h"
-#include "metersimtestrecords.h"
+#include "testrecordcompare.h"
 #include "pacer.h"
 #include "recordgenerator.h"
 #include "recordtexts.h"

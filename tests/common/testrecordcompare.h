@@ -1,9 +1,10 @@
-#ifndef LUMETRA_TEST_METERSIMTESTRECORDS_H
-#define LUMETRA_TEST_METERSIMTESTRECORDS_H
+#ifndef LUMETRA_TESTRECORDCOMPARE_H
+#define LUMETRA_TESTRECORDCOMPARE_H
 
 #include "testrecord.h"
 
 #include <QTest>
+#include <QVector>
 #include <cstdint>
 #include <cstring>
 
@@ -29,6 +30,19 @@ inline void compareRecords(const TestRecord &actual, const TestRecord &expected)
             floatBits(expected.channels[i].referenceDbm));
         QCOMPARE(floatBits(actual.channels[i].powerDbm), floatBits(expected.channels[i].powerDbm));
         QCOMPARE(actual.channels[i].channelByte, expected.channels[i].channelByte);
+    }
+}
+
+// Whole lists, record by record. QCOMPARE returns from this function only:
+// callers check QTest::currentTestFailed() afterwards.
+inline void compareRecordLists(
+    const QVector<TestRecord> &actual, const QVector<TestRecord> &expected)
+{
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < actual.size(); ++i) {
+        compareRecords(actual.at(i), expected.at(i));
+        if (QTest::currentTestFailed())
+            return;
     }
 }
 

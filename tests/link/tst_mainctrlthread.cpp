@@ -1,0 +1,274 @@
+#include "mainctrlthread.h"
+#include "metersimprocess.h"
+#include "testrecordcompare.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Opens the emulator's pty through the port list, as the main window does.
+bool openPort(MainCtrlThread &thread, const QStringList &paths, const QString &path)
+{
+    qputenv("LUMETRA_PORTS", paths.join(QLatin1Char(':')).toLocal8Bit());
+    thread.listPorts();
+    for (int i = 0; i < thread.portCount; ++i) {
+        if (QString::fromStdString(thread.portDisplayName(i)) == path) {
+            thread.selectedPortIndex = i;
+            return thread.openSelectedPort() == 0;
+        }
+    }
+    return false;
+}
+
+// What the receiving side saw, in the order it saw it. Delivered queued to
+// the test's thread, as to the main window (a QSignalSpy would record on the
+// emitting thread).
+struct Receiver
+{
+    QStringList events; // "S" for StartDownload, "N<verdict>" for NewFileGenerated
+    QVector<DownloadBatch> batches;
+};
+
+void listen(MainCtrlThread &thread, Receiver &receiver, QObject *context)
+{
+    QObject::connect(&thread.debugCommunication, &DebugCommunication::StartDownload, context,
+        [&receiver] { receiver.events << QStringLiteral("S"); });
+    QObject::connect(&thread.debugCommunication, &DebugCommunication::NewFileGenerated, context,
+        [&receiver, &thread](uint verdict) {
+            receiver.events << QStringLiteral("N%1").arg(verdict);
+            receiver.batches << thread.takeBatch();
+        });
+}
+
+} // namespace
+
+class TestMainCtrlThread : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void waitsForPortAndEmitsNothing();
+    void oneTransmissionIsOneBatch();
+    void pauseSplitsTransmission();
+    void versionVerdicts_data();
+    void versionVerdicts();
+    void busyReceiverLosesNothing();
+    void switchingPortsWhilePolling();
+    void peerClosingMidTransfer();
+
+private:
+    std::unique_ptr<MainCtrlThread> thread;
+};
+
+void TestMainCtrlThread::cleanup()
+{
+    if (thread) {
+        QVERIFY(thread->stopAndWait(3000));
+        thread.reset();
+    }
+}
+
+void TestMainCtrlThread::waitsForPortAndEmitsNothing()
+{
+    thread = std::make_unique<MainCtrlThread>();
+    Receiver receiver;
+    listen(*thread, receiver, this);
+    thread->start();
+    QTest::qWait(1000);
+    QVERIFY(thread->isRunning());
+    QVERIFY(receiver.events.isEmpty());
+
+    // A stop while waiting for a port ends the thread within one wait step.
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(thread->stopAndWait(3000));
+    QVERIFY2(timer.elapsed() < 600, QByteArray::number(timer.elapsed()));
+}
+
+void TestMainCtrlThread::oneTransmissionIsOneBatch()
+{
+    const QStringList arguments = { "--records", "3", "--seed", "11", "--wait-open" };
+    MeterSimProcess sim(arguments);
+    QVERIFY(sim.start());
+    thread = std::make_unique<MainCtrlThread>();
+    Receiver receiver;
+    listen(*thread, receiver, this);
+    thread->start();
+    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
+    thread->waitingForPort = 0;
+
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 1, 10000);
+    QTest::qWait(1500); // nothing more follows
+    QCOMPARE(receiver.batches.size(), 1);
+    // Collecting is announced on every poll up to and including the hand-over.
+    QVERIFY2(receiver.events.size() >= 3, qPrintable(receiver.events.join(' ')));
+    QCOMPARE(receiver.events.last(), QStringLiteral("N0"));
+    QCOMPARE(receiver.events.count(QStringLiteral("S")), receiver.events.size() - 1);
+    QCOMPARE(receiver.events.at(receiver.events.size() - 2), QStringLiteral("S"));
+
+    const DownloadBatch &batch = receiver.batches.first();
+    compareRecordLists(batch.records, MeterSimProcess::recordsFor(arguments));
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(batch.hasVersion);
+    QCOMPARE(batch.meterVersionMajor, int8_t(2));
+    QCOMPARE(batch.meterVersionMinor, int8_t(1));
+    QCOMPARE(thread->queuedBatchCount(), 0);
+}
+
+void TestMainCtrlThread::pauseSplitsTransmission()
+{
+    const QStringList arguments
+        = { "--records", "2", "--seed", "5", "--repeat", "2", "--every", "2.5", "--wait-open" };
+    MeterSimProcess sim(arguments);
+    QVERIFY(sim.start());
+    thread = std::make_unique<MainCtrlThread>();
+    Receiver receiver;
+    listen(*thread, receiver, this);
+    thread->start();
+    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
+    thread->waitingForPort = 0;
+
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 2, 15000);
+    const QVector<TestRecord> expected = MeterSimProcess::recordsFor(arguments);
+    QCOMPARE(receiver.batches.at(0).records.size(), 2);
+    QCOMPARE(receiver.batches.at(1).records.size(), 2);
+    compareRecordLists(
+        receiver.batches.at(0).records + receiver.batches.at(1).records, expected + expected);
+}
+
+void TestMainCtrlThread::versionVerdicts_data()
+{
+    QTest::addColumn<QStringList>("versionArguments");
+    QTest::addColumn<uint>("verdict");
+    QTest::addColumn<bool>("hasVersion");
+
+    QTest::newRow("2.0") << QStringList { "--meter-version", "2.0" } << 1u << true;
+    QTest::newRow("2.1") << QStringList { "--meter-version", "2.1" } << 0u << true;
+    QTest::newRow("3.0") << QStringList { "--meter-version", "3.0" } << 0u << true;
+    QTest::newRow("no trailer") << QStringList { "--no-trailer" } << 1u << false;
+}
+
+void TestMainCtrlThread::versionVerdicts()
+{
+    QFETCH(QStringList, versionArguments);
+    QFETCH(uint, verdict);
+    QFETCH(bool, hasVersion);
+    MeterSimProcess sim(QStringList { "--records", "1", "--wait-open" } + versionArguments);
+    QVERIFY(sim.start());
+    thread = std::make_unique<MainCtrlThread>();
+    Receiver receiver;
+    listen(*thread, receiver, this);
+    thread->start();
+    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
+    thread->waitingForPort = 0;
+
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 1, 10000);
+    QCOMPARE(receiver.events.last(), QStringLiteral("N%1").arg(verdict));
+    const DownloadBatch &batch = receiver.batches.first();
+    QCOMPARE(batch.records.size(), 1);
+    QCOMPARE(batch.verdict, verdict);
+    QCOMPARE(batch.hasVersion, hasVersion);
+}
+
+void TestMainCtrlThread::busyReceiverLosesNothing()
+{
+    const QStringList arguments
+        = { "--records", "3", "--seed", "9", "--repeat", "2", "--every", "2", "--wait-open" };
+    MeterSimProcess sim(arguments);
+    QVERIFY(sim.start());
+    thread = std::make_unique<MainCtrlThread>();
+
+    // Like the version warning: the first batch's receiver sits in a nested
+    // event loop while the second batch completes and is announced.
+    QVector<int> takenSizes;
+    QVector<TestRecord> listed;
+    int calls = 0;
+    connect(&thread->debugCommunication, &DebugCommunication::NewFileGenerated, this, [&](uint) {
+        if (++calls == 1) {
+            QEventLoop modal;
+            QTimer::singleShot(4500, &modal, &QEventLoop::quit);
+            modal.exec();
+        }
+        const DownloadBatch batch = thread->takeBatch();
+        takenSizes << batch.records.size();
+        listed += batch.records;
+    });
+    thread->start();
+    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
+    thread->waitingForPort = 0;
+
+    QTRY_COMPARE_WITH_TIMEOUT(takenSizes.size(), 2, 20000);
+    QCOMPARE(calls, 2);
+    QCOMPARE(takenSizes, (QVector<int> { 3, 3 }));
+    const QVector<TestRecord> once = MeterSimProcess::recordsFor(arguments);
+    compareRecordLists(listed, once + once);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(thread->takeBatch().records.size(), 0);
+}
+
+void TestMainCtrlThread::switchingPortsWhilePolling()
+{
+    const QStringList firstArguments = { "--records", "1", "--seed", "1", "--wait-open" };
+    const QStringList secondArguments = { "--records", "2", "--seed", "2", "--wait-open" };
+    MeterSimProcess first(firstArguments);
+    MeterSimProcess second(secondArguments);
+    QVERIFY(first.start());
+    QVERIFY(second.start());
+    const QStringList paths = { first.path(), second.path() };
+
+    thread = std::make_unique<MainCtrlThread>();
+    Receiver receiver;
+    listen(*thread, receiver, this);
+    thread->start();
+    QVERIFY(openPort(*thread, paths, first.path()));
+    thread->waitingForPort = 0;
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 1, 10000);
+
+    // Switch while the loop keeps polling: close, then open the other port.
+    QCOMPARE(thread->closePort(), 0);
+    QVERIFY(openPort(*thread, paths, second.path()));
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 2, 10000);
+    compareRecordLists(receiver.batches.at(0).records + receiver.batches.at(1).records,
+        MeterSimProcess::recordsFor(firstArguments) + MeterSimProcess::recordsFor(secondArguments));
+}
+
+void TestMainCtrlThread::peerClosingMidTransfer()
+{
+    // Four whole frames, then the meter goes away in the middle of the fifth.
+    const QStringList arguments
+        = { "--records", "8", "--seed", "3", "--pause-at", "500:30000", "--wait-open" };
+    MeterSimProcess sim(arguments);
+    QVERIFY(sim.start());
+    thread = std::make_unique<MainCtrlThread>();
+    Receiver receiver;
+    listen(*thread, receiver, this);
+    thread->start();
+    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
+    thread->waitingForPort = 0;
+
+    QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 1, 10000);
+    sim.kill();
+    QTest::qWait(1500);
+    QVERIFY(thread->isRunning());
+    QCOMPARE(receiver.batches.size(), 1);
+    QCOMPARE(receiver.batches.first().records.size(), 4);
+    compareRecordLists(
+        receiver.batches.first().records, MeterSimProcess::recordsFor(arguments).mid(0, 4));
+    if (QTest::currentTestFailed())
+        return;
+
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(thread->stopAndWait(3000));
+    QVERIFY2(timer.elapsed() < 1500, QByteArray::number(timer.elapsed()));
+}
+
+QTEST_GUILESS_MAIN(TestMainCtrlThread)
+#include "tst_mainctrlthread.moc"
