@@ -44,7 +44,9 @@ bool waitReady(int fd, short events, Clock::time_point deadline, bool &ready)
     return result >= 0 || errno == EINTR;
 }
 
-// The number of bytes received, or -1 when the port failed or hung up.
+// The number of bytes received, or -1 when the port failed or hung up before
+// a byte came. Bytes that did come are never dropped for a failure after
+// them: the next read reports it.
 int receive(int fd, unsigned char *buffer, int length)
 {
     if (fd < 0)
@@ -59,7 +61,7 @@ int receive(int fd, unsigned char *buffer, int length)
             break;
         bool ready = false;
         if (!waitReady(fd, POLLIN, until, ready))
-            return -1;
+            return received > 0 ? received : -1;
         if (!ready)
             continue;
         const ssize_t count = ::read(fd, buffer + received, size_t(length - received));
@@ -67,7 +69,7 @@ int receive(int fd, unsigned char *buffer, int length)
             received += int(count);
             lastByte = Clock::now();
         } else if (count == 0 || (errno != EAGAIN && errno != EINTR)) {
-            return -1;
+            return received > 0 ? received : -1;
         }
     }
     return received;

@@ -97,6 +97,7 @@ private slots:
     void readTimesOutSilently();
     void readWithoutSlotFails();
     void readFailsWhenOtherSideHangsUp();
+    void bytesBeforeHangUpAreKept();
     void readFollowsPortChangeWhileThreadPolls();
 
     void writeAndFlush();
@@ -428,6 +429,39 @@ void TestIoDeviceLinux::readFailsWhenOtherSideHangsUp()
         std::string("Reading of serial communication has problem.\n"
                     "Reading of serial communication has problem.\n"));
     QCOMPARE(device->closePort(), 0);
+}
+
+void TestIoDeviceLinux::bytesBeforeHangUpAreKept()
+{
+    // The meter's last bytes, then the cable is pulled within the same read.
+    // A try counts only when the read ended early, at the hang-up: a slow
+    // scheduler may let it end by its own time-out first.
+    int hangUpsWithinRead = 0;
+    for (int attempt = 0; attempt < 20 && hangUpsWithinRead < 3; ++attempt) {
+        init();
+        terminals.clear();
+        openFirst();
+        CerrCapture diagnostics;
+        QVERIFY(terminals[0]->send("last bytes"));
+        std::thread hangUp([this] {
+            std::this_thread::sleep_for(std::chrono::microseconds(1000));
+            terminals[0]->hangUp();
+        });
+        QElapsedTimer timer;
+        timer.start();
+        const std::string received = readAll(255);
+        const qint64 elapsedUs = timer.nsecsElapsed() / 1000;
+        hangUp.join();
+        if (received.empty() || elapsedUs >= 2500)
+            continue; // bytes flushed by the kernel, or no hang-up inside the read
+        ++hangUpsWithinRead;
+        QCOMPARE(received, std::string("last bytes"));
+        QCOMPARE(diagnostics.text(), std::string());
+        QCOMPARE(readAll(255), std::string()); // the failure shows on the next read
+        QCOMPARE(diagnostics.text(), std::string("Reading of serial communication has problem.\n"));
+        device->closePort();
+    }
+    QVERIFY(hangUpsWithinRead > 0);
 }
 
 void TestIoDeviceLinux::readFollowsPortChangeWhileThreadPolls()
