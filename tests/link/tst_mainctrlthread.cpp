@@ -62,8 +62,26 @@ private slots:
     void peerClosingMidTransfer();
 
 private:
+    // A running thread polling the port at path; with a receiver attached
+    // unless the test brings its own.
+    bool startPolling(const QStringList &paths, const QString &path, bool attachReceiver = true);
+
     std::unique_ptr<MainCtrlThread> thread;
+    Receiver receiver;
 };
+
+bool TestMainCtrlThread::startPolling(
+    const QStringList &paths, const QString &path, bool attachReceiver)
+{
+    thread = std::make_unique<MainCtrlThread>();
+    if (attachReceiver)
+        listen(*thread, receiver, this);
+    thread->start();
+    if (!openPort(*thread, paths, path))
+        return false;
+    thread->waitingForPort = 0;
+    return true;
+}
 
 void TestMainCtrlThread::cleanup()
 {
@@ -71,12 +89,12 @@ void TestMainCtrlThread::cleanup()
         QVERIFY(thread->stopAndWait(3000));
         thread.reset();
     }
+    receiver = Receiver();
 }
 
 void TestMainCtrlThread::waitsForPortAndEmitsNothing()
 {
     thread = std::make_unique<MainCtrlThread>();
-    Receiver receiver;
     listen(*thread, receiver, this);
     thread->start();
     QTest::qWait(1000);
@@ -95,12 +113,7 @@ void TestMainCtrlThread::oneTransmissionIsOneBatch()
     const QStringList arguments = { "--records", "3", "--seed", "11", "--wait-open" };
     MeterSimProcess sim(arguments);
     QVERIFY(sim.start());
-    thread = std::make_unique<MainCtrlThread>();
-    Receiver receiver;
-    listen(*thread, receiver, this);
-    thread->start();
-    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
-    thread->waitingForPort = 0;
+    QVERIFY(startPolling({ sim.path() }, sim.path()));
 
     QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 1, 10000);
     QTest::qWait(1500); // nothing more follows
@@ -127,12 +140,7 @@ void TestMainCtrlThread::pauseSplitsTransmission()
         = { "--records", "2", "--seed", "5", "--repeat", "2", "--every", "2.5", "--wait-open" };
     MeterSimProcess sim(arguments);
     QVERIFY(sim.start());
-    thread = std::make_unique<MainCtrlThread>();
-    Receiver receiver;
-    listen(*thread, receiver, this);
-    thread->start();
-    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
-    thread->waitingForPort = 0;
+    QVERIFY(startPolling({ sim.path() }, sim.path()));
 
     QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 2, 15000);
     const QVector<TestRecord> expected = MeterSimProcess::recordsFor(arguments);
@@ -161,12 +169,7 @@ void TestMainCtrlThread::versionVerdicts()
     QFETCH(bool, hasVersion);
     MeterSimProcess sim(QStringList { "--records", "1", "--wait-open" } + versionArguments);
     QVERIFY(sim.start());
-    thread = std::make_unique<MainCtrlThread>();
-    Receiver receiver;
-    listen(*thread, receiver, this);
-    thread->start();
-    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
-    thread->waitingForPort = 0;
+    QVERIFY(startPolling({ sim.path() }, sim.path()));
 
     QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 1, 10000);
     QCOMPARE(receiver.events.last(), QStringLiteral("N%1").arg(verdict));
@@ -182,7 +185,7 @@ void TestMainCtrlThread::busyReceiverLosesNothing()
         = { "--records", "3", "--seed", "9", "--repeat", "2", "--every", "2", "--wait-open" };
     MeterSimProcess sim(arguments);
     QVERIFY(sim.start());
-    thread = std::make_unique<MainCtrlThread>();
+    QVERIFY(startPolling({ sim.path() }, sim.path(), false));
 
     // Like the version warning: the first batch's receiver sits in a nested
     // event loop while the second batch completes and is announced.
@@ -199,9 +202,6 @@ void TestMainCtrlThread::busyReceiverLosesNothing()
         takenSizes << batch.records.size();
         listed += batch.records;
     });
-    thread->start();
-    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
-    thread->waitingForPort = 0;
 
     QTRY_COMPARE_WITH_TIMEOUT(takenSizes.size(), 2, 20000);
     QCOMPARE(calls, 2);
@@ -223,12 +223,7 @@ void TestMainCtrlThread::switchingPortsWhilePolling()
     QVERIFY(second.start());
     const QStringList paths = { first.path(), second.path() };
 
-    thread = std::make_unique<MainCtrlThread>();
-    Receiver receiver;
-    listen(*thread, receiver, this);
-    thread->start();
-    QVERIFY(openPort(*thread, paths, first.path()));
-    thread->waitingForPort = 0;
+    QVERIFY(startPolling(paths, first.path()));
     QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 1, 10000);
 
     // Switch while the loop keeps polling: close, then open the other port.
@@ -246,12 +241,7 @@ void TestMainCtrlThread::peerClosingMidTransfer()
         = { "--records", "8", "--seed", "3", "--pause-at", "500:30000", "--wait-open" };
     MeterSimProcess sim(arguments);
     QVERIFY(sim.start());
-    thread = std::make_unique<MainCtrlThread>();
-    Receiver receiver;
-    listen(*thread, receiver, this);
-    thread->start();
-    QVERIFY(openPort(*thread, { sim.path() }, sim.path()));
-    thread->waitingForPort = 0;
+    QVERIFY(startPolling({ sim.path() }, sim.path()));
 
     QTRY_COMPARE_WITH_TIMEOUT(receiver.batches.size(), 1, 10000);
     sim.kill();
