@@ -12,7 +12,7 @@ uint16_t bigEndian16(const unsigned char *bytes)
 float bigEndianFloat(const unsigned char *bytes)
 {
     const uint32_t bits = (uint32_t(bytes[0]) << 24) | (uint32_t(bytes[1]) << 16)
-            | (uint32_t(bytes[2]) << 8) | uint32_t(bytes[3]);
+        | (uint32_t(bytes[2]) << 8) | uint32_t(bytes[3]);
     float value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
@@ -20,7 +20,10 @@ float bigEndianFloat(const unsigned char *bytes)
 
 } // namespace
 
-FrameDecoder::FrameDecoder(Clock clock) : clock(std::move(clock)) { }
+FrameDecoder::FrameDecoder(Clock clock)
+    : clock(std::move(clock))
+{
+}
 
 void FrameDecoder::reset()
 {

@@ -114,8 +114,8 @@ int IODeviceWindows::enumeratePorts()
             break;
         if (result != ERROR_SUCCESS)
             continue; // a name or port that does not fit takes no entry
-        std::fprintf(portTrace, "%c%c%c%c  %c\n", char(data[0]), char(data[1]), char(data[2]), char(data[3]),
-            char(data[4]));
+        std::fprintf(portTrace, "%c%c%c%c  %c\n", char(data[0]), char(data[1]), char(data[2]),
+            char(data[3]), char(data[4]));
         portTable[entry][0] = data[4] != 0 ? static_cast<unsigned char>(data[3]) : '0';
         portTable[entry][1] = static_cast<unsigned char>(data[4] != 0 ? data[4] : data[3]);
         ++entry;

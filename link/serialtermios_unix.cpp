@@ -5,11 +5,11 @@
 
 int configureRawSerial(int fd, int baudRate)
 {
-    struct termios2 tio {};
+    struct termios2 tio = {};
     if (ioctl(fd, TCGETS2, &tio) != 0)
         return -1;
-    tio.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF
-                     | IXANY | INPCK);
+    tio.c_iflag &= ~(
+        IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY | INPCK);
     tio.c_oflag &= ~OPOST;
     tio.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS | CBAUD | (CBAUD << IBSHIFT));
@@ -23,7 +23,7 @@ int configureRawSerial(int fd, int baudRate)
 
 int readSerialBaudRate(int fd)
 {
-    struct termios2 tio {};
+    struct termios2 tio = {};
     if (ioctl(fd, TCGETS2, &tio) != 0)
         return -1;
     return int(tio.c_ispeed);

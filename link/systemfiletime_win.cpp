@@ -6,5 +6,5 @@ FileTime currentFileTime()
 {
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
-    return FileTime{ now.dwLowDateTime, now.dwHighDateTime };
+    return FileTime { now.dwLowDateTime, now.dwHighDateTime };
 }

@@ -1,8 +1,8 @@
 #include "exportplan.h"
-#include "testrecordcompare.h"
 #include "recordarchive.h"
 #include "recordgenerator.h"
 #include "serialtermios_unix.h"
+#include "testrecordcompare.h"
 
 #include <QElapsedTimer>
 #include <QJsonDocument>

@@ -1,10 +1,10 @@
 #include "capturedecoding.h"
 #include "exportplan.h"
 #include "framedecoder.h"
-#include "testrecordcompare.h"
 #include "pacer.h"
 #include "recordgenerator.h"
 #include "recordtexts.h"
+#include "testrecordcompare.h"
 
 #include <QSet>
 #include <QTest>
