@@ -54,3 +54,13 @@ std::string IoDevice::portDisplayName(int index) const
         return std::string();
     return portName(portNumbers[index]);
 }
+
+int IoDevice::portIndexOf(const std::string &name) const
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    for (int index = 0; index < portCount; ++index) {
+        if (portDisplayName(index) == name)
+            return index;
+    }
+    return -1;
+}

@@ -24,6 +24,8 @@ public:
 
     // What the port list shows for portNumbers[index]; empty for an index not listed.
     std::string portDisplayName(int index) const;
+    // The index whose display name is name; -1 when none is listed under it.
+    int portIndexOf(const std::string &name) const;
 
     std::atomic<int32_t> currentPort { -1 };
     int32_t selectedPortIndex = 0;

@@ -15,13 +15,8 @@ bool openPort(MainCtrlThread &thread, const QStringList &paths, const QString &p
 {
     qputenv("LUMETRA_PORTS", paths.join(QLatin1Char(':')).toLocal8Bit());
     thread.listPorts();
-    for (int i = 0; i < thread.portCount; ++i) {
-        if (QString::fromStdString(thread.portDisplayName(i)) == path) {
-            thread.selectedPortIndex = i;
-            return thread.openSelectedPort() == 0;
-        }
-    }
-    return false;
+    thread.selectedPortIndex = thread.portIndexOf(path.toStdString());
+    return thread.selectedPortIndex >= 0 && thread.openSelectedPort() == 0;
 }
 
 // What the receiving side saw, in the order it saw it. Delivered queued to

@@ -34,10 +34,7 @@ int main(int argc, char *argv[])
 
     MainCtrlThread thread;
     thread.listPorts();
-    int index = -1;
-    for (int i = 0; i < thread.portCount; ++i)
-        if (QString::fromStdString(thread.portDisplayName(i)) == path)
-            index = i;
+    const int index = thread.portIndexOf(path.toStdString());
     thread.selectedPortIndex = index;
     QElapsedTimer timer;
     // The emulator starts sending as soon as the port is open.

@@ -40,9 +40,7 @@ int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
     }
 
     if (options.flags.contains(QStringLiteral("--csv"))) {
-        out << csvHeaderLine();
-        for (const TestRecord &record : decoded.records)
-            out << recordCsvRows(record);
+        out << recordListCsv(decoded.records);
         // CSV has no room for the trailer: tell it beside the data.
         if (decoded.hasVersion)
             err << "meter version " << decoded.meterVersionMajor << '.' << decoded.meterVersionMinor

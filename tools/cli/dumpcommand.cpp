@@ -34,9 +34,7 @@ int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err
     }
 
     if (options.flags.contains(QStringLiteral("--csv"))) {
-        out << csvHeaderLine();
-        for (const TestRecord &record : archive.records)
-            out << recordCsvRows(record);
+        out << recordListCsv(archive.records);
     } else {
         out << recordListJson(archive.records, &archive.headers) << "}\n";
     }

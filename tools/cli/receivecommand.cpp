@@ -24,12 +24,14 @@ int findPort(MainCtrlThread &device, const QString &name)
     }
     if (device.listPorts() != 0)
         return -1;
+    const int listed = device.portIndexOf(name.toStdString());
+    if (listed >= 0)
+        return listed;
     QString number = name;
     if (number.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
         number = number.mid(3);
     for (int i = 0; i < device.portCount; ++i) {
-        if (QString::fromStdString(device.portDisplayName(i)) == name
-            || QString::number(device.portNumbers[i]) == number)
+        if (QString::number(device.portNumbers[i]) == number)
             return i;
     }
     return -1;

@@ -57,3 +57,11 @@ QString recordCsvRows(const TestRecord &record)
     }
     return rows;
 }
+
+QString recordListCsv(const QVector<TestRecord> &records)
+{
+    QString text = csvHeaderLine();
+    for (const TestRecord &record : records)
+        text += recordCsvRows(record);
+    return text;
+}

@@ -10,5 +10,6 @@ struct TestRecord;
 QString csvHeaderLine();
 QString recordCsvRows(const TestRecord &record);
 QString csvField(const QString &text);
+QString recordListCsv(const QVector<TestRecord> &records); // header line and every row
 
 #endif
