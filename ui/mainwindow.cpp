@@ -4,6 +4,7 @@
 #include "listofuid.h"
 #include "mainctrlthread.h"
 #include "qtdialoghost.h"
+#include "reportfont.h"
 #include "scaledlayout.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDebug>
+#include <QFont>
 #include <QIcon>
 #include <QKeySequence>
 #include <QListWidget>
@@ -174,6 +176,12 @@ void MainWindow::createSubWindows()
     reportWindow = new ListOfUID(this, winversion, XFactor, YFactor);
     reportWindow->setWindowTitle(tr("Test Report"));
     reportWindow->setStatusTip(tr("Test Report main window"));
+
+    // Only the two pages with fixed caption boxes get the fitted font; menus,
+    // the status line and message boxes keep the desktop's.
+    const QFont fitted = fittingReportFont(QApplication::font(), XFactor, YFactor);
+    connectionPanel->setFont(fitted);
+    reportWindow->setFont(fitted);
 
     // The area owns each sub-window from the moment it is made; the report goes in first.
     reportSubWindow = mdiArea->addSubWindow(reportWindow, Qt::FramelessWindowHint);

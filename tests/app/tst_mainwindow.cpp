@@ -1,13 +1,14 @@
 #include "configrun.h"
 #include "listofuid.h"
-#include "lumetraimages.h"
 #include "mainctrlthread.h"
 #include "mainwindow.h"
 #include "recordingdialoghost.h"
-#include "uitesthelpers.h"
+#include "windowtestsupport.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,11 +20,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
-#include <pty.h>
 #include <unistd.h>
 
 class TestMainWindow : public QObject
@@ -43,6 +39,8 @@ private slots:
     void aboutAndUsage();
     void threadStartsWaitingForAPort();
     void headerTextsComeFromSettings();
+    void pagesFitTheirFontToTheScaledBoxes_data();
+    void pagesFitTheirFontToTheScaledBoxes();
     void closing_data();
     void closing();
 
@@ -51,19 +49,6 @@ private:
 };
 
 namespace {
-ScreenProbe screenOf(QSize size)
-{
-    ScreenProbe probe;
-    probe.windowsVersion = [] { return 10.0; };
-    probe.primaryScreen = [size] { return QRect(QPoint(0, 0), size); };
-    return probe;
-}
-
-QRect rectOf(QSize size)
-{
-    return QRect(QPoint(0, 0), size);
-}
-
 QStringList entriesOf(const QWidget *menu)
 {
     QStringList entries;
@@ -76,45 +61,11 @@ bool sameIcon(const QIcon &actual, const QString &path)
 {
     return actual.pixmap(32).toImage() == QIcon(path).pixmap(32).toImage();
 }
-
-// A pseudo-terminal offered to the serial layer as its only port.
-struct PseudoPort
-{
-    int master = -1;
-    int slave = -1;
-    QString path;
-
-    bool open()
-    {
-        char name[256] = {};
-        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
-            return false;
-        path = QString::fromLocal8Bit(name);
-        fcntl(master, F_SETFL, O_NONBLOCK);
-        return true;
-    }
-    // True once every descriptor of the terminal side is closed.
-    bool terminalSideClosed() const
-    {
-        char byte = 0;
-        return ::read(master, &byte, 1) == -1 && errno == EIO;
-    }
-    ~PseudoPort()
-    {
-        if (slave >= 0)
-            ::close(slave);
-        if (master >= 0)
-            ::close(master);
-    }
-};
 } // namespace
 
 void TestMainWindow::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    registerLumetraImages();
-    useFixedTestFont();
+    QVERIFY(prepareWindowTests(settingsDir));
 }
 
 void TestMainWindow::init()
@@ -350,6 +301,32 @@ void TestMainWindow::headerTextsComeFromSettings()
     QCOMPARE(report->Edit_TestDate->text(), QString());
     QCOMPARE(report->Edit_SerialNumber->text(), QStringLiteral("SN 42"));
     QCOMPARE(report->Edit_ExportTime->text(), QString());
+}
+
+void TestMainWindow::pagesFitTheirFontToTheScaledBoxes_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::newRow("1.0") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+}
+
+void TestMainWindow::pagesFitTheirFontToTheScaledBoxes()
+{
+    QFETCH(double, factor);
+    RecordingDialogHost dialogs;
+    MainWindow main(nullptr, Qt::WindowFlags(), rectOf({ 800, 600 }),
+        screenOf({ int(800 * factor), int(600 * factor) }), dialogs);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const QLabel *caption = main.reportWindow->Label_SerialNumber;
+    QVERIFY2(QFontMetrics(caption->font()).horizontalAdvance(caption->text()) <= caption->width(),
+        qPrintable(caption->font().toString()));
+    QCOMPARE(main.connectionPanel->font(), main.reportWindow->font());
+    // The desktop's font stays where nothing is boxed.
+    QCOMPARE(main.menuBar()->font(), QApplication::font(main.menuBar()));
+    QCOMPARE(main.fileMenu->font(), QApplication::font(main.fileMenu));
+    QCOMPARE(main.statusBar()->font(), QApplication::font(main.statusBar()));
+    QCOMPARE(QApplication::font(), QFont(QStringLiteral("DejaVu Sans"), 9));
 }
 
 void TestMainWindow::closing_data()
