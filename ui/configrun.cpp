@@ -1,6 +1,7 @@
 #include "configrun.h"
 
 #include "qtdialoghost.h"
+#include "reportfont.h"
 #include "scaledlayout.h"
 
 #include <QComboBox>
@@ -28,6 +29,8 @@ ConfigRun::ConfigRun(
     , dialogs(&dialogs)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Before any child exists: children with style sheets take their font once.
+    setFont(fittingReportFont(font(), sx, sy));
     const ScaledLayout s { sx, sy };
     const QString titleStyle = QStringLiteral("font: 10pt;");
 

@@ -4,7 +4,6 @@
 #include "listofuid.h"
 #include "mainctrlthread.h"
 #include "qtdialoghost.h"
-#include "reportfont.h"
 #include "scaledlayout.h"
 
 #include <QAction>
@@ -12,7 +11,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDebug>
-#include <QFont>
 #include <QIcon>
 #include <QKeySequence>
 #include <QListWidget>
@@ -53,6 +51,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceSc
     createActions();
     createMenus();
     createStatusBar();
+    makeRoomForBars();
     createSubWindows();
     startDownloadThread();
     connectSignals();
@@ -165,6 +164,22 @@ void MainWindow::createStatusBar()
     statusBar()->showMessage(tr("Ready"));
 }
 
+// The design height leaves the menu bar and the status line what a small
+// font needs. A larger desktop font makes them taller; the window grows by
+// that much rather than hide part of the pages behind scroll bars.
+void MainWindow::makeRoomForBars()
+{
+    const ScaledLayout s { XFactor, YFactor };
+    const int needed = s.y(630) + 2 * mdiArea->frameWidth() + menuBar()->sizeHint().height()
+        + statusBar()->sizeHint().height();
+    if (needed <= height())
+        return;
+    const QSize size(width(), needed);
+    setMinimumSize(size);
+    setMaximumSize(size);
+    resize(size);
+}
+
 void MainWindow::createSubWindows()
 {
     const ScaledLayout s { XFactor, YFactor };
@@ -176,12 +191,6 @@ void MainWindow::createSubWindows()
     reportWindow = new ListOfUID(this, winversion, XFactor, YFactor);
     reportWindow->setWindowTitle(tr("Test Report"));
     reportWindow->setStatusTip(tr("Test Report main window"));
-
-    // Only the two pages with fixed caption boxes get the fitted font; menus,
-    // the status line and message boxes keep the desktop's.
-    const QFont fitted = fittingReportFont(QApplication::font(), XFactor, YFactor);
-    connectionPanel->setFont(fitted);
-    reportWindow->setFont(fitted);
 
     // The area owns each sub-window from the moment it is made; the report goes in first.
     reportSubWindow = mdiArea->addSubWindow(reportWindow, Qt::FramelessWindowHint);

@@ -109,6 +109,7 @@ private:
     void createActions();
     void createMenus();
     void createStatusBar();
+    void makeRoomForBars();
     void createSubWindows();
     void startDownloadThread();
     void connectSignals();

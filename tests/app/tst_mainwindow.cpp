@@ -3,6 +3,7 @@
 #include "mainctrlthread.h"
 #include "mainwindow.h"
 #include "recordingdialoghost.h"
+#include "uitesthelpers.h"
 #include "windowtestsupport.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -71,7 +73,16 @@ void TestMainWindow::initTestCase()
 void TestMainWindow::init()
 {
     QSettings(QStringLiteral("Tavolin"), QStringLiteral("Lumetra")).clear();
+    useFixedTestFont();
 }
+
+namespace {
+// A desktop font whose menu bar and status line fit the design height.
+void useSmallDesktopFont()
+{
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+}
+} // namespace
 
 void TestMainWindow::placement_data()
 {
@@ -101,6 +112,7 @@ void TestMainWindow::placement()
     QFETCH(QRect, panel);
     QFETCH(QRect, report);
 
+    useSmallDesktopFont();
     RecordingDialogHost dialogs;
     MainWindow main(nullptr, Qt::WindowFlags(), rectOf(reference), screenOf(screen), dialogs);
     main.show();
@@ -321,7 +333,14 @@ void TestMainWindow::pagesFitTheirFontToTheScaledBoxes()
     const QLabel *caption = main.reportWindow->Label_SerialNumber;
     QVERIFY2(QFontMetrics(caption->font()).horizontalAdvance(caption->text()) <= caption->width(),
         qPrintable(caption->font().toString()));
-    QCOMPARE(main.connectionPanel->font(), main.reportWindow->font());
+    const QLineEdit *status = main.connectionPanel->Edit_PortStatus; // styled: fitted all the same
+    QVERIFY2(QFontMetrics(status->font()).horizontalAdvance(status->text()) < status->width() - 4,
+        qPrintable(status->font().toString()));
+    // Menu bar and status line at the desktop's font leave the pages whole.
+    QVERIFY(main.height() >= int(671 * factor));
+    QVERIFY(main.mdiArea->viewport()->height() >= main.panelSubWindow->height());
+    QVERIFY(!main.mdiArea->verticalScrollBar()->isVisible());
+    QVERIFY(!main.mdiArea->horizontalScrollBar()->isVisible());
     // The desktop's font stays where nothing is boxed.
     QCOMPARE(main.menuBar()->font(), QApplication::font(main.menuBar()));
     QCOMPARE(main.fileMenu->font(), QApplication::font(main.fileMenu));
@@ -339,6 +358,7 @@ void TestMainWindow::closing_data()
 void TestMainWindow::closing()
 {
     QFETCH(bool, byExitAction);
+    useSmallDesktopFont();
 
     PseudoPort port;
     QVERIFY(port.open());
