@@ -333,9 +333,14 @@ void TestMainWindow::pagesFitTheirFontToTheScaledBoxes()
     const QLabel *caption = main.reportWindow->Label_SerialNumber;
     QVERIFY2(QFontMetrics(caption->font()).horizontalAdvance(caption->text()) <= caption->width(),
         qPrintable(caption->font().toString()));
-    const QLineEdit *status = main.connectionPanel->Edit_PortStatus; // styled: fitted all the same
-    QVERIFY2(QFontMetrics(status->font()).horizontalAdvance(status->text()) < status->width() - 4,
-        qPrintable(status->font().toString()));
+    // Styled, and styled again on every change of state: fitted all the same.
+    const QLineEdit *status = main.connectionPanel->Edit_PortStatus;
+    for (bool connected : { true, false }) {
+        main.connectionPanel->showPortConnected(connected);
+        QCOMPARE(status->font(), main.connectionPanel->font());
+        QVERIFY(QFontMetrics(status->font()).horizontalAdvance(status->text())
+            < status->width() - 4);
+    }
     // Menu bar and status line at the desktop's font leave the pages whole.
     QVERIFY(main.height() >= int(671 * factor));
     QVERIFY(main.mdiArea->viewport()->height() >= main.panelSubWindow->height());
