@@ -338,8 +338,8 @@ void TestMainWindow::pagesFitTheirFontToTheScaledBoxes()
     for (bool connected : { true, false }) {
         main.connectionPanel->showPortConnected(connected);
         QCOMPARE(status->font(), main.connectionPanel->font());
-        QVERIFY(QFontMetrics(status->font()).horizontalAdvance(status->text())
-            < status->width() - 4);
+        QVERIFY(
+            QFontMetrics(status->font()).horizontalAdvance(status->text()) < status->width() - 4);
     }
     // Menu bar and status line at the desktop's font leave the pages whole.
     QVERIFY(main.height() >= int(671 * factor));
