@@ -1,6 +1,5 @@
 #include "lumetraimages.h"
 #include "mainwindow.h"
-#include "reportfont.h"
 #include "screeninfo.h"
 
 #include <QApplication>
@@ -24,7 +23,6 @@ int main(int argc, char *argv[])
 
     if (!app)
         app = std::make_unique<QApplication>(argc, argv);
-    QApplication::setFont(fittingReportFont(QApplication::font()));
 
     auto window = std::make_unique<MainWindow>(nullptr, Qt::WindowFlags(), referenceScreen);
     window->show();

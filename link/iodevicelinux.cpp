@@ -137,23 +137,32 @@ bool listKernelPorts(const std::string &classDirectory, std::vector<std::string>
     return true;
 }
 
-// The paths of LUMETRA_PORTS; false when the variable names none.
-bool listOfferedPorts(std::vector<std::string> &paths)
+// The paths of LUMETRA_PORTS, each once.
+std::vector<std::string> offeredPorts()
 {
     const char *offered = std::getenv("LUMETRA_PORTS");
-    bool any = false;
+    std::vector<std::string> paths;
     std::string rest = offered ? offered : "";
     while (!rest.empty()) {
         const size_t colon = rest.find(':');
         const std::string path = rest.substr(0, colon);
         rest = colon == std::string::npos ? std::string() : rest.substr(colon + 1);
-        if (path.empty())
-            continue;
-        any = true;
-        if (std::find(paths.begin(), paths.end(), path) == paths.end())
+        if (!path.empty() && std::find(paths.begin(), paths.end(), path) == paths.end())
             paths.push_back(path);
     }
-    return any;
+    return paths;
+}
+
+// Keeps at most MaxListedPorts paths. A port the user offered by name is
+// what they mean to use: kernel ports make room for it, from the end.
+void limitListedPorts(std::vector<std::string> &paths, const std::vector<std::string> &offered)
+{
+    for (size_t index = paths.size(); paths.size() > size_t(MaxListedPorts) && index-- > 0;) {
+        if (std::find(offered.begin(), offered.end(), paths[index]) == offered.end())
+            paths.erase(paths.begin() + long(index));
+    }
+    if (paths.size() > size_t(MaxListedPorts))
+        paths.resize(MaxListedPorts);
 }
 
 } // namespace
@@ -226,11 +235,14 @@ int IODeviceLinux::enumeratePorts()
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
     std::vector<std::string> paths;
     const bool kernelListed = listKernelPorts(ttyClassDirectory, paths);
-    const bool offered = listOfferedPorts(paths);
-    if (!kernelListed && !offered)
+    const std::vector<std::string> offered = offeredPorts();
+    if (!kernelListed && offered.empty())
         return -1;
-    if (paths.size() > size_t(MaxListedPorts))
-        paths.resize(MaxListedPorts);
+    for (const std::string &path : offered) {
+        if (std::find(paths.begin(), paths.end(), path) == paths.end())
+            paths.push_back(path);
+    }
+    limitListedPorts(paths, offered);
     for (size_t index = 0; index < paths.size(); ++index) {
         const int portNumber = int(index) + 1;
         std::fprintf(portTrace, "%s  %d\n", paths[index].c_str(), portNumber);

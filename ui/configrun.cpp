@@ -1,6 +1,7 @@
 #include "configrun.h"
 
 #include "qtdialoghost.h"
+#include "reportfont.h"
 #include "scaledlayout.h"
 
 #include <QComboBox>
@@ -28,6 +29,8 @@ ConfigRun::ConfigRun(
     , dialogs(&dialogs)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Before any child exists: children with style sheets take their font once.
+    setFont(fittingReportFont(font(), sx, sy));
     const ScaledLayout s { sx, sy };
     const QString titleStyle = QStringLiteral("font: 10pt;");
 
@@ -63,6 +66,8 @@ ConfigRun::ConfigRun(
     Label_Config_port_status = addLabel(this, "Label_Config_port_status",
         QStringLiteral("  Device Status : "), s.rect(10, 90, 160, 32));
     Edit_PortStatus = addLineEdit(this, "Edit_PortStatus", s.rect(110, 95, 90, 20), true);
+    // Its own: a style sheet set again would drop the font it inherits.
+    Edit_PortStatus->setFont(font());
     showPortConnected(false);
     Label_Config_mpo_port_com = addLabel(this, "Label_Config_mpo_port_com",
         QStringLiteral("  MPO Port COM : "), s.rect(10, 65, 160, 32));

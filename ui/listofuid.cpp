@@ -1,5 +1,6 @@
 #include "listofuid.h"
 
+#include "reportfont.h"
 #include "scaledlayout.h"
 
 #include <QBrush>
@@ -20,6 +21,8 @@ constexpr int columnCount = 6;
 ListOfUID::ListOfUID(QWidget *parent, double /*winversion*/, double sx, double sy)
     : QDialog(parent)
 {
+    // Before any child exists: children with style sheets take their font once.
+    setFont(fittingReportFont(font(), sx, sy));
     const ScaledLayout s { sx, sy };
 
     Panel_Header = addSunkenPanel(this, "Panel_Header", s.rect(5, 5, 590, 200));

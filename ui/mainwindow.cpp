@@ -51,6 +51,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceSc
     createActions();
     createMenus();
     createStatusBar();
+    makeRoomForBars();
     createSubWindows();
     startDownloadThread();
     connectSignals();
@@ -161,6 +162,22 @@ void MainWindow::createMenus()
 void MainWindow::createStatusBar()
 {
     statusBar()->showMessage(tr("Ready"));
+}
+
+// The design height leaves the menu bar and the status line what a small
+// font needs. A larger desktop font makes them taller; the window grows by
+// that much rather than hide part of the pages behind scroll bars.
+void MainWindow::makeRoomForBars()
+{
+    const ScaledLayout s { XFactor, YFactor };
+    const int needed = s.y(630) + 2 * mdiArea->frameWidth() + menuBar()->sizeHint().height()
+        + statusBar()->sizeHint().height();
+    if (needed <= height())
+        return;
+    const QSize size(width(), needed);
+    setMinimumSize(size);
+    setMaximumSize(size);
+    resize(size);
 }
 
 void MainWindow::createSubWindows()

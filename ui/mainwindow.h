@@ -1,12 +1,14 @@
 #ifndef LUMETRA_MAINWINDOW_H
 #define LUMETRA_MAINWINDOW_H
 
+#include "downloadbatch.h"
 #include "reportheadertexts.h"
 #include "screenprobe.h"
 #include "testrecord.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QQueue>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -107,6 +109,7 @@ private:
     void createActions();
     void createMenus();
     void createStatusBar();
+    void makeRoomForBars();
     void createSubWindows();
     void startDownloadThread();
     void connectSignals();
@@ -114,7 +117,19 @@ private:
     void readSettings();
     void writeSettings();
 
+    // The record display (mainwindow_records.cpp).
+    bool recordViewsOpen() const;
+    void listBatch(const DownloadBatch &batch);
+    void showLastEntry();
+    int listedRow(const QListWidgetItem *item) const;
+    void showRecordRows(const TestRecord &record);
+    ReportHeaderTexts headerTextsOnScreen() const;
+    void showHeaderTexts(const ReportHeaderTexts &texts);
+
     DialogHost *dialogs;
+    // Batches taken from the thread, not yet listed; see on_file_ready.
+    QQueue<DownloadBatch> arrivedBatches;
+    bool listingBatches = false;
 };
 
 #endif

@@ -1,9 +1,61 @@
 #include "mainwindow.h"
 
+#include "configrun.h"
+#include "dialoghost.h"
+#include "mainctrlthread.h"
+
+#include <QComboBox>
+#include <QVariant>
+
 // Listing the serial ports, opening the chosen one, reporting port failures.
 
-void MainWindow::on_newportconnection_requested() { }
+void MainWindow::on_newportconnection_requested()
+{
+    if (!ctrlThread || !ctrlThread->isRunning())
+        dialogs->information(nullptr, appTitle, tr("Communication PROBLEM"));
+    if (!ctrlThread || !connectionPanel)
+        return; // the serial layer went with the thread
+    if (ctrlThread->listPorts() != 0) {
+        dialogs->critical(nullptr, appTitle,
+            tr("No Valid Port Com Found : Please connect The MPO cable first - EXIT"));
+        on_failure_detected(4);
+        return;
+    }
+    // The text is what the user knows the port by (a device path on Linux,
+    // the COM number on Windows); an entry's row, not its data, picks the port.
+    for (int index = 0; index < ctrlThread->portCount; ++index) {
+        connectionPanel->Combo_PortCom->addItem(
+            QString::fromStdString(ctrlThread->portDisplayName(index)),
+            QVariant(int(ctrlThread->portNumbers[index])));
+    }
+}
 
-void MainWindow::on_portcom_changed(int /*index*/) { }
+void MainWindow::on_portcom_changed(int index)
+{
+    if (index == 0 || !ctrlThread || !connectionPanel)
+        return;
+    ctrlThread->selectedPortIndex = index - 1;
+    // The device lock makes the close wait for a read in progress.
+    if (ctrlThread->waitingForPort == 0)
+        ctrlThread->closePort();
+    if (ctrlThread->openSelectedPort() != 0) {
+        on_failure_detected(5);
+        if (connectionPanel)
+            connectionPanel->showPortConnected(false);
+        return;
+    }
+    ctrlThread->waitingForPort = 0;
+    connectionPanel->showPortConnected(true);
+}
 
-void MainWindow::on_failure_detected(int /*code*/) { }
+void MainWindow::on_failure_detected(int code)
+{
+    QString text;
+    if (code == 0)
+        text = tr("Bad Port Number : EXIT %1").arg(code);
+    else if (code == 5)
+        text = tr("Bad Port Number : DISCONNECTED");
+    else
+        text = tr("ERROR");
+    dialogs->critical(nullptr, appTitle, text);
+}

@@ -1,17 +1,233 @@
 #include "mainwindow.h"
 
-// The record list and the record display.
+#include "configrun.h"
+#include "dialoghost.h"
+#include "listofuid.h"
+#include "mainctrlthread.h"
+#include "recordtexts.h"
 
-void MainWindow::on_file_transfer() { }
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTextEdit>
 
-void MainWindow::on_file_ready(uint /*status*/) { }
+// The record list and the record display. Entry i of List_Records, records[i]
+// and recordHeaders[i] always describe the same record.
 
-void MainWindow::on_file_open() { }
+bool MainWindow::recordViewsOpen() const
+{
+    // Closing the window deletes both, possibly behind an open message box.
+    return connectionPanel && reportWindow;
+}
 
-void MainWindow::new_listRec_to_display(QListWidgetItem * /*item*/) { }
+void MainWindow::on_file_transfer()
+{
+    setCursor(Qt::WaitCursor);
+}
 
-void MainWindow::itemSelectionChanged_onList() { }
+void MainWindow::on_file_ready(uint /*status*/)
+{
+    // Each call takes one batch. The signal's verdict is not used: when calls
+    // nest behind an open warning box it may belong to a later batch.
+    if (!ctrlThread)
+        return;
+    DownloadBatch batch = ctrlThread->takeBatch();
+    if (batch.records.isEmpty())
+        return; // nothing was queued: the thread never hands over an empty batch
+    arrivedBatches.enqueue(std::move(batch));
 
-void MainWindow::clearAll() { }
+    // A call that arrives while an earlier one waits on its warning leaves the
+    // batch to that call, so that batches are listed in the order they came.
+    if (listingBatches)
+        return;
+    listingBatches = true;
+    while (!arrivedBatches.isEmpty() && recordViewsOpen())
+        listBatch(arrivedBatches.dequeue());
+    listingBatches = false;
+}
 
-void MainWindow::clearSingle() { }
+void MainWindow::listBatch(const DownloadBatch &batch)
+{
+    if (batch.verdict == 1) {
+        dialogs->warning(nullptr, appTitle,
+            tr("<b>Data may be corrupted</b> - Problem with MPO Power Meter Version -<br>"
+               "                                                        "
+               "Please Verify MPO Power Meter Version.<br>"
+               "                                                     "
+               "The supported version are <b>%1</b> or Higher")
+                .arg(minMeterVersion));
+        if (!recordViewsOpen())
+            return;
+    }
+    itemSelectionChanged_onList();
+    reportWindow->Edit_ExportTime->setText(connectionPanel->exportTimeText);
+    setCursor(Qt::ArrowCursor);
+
+    const ReportHeaderTexts texts = headerTextsOnScreen();
+    QListWidget *list = connectionPanel->List_Records;
+    for (const TestRecord &record : batch.records) {
+        // Collection first: a selection change seen by the list must find its record.
+        records.append(record);
+        recordHeaders.append(texts);
+        list->addItem(recordNumberText(record.recordNumber));
+    }
+    // Only the last record stays on screen: filling the table for every
+    // record of a long export would change nothing the user sees.
+    const TestRecord &last = batch.records.constLast();
+    showRecordRows(last);
+    reportWindow->Edit_FileNumber->setText(recordNumberText(last.recordNumber));
+    reportWindow->Edit_Polarity->setText(polarityDisplayName(last.polarityCode));
+    showLastEntry();
+}
+
+void MainWindow::on_file_open()
+{
+    if (!recordViewsOpen())
+        return;
+    QListWidget *list = connectionPanel->List_Records;
+    records += loadedRecords;
+    recordHeaders += loadedHeaders;
+    for (const TestRecord &record : qAsConst(loadedRecords))
+        list->addItem(QString::number(record.recordNumber));
+    if (!recordHeaders.isEmpty())
+        showHeaderTexts(recordHeaders.constLast());
+    showLastEntry();
+    setCursor(Qt::ArrowCursor);
+}
+
+// Makes the last entry current; the selection change shows its record.
+void MainWindow::showLastEntry()
+{
+    QListWidget *list = connectionPanel->List_Records;
+    const int last = list->count() - 1;
+    connectionPanel->displayedItem = list->item(last);
+    list->setCurrentRow(last);
+    list->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::new_listRec_to_display(QListWidgetItem *item)
+{
+    if (!recordViewsOpen())
+        return;
+    const int shown = listedRow(connectionPanel->displayedItem);
+    if (shown >= 0)
+        recordHeaders[shown] = headerTextsOnScreen();
+
+    const int row = listedRow(item);
+    if (row < 0)
+        return;
+    const TestRecord &record = records.at(row);
+    showRecordRows(record);
+    reportWindow->Edit_FileNumber->setText(item->text());
+    reportWindow->Edit_Polarity->setText(polarityDisplayName(record.polarityCode));
+    showHeaderTexts(recordHeaders.at(row));
+    connectionPanel->displayedItem = item;
+}
+
+// The row of item in the list, or -1 when it is not listed. Compares pointers
+// only, so an entry that is gone is never dereferenced.
+int MainWindow::listedRow(const QListWidgetItem *item) const
+{
+    const QListWidget *list = connectionPanel->List_Records;
+    for (int row = 0; item && row < list->count() && row < records.size(); ++row) {
+        if (list->item(row) == item)
+            return row;
+    }
+    return -1;
+}
+
+void MainWindow::itemSelectionChanged_onList()
+{
+    if (recordViewsOpen() && connectionPanel->List_Records->count() > 0)
+        new_listRec_to_display(connectionPanel->List_Records->currentItem());
+}
+
+void MainWindow::clearAll()
+{
+    if (!recordViewsOpen() || connectionPanel->List_Records->count() == 0)
+        return;
+    QListWidget *list = connectionPanel->List_Records;
+    list->clearFocus();
+    connectionPanel->displayedItem = nullptr;
+    {
+        const QSignalBlocker quiet(list);
+        list->clear();
+    }
+    records.clear();
+    recordHeaders.clear();
+
+    reportWindow->remoteDevices->clearContents();
+    reportWindow->remoteDevices->setRowCount(0);
+    reportWindow->Edit_FileNumber->clear();
+    reportWindow->Edit_Polarity->clear();
+    // The header fields keep their texts for the next batch.
+}
+
+void MainWindow::clearSingle()
+{
+    if (!recordViewsOpen())
+        return;
+    QListWidget *list = connectionPanel->List_Records;
+    if (list->count() <= 1) {
+        clearAll();
+        return;
+    }
+    const int row = list->currentRow();
+    if (row < 0)
+        return;
+    {
+        // The list must not announce its new current entry before the
+        // collection has lost the record too.
+        const QSignalBlocker quiet(list);
+        QListWidgetItem *removed = list->takeItem(row);
+        if (connectionPanel->displayedItem == removed)
+            connectionPanel->displayedItem = nullptr; // its texts on screen are dropped
+        delete removed;
+        records.remove(row);
+        recordHeaders.remove(row);
+        if (QListWidgetItem *current = list->currentItem())
+            current->setSelected(true);
+    }
+    new_listRec_to_display(list->currentItem());
+}
+
+void MainWindow::showRecordRows(const TestRecord &record)
+{
+    QTableWidget *table = reportWindow->remoteDevices;
+    table->clearContents();
+    table->setRowCount(0);
+    const double threshold = thresholdDb(record);
+    const QString wavelength = QString::number(wavelengthNm(record.wavelengthCode));
+    for (int fiber = 0; fiber < TestRecord::channelCount; ++fiber) {
+        const ChannelResult &channel = record.channels[size_t(fiber)];
+        const ChannelRowText texts = formatChannelRow(channel.powerDbm, channel.referenceDbm,
+            float(threshold), record.headerByte5, record.polarityCode, record.headerByte8);
+        reportWindow->addtablerow();
+        reportWindow->updatetablevalue(fiber, 0, QString::number(fiber + 1));
+        reportWindow->updatetablevalue(fiber, 1, wavelength);
+        reportWindow->updatetablevalue(fiber, 2, texts.powerText);
+        reportWindow->updatetablevalue(fiber, 3, texts.lossText);
+        reportWindow->updatetablevalue(fiber, 4, thresholdText(threshold));
+        reportWindow->updatetablevalueandcolor(fiber, 5, texts.verdictText);
+    }
+}
+
+ReportHeaderTexts MainWindow::headerTextsOnScreen() const
+{
+    const ListOfUID &page = *reportWindow;
+    return ReportHeaderTexts { page.Edit_Company->text(), page.Edit_Operator->text(),
+        page.Edit_TestDevice->text(), page.Edit_TestDate->text(), page.Edit_SerialNumber->text(),
+        page.Edit_ExportTime->text(), page.Edit_Comment->toHtml() };
+}
+
+void MainWindow::showHeaderTexts(const ReportHeaderTexts &texts)
+{
+    reportWindow->Edit_Company->setText(texts.companyName);
+    reportWindow->Edit_Operator->setText(texts.operatorName);
+    reportWindow->Edit_TestDevice->setText(texts.testDevice);
+    reportWindow->Edit_TestDate->setText(texts.testDate);
+    reportWindow->Edit_SerialNumber->setText(texts.serialNumber);
+    reportWindow->Edit_ExportTime->setText(texts.exportTime);
+    reportWindow->Edit_Comment->setHtml(texts.noteHtml);
+}

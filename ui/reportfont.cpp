@@ -1,34 +1,40 @@
 #include "reportfont.h"
 
+#include "scaledlayout.h"
+
 #include <QFontMetrics>
 #include <QString>
+#include <QtGlobal>
 
 namespace {
-constexpr qreal largestPointSize = 8.0;
+constexpr qreal designPointSize = 8.0;
 constexpr qreal smallestPointSize = 7.0;
 
-bool captionsFit(const QFont &font)
+bool captionsFit(const QFont &font, const ScaledLayout &s)
 {
     const QFontMetrics metrics(font);
     // The widest caption of the report page and the widest text of the panel's
     // status field, each against its box less the frame and margins.
-    return metrics.horizontalAdvance(QStringLiteral("Serial Number: ")) <= 75
-        && metrics.horizontalAdvance(QStringLiteral("DISCONNECTED")) <= 90 - 8;
+    return metrics.horizontalAdvance(QStringLiteral("Serial Number: ")) <= s.x(75)
+        && metrics.horizontalAdvance(QStringLiteral("DISCONNECTED")) <= s.x(90) - 8;
 }
 } // namespace
 
-QFont fittingReportFont(const QFont &base)
+QFont fittingReportFont(const QFont &base, double sx, double sy)
 {
+    const ScaledLayout s { sx, sy };
+    const qreal largest = designPointSize * qMin(sx, sy);
+    const qreal smallest = qMin(smallestPointSize, largest);
     QFont font = base;
-    if (font.pointSizeF() <= 0 || font.pointSizeF() > largestPointSize)
-        font.setPointSizeF(largestPointSize);
+    if (font.pointSizeF() <= 0 || font.pointSizeF() > largest)
+        font.setPointSizeF(largest);
     for (int stretch :
         { int(QFont::Unstretched), int(QFont::SemiCondensed), int(QFont::Condensed) }) {
         font.setStretch(stretch);
-        if (captionsFit(font))
+        if (captionsFit(font, s))
             return font;
     }
-    while (!captionsFit(font) && font.pointSizeF() > smallestPointSize)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    while (!captionsFit(font, s) && font.pointSizeF() > smallest)
+        font.setPointSizeF(qMax(smallest, font.pointSizeF() - 0.5));
     return font;
 }

@@ -3,9 +3,11 @@
 
 #include <QFont>
 
-// The windows are laid out in fixed pixel boxes made for a small, narrow
-// dialog font. Returns base made narrower, then smaller, until the widest
-// captions fit their boxes, but never smaller than 7 points.
-QFont fittingReportFont(const QFont &base);
+// The panel and the report page are laid out in fixed pixel boxes, scaled by
+// the screen factors sx and sy, that were made for a small, narrow dialog
+// font. Returns base at most 8 points times the smaller factor, made
+// narrower, then smaller, until the widest captions fit their scaled boxes,
+// but never smaller than 7 points.
+QFont fittingReportFont(const QFont &base, double sx, double sy);
 
 #endif

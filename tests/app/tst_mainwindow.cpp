@@ -1,29 +1,27 @@
 #include "configrun.h"
 #include "listofuid.h"
-#include "lumetraimages.h"
 #include "mainctrlthread.h"
 #include "mainwindow.h"
 #include "recordingdialoghost.h"
 #include "uitesthelpers.h"
+#include "windowtestsupport.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
-#include <pty.h>
 #include <unistd.h>
 
 class TestMainWindow : public QObject
@@ -43,6 +41,8 @@ private slots:
     void aboutAndUsage();
     void threadStartsWaitingForAPort();
     void headerTextsComeFromSettings();
+    void pagesFitTheirFontToTheScaledBoxes_data();
+    void pagesFitTheirFontToTheScaledBoxes();
     void closing_data();
     void closing();
 
@@ -51,19 +51,6 @@ private:
 };
 
 namespace {
-ScreenProbe screenOf(QSize size)
-{
-    ScreenProbe probe;
-    probe.windowsVersion = [] { return 10.0; };
-    probe.primaryScreen = [size] { return QRect(QPoint(0, 0), size); };
-    return probe;
-}
-
-QRect rectOf(QSize size)
-{
-    return QRect(QPoint(0, 0), size);
-}
-
 QStringList entriesOf(const QWidget *menu)
 {
     QStringList entries;
@@ -76,51 +63,26 @@ bool sameIcon(const QIcon &actual, const QString &path)
 {
     return actual.pixmap(32).toImage() == QIcon(path).pixmap(32).toImage();
 }
-
-// A pseudo-terminal offered to the serial layer as its only port.
-struct PseudoPort
-{
-    int master = -1;
-    int slave = -1;
-    QString path;
-
-    bool open()
-    {
-        char name[256] = {};
-        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
-            return false;
-        path = QString::fromLocal8Bit(name);
-        fcntl(master, F_SETFL, O_NONBLOCK);
-        return true;
-    }
-    // True once every descriptor of the terminal side is closed.
-    bool terminalSideClosed() const
-    {
-        char byte = 0;
-        return ::read(master, &byte, 1) == -1 && errno == EIO;
-    }
-    ~PseudoPort()
-    {
-        if (slave >= 0)
-            ::close(slave);
-        if (master >= 0)
-            ::close(master);
-    }
-};
 } // namespace
 
 void TestMainWindow::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    registerLumetraImages();
-    useFixedTestFont();
+    QVERIFY(prepareWindowTests(settingsDir));
 }
 
 void TestMainWindow::init()
 {
     QSettings(QStringLiteral("Tavolin"), QStringLiteral("Lumetra")).clear();
+    useFixedTestFont();
 }
+
+namespace {
+// A desktop font whose menu bar and status line fit the design height.
+void useSmallDesktopFont()
+{
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+}
+} // namespace
 
 void TestMainWindow::placement_data()
 {
@@ -150,6 +112,7 @@ void TestMainWindow::placement()
     QFETCH(QRect, panel);
     QFETCH(QRect, report);
 
+    useSmallDesktopFont();
     RecordingDialogHost dialogs;
     MainWindow main(nullptr, Qt::WindowFlags(), rectOf(reference), screenOf(screen), dialogs);
     main.show();
@@ -352,6 +315,44 @@ void TestMainWindow::headerTextsComeFromSettings()
     QCOMPARE(report->Edit_ExportTime->text(), QString());
 }
 
+void TestMainWindow::pagesFitTheirFontToTheScaledBoxes_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::newRow("1.0") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+}
+
+void TestMainWindow::pagesFitTheirFontToTheScaledBoxes()
+{
+    QFETCH(double, factor);
+    RecordingDialogHost dialogs;
+    MainWindow main(nullptr, Qt::WindowFlags(), rectOf({ 800, 600 }),
+        screenOf({ int(800 * factor), int(600 * factor) }), dialogs);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const QLabel *caption = main.reportWindow->Label_SerialNumber;
+    QVERIFY2(QFontMetrics(caption->font()).horizontalAdvance(caption->text()) <= caption->width(),
+        qPrintable(caption->font().toString()));
+    // Styled, and styled again on every change of state: fitted all the same.
+    const QLineEdit *status = main.connectionPanel->Edit_PortStatus;
+    for (bool connected : { true, false }) {
+        main.connectionPanel->showPortConnected(connected);
+        QCOMPARE(status->font(), main.connectionPanel->font());
+        QVERIFY(
+            QFontMetrics(status->font()).horizontalAdvance(status->text()) < status->width() - 4);
+    }
+    // Menu bar and status line at the desktop's font leave the pages whole.
+    QVERIFY(main.height() >= int(671 * factor));
+    QVERIFY(main.mdiArea->viewport()->height() >= main.panelSubWindow->height());
+    QVERIFY(!main.mdiArea->verticalScrollBar()->isVisible());
+    QVERIFY(!main.mdiArea->horizontalScrollBar()->isVisible());
+    // The desktop's font stays where nothing is boxed.
+    QCOMPARE(main.menuBar()->font(), QApplication::font(main.menuBar()));
+    QCOMPARE(main.fileMenu->font(), QApplication::font(main.fileMenu));
+    QCOMPARE(main.statusBar()->font(), QApplication::font(main.statusBar()));
+    QCOMPARE(QApplication::font(), QFont(QStringLiteral("DejaVu Sans"), 9));
+}
+
 void TestMainWindow::closing_data()
 {
     QTest::addColumn<bool>("byExitAction");
@@ -362,6 +363,7 @@ void TestMainWindow::closing_data()
 void TestMainWindow::closing()
 {
     QFETCH(bool, byExitAction);
+    useSmallDesktopFont();
 
     PseudoPort port;
     QVERIFY(port.open());

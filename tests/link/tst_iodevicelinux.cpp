@@ -176,6 +176,14 @@ void TestIoDeviceLinux::listsKernelPortsThenOfferedOnes_data()
     for (int i = 1; i <= 12; ++i)
         (i <= 9 ? nine : twelve) << QString("/tmp/port%1").arg(i);
     QTest::newRow("at most nine") << QStringList {} << (nine + twelve).join(':') << nine;
+    QStringList kernelTen, kernelKept;
+    for (int i = 1; i <= 10; ++i) {
+        kernelTen << QString("ttyS%1=4").arg(i);
+        if (i <= 7)
+            kernelKept << QString("/dev/ttyS%1").arg(i);
+    }
+    QTest::newRow("offered ports keep their place when the kernel fills the list")
+        << kernelTen << "/dev/ttyS9:/tmp/a" << kernelKept + QStringList { "/dev/ttyS9", "/tmp/a" };
 }
 
 void TestIoDeviceLinux::listsKernelPortsThenOfferedOnes()

@@ -1,0 +1,160 @@
+#include "configrun.h"
+#include "mainctrlthread.h"
+#include "windowtestsupport.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+// The connection dialogue: listing the ports into the combo box, opening the
+// picked one, and the boxes that tell of failures.
+class TestPortSelection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void noPortGivesTheHintThenTwoCriticalBoxes();
+    void pickingConnectsSwitchesAndFails();
+    void listingWithoutARunningThread();
+
+private:
+    QTemporaryDir settingsDir;
+};
+
+namespace {
+QStringList boxes(const RecordingDialogHost &dialogs)
+{
+    QStringList shown;
+    for (const DialogCall &call : dialogs.calls) {
+        const bool framed = !call.parent && call.title == QLatin1String("Lumetra");
+        shown << (framed ? QString() : QStringLiteral("(parent or title!) ")) + call.kind
+                + QLatin1Char(':') + call.text;
+    }
+    return shown;
+}
+
+QString statusOf(const MainWindow &main)
+{
+    const QLineEdit *status = main.connectionPanel->Edit_PortStatus;
+    const bool cyan = status->styleSheet().contains(QLatin1String("cyan"));
+    const bool red = status->styleSheet().contains(QLatin1String("red"));
+    return status->text() + (cyan && !red ? " on cyan" : red && !cyan ? " on red" : " on ?");
+}
+
+const QString hint
+    = QStringLiteral("information:Please Connect the Cable and Select a Port for Communication");
+} // namespace
+
+void TestPortSelection::initTestCase()
+{
+    QVERIFY(prepareWindowTests(settingsDir));
+}
+
+void TestPortSelection::noPortGivesTheHintThenTwoCriticalBoxes()
+{
+    TestWindow window;
+    MainWindow &main = window.main;
+    RecordingDialogHost &dialogs = window.dialogs;
+    const QStringList sequence
+        = { hint, "critical:No Valid Port Com Found : Please connect The MPO cable first - EXIT",
+              "critical:ERROR" };
+
+    highlightPortList(main);
+    QCOMPARE(boxes(dialogs), sequence);
+    highlightPortList(main); // still unlisted: the same again
+    QCOMPARE(boxes(dialogs), sequence + sequence);
+    QCOMPARE(main.connectionPanel->Combo_PortCom->count(), 1);
+    QCOMPARE(statusOf(main), QStringLiteral("DISCONNECTED on red"));
+
+    // The thread's failure signal reaches the same boxes.
+    dialogs.calls.clear();
+    emit main.ctrlThread->debugCommunication.ExitWithFailure(0);
+    emit main.ctrlThread->debugCommunication.ExitWithFailure(7);
+    QTRY_COMPARE(
+        boxes(dialogs), QStringList({ "critical:Bad Port Number : EXIT 0", "critical:ERROR" }));
+}
+
+void TestPortSelection::pickingConnectsSwitchesAndFails()
+{
+    PseudoPort first, second;
+    QVERIFY(first.open() && second.open());
+    const QString missing = QStringLiteral("/nonexistent/ttyLumetra");
+    TestWindow window({ first.path, missing, second.path });
+    MainWindow &main = window.main;
+    RecordingDialogHost &dialogs = window.dialogs;
+    QComboBox *combo = main.connectionPanel->Combo_PortCom;
+
+    highlightPortList(main);
+    highlightPortList(main); // listed: highlighting is only highlighting now
+    QCOMPARE(boxes(dialogs), QStringList { hint });
+    QStringList entries;
+    for (int index = 0; index < combo->count(); ++index)
+        entries << QStringLiteral("%1=%2")
+                       .arg(combo->itemText(index))
+                       .arg(combo->itemData(index).toInt());
+    QCOMPARE(entries,
+        QStringList({ "SELECT=-1", first.path + "=1", missing + "=2", second.path + "=3" }));
+    QCOMPARE(main.ctrlThread->waitingForPort.load(), 1);
+
+    QVERIFY(pickPort(main, first.path));
+    QCOMPARE(statusOf(main), QStringLiteral("CONNECTED on cyan"));
+    QCOMPARE(main.ctrlThread->waitingForPort.load(), 0);
+    ::close(first.slave); // from here the serial layer alone holds the terminal open
+    first.slave = -1;
+
+    emit combo->activated(0); // SELECT
+    QVERIFY(pickPort(main, first.path)); // the open port again: closed, then reopened
+    QCOMPARE(statusOf(main), QStringLiteral("CONNECTED on cyan"));
+    QVERIFY(!first.terminalSideClosed());
+    QCOMPARE(boxes(dialogs), QStringList { hint });
+
+    // A port that cannot be opened: the connected one is closed first, the
+    // box comes before the status turns red.
+    QString statusWhileBoxOpen;
+    bool firstClosedWhileBoxOpen = false;
+    dialogs.onShow = [&](const DialogCall &) {
+        statusWhileBoxOpen = statusOf(main);
+        firstClosedWhileBoxOpen = first.terminalSideClosed();
+    };
+    QVERIFY(pickPort(main, missing));
+    QCOMPARE(boxes(dialogs).mid(1), QStringList { "critical:Bad Port Number : DISCONNECTED" });
+    QCOMPARE(statusWhileBoxOpen, QStringLiteral("CONNECTED on cyan"));
+    QVERIFY(firstClosedWhileBoxOpen);
+    QCOMPARE(statusOf(main), QStringLiteral("DISCONNECTED on red"));
+    QCOMPARE(main.ctrlThread->waitingForPort.load(), 0);
+
+    QVERIFY(pickPort(main, second.path));
+    QCOMPARE(statusOf(main), QStringLiteral("CONNECTED on cyan"));
+    QCOMPARE(dialogs.calls.size(), 2);
+}
+
+void TestPortSelection::listingWithoutARunningThread()
+{
+    PseudoPort port;
+    QVERIFY(port.open());
+    TestWindow window({ port.path });
+    MainWindow &main = window.main;
+    RecordingDialogHost &dialogs = window.dialogs;
+    QVERIFY(main.ctrlThread->stopAndWait(3000));
+
+    // A stopped thread is reported, and the ports are listed all the same.
+    highlightPortList(main);
+    QCOMPARE(boxes(dialogs), QStringList({ hint, "information:Communication PROBLEM" }));
+    QCOMPARE(main.connectionPanel->Combo_PortCom->itemText(1), port.path);
+
+    // Once the thread is gone there is nothing left to list or open with.
+    main.ctrlThread.reset();
+    dialogs.calls.clear();
+    QVERIFY(QMetaObject::invokeMethod(&main, "on_newportconnection_requested"));
+    QVERIFY(!pickPort(main, QStringLiteral("no such entry")));
+    emit main.connectionPanel->Combo_PortCom->activated(1);
+    QCOMPARE(boxes(dialogs), QStringList { "information:Communication PROBLEM" });
+    QCOMPARE(main.connectionPanel->Combo_PortCom->count(), 2);
+    QCOMPARE(statusOf(main), QStringLiteral("DISCONNECTED on red"));
+}
+
+QTEST_MAIN(TestPortSelection)
+#include "tst_portselection.moc"
