@@ -4,22 +4,32 @@
 #   ./lumetra.sh test   install what is missing, build, run every test
 #                       (then again under AddressSanitizer + UBSan, and the
 #                       thread tests under ThreadSanitizer)
+#   ./lumetra.sh demo   like run, with the meter emulator on a pseudo-terminal
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(
+# What building and running need.
+RUN_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qtbase5-dev-tools
-    fonts-dejavu-core xvfb xauth
+    fonts-dejavu-core
+)
+# What the tests add: a display server, the Windows cross-build and wine,
+# PDF tools, clang's fuzzing runtime, and the .deb tools.
+TEST_PACKAGES=(
+    xvfb xauth
     mingw-w64 wine wine64
     poppler-utils
+    clang libclang-rt-14-dev
+    dpkg-dev file desktop-file-utils
 )
 
 JOBS=$(nproc 2>/dev/null || echo 2)
 
+# install_missing PACKAGE...: apt-get only what is not installed yet.
 install_missing() {
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
             || missing+=("$package")
     done
@@ -32,12 +42,18 @@ install_missing() {
         "${missing[@]}"
 }
 
-# build DIR [cmake options...]
+# build DIR [cmake options...]: everything, tests included.
 build() {
     local dir=$1
     shift
     cmake -S . -B "$dir" "$@" >/dev/null
     cmake --build "$dir" -j "$JOBS"
+}
+
+# The programs a user runs, without the tests.
+build_programs() {
+    cmake -S . -B build >/dev/null
+    cmake --build build -j "$JOBS" --target lumetra lumetra-cli lumetra-meter-sim
 }
 
 # check DIR [ctest options...]
@@ -47,24 +63,87 @@ check() {
     (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS" "$@")
 }
 
+# Lumetra with the meter emulator: the emulator exports once when Lumetra opens
+# its port, then again each time Enter is pressed here.
+demo() {
+    local dir=build/demo
+    mkdir -p "$dir"
+    rm -f "$dir/port" "$dir/enter"
+    mkfifo "$dir/enter"
+    local sim_pid="" app_pid=""
+    # shellcheck disable=SC2317
+    cleanup() {
+        exec 4>&- 2>/dev/null || true
+        [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+        [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
+        wait 2>/dev/null
+        rm -f "$dir/enter"
+    }
+    trap cleanup EXIT
+    trap 'exit 130' INT TERM
+
+    build/tools/meter-sim/lumetra-meter-sim --pty --wait-open --on-enter --records 12 --seed 2026 \
+        <"$dir/enter" >"$dir/port" 2>"$dir/meter-sim.log" &
+    sim_pid=$!
+    exec 4>"$dir/enter"
+    echo >&4 # the first export goes as soon as Lumetra opens the port
+    local port=""
+    for _ in $(seq 50); do
+        port=$(head -n 1 "$dir/port" 2>/dev/null || true)
+        [ -n "$port" ] && break
+        sleep 0.1
+    done
+    [ -n "$port" ] || { echo "The meter emulator did not start: see $dir/meter-sim.log" >&2; exit 1; }
+
+    LUMETRA_PORTS=$port build/app/lumetra &
+    app_pid=$!
+    cat <<EOT
+
+Lumetra demo: the meter emulator plays a meter on the port $port
+
+  1. In Lumetra's window, click the list next to "MPO Port COM" and read the hint.
+  2. Pick $port in that list: the status turns to CONNECTED.
+  3. The emulator exports 12 records; they appear in the Record List and the
+     last one shows as a test report.
+  4. Press Enter here to export the 12 records again. Close the window to end
+     the demo (the emulator stops with it).
+
+EOT
+    # Pass every Enter on to the emulator until the window closes.
+    local status
+    while kill -0 "$app_pid" 2>/dev/null; do
+        status=0
+        read -r -t 1 _ || status=$?
+        if [ "$status" -eq 0 ]; then
+            echo >&4
+        elif [ "$status" -le 128 ]; then
+            break # no terminal input (end of file): just wait for the window
+        fi
+    done
+    wait "$app_pid" || true
+    app_pid=""
+}
+
 case "${1:-run}" in
 run)
-    install_missing
-    build build
-    if [ -x build/app/lumetra ]; then
-        exec build/app/lumetra
-    fi
-    exec build/tools/cli/lumetra-cli --help
+    install_missing "${RUN_PACKAGES[@]}"
+    build_programs
+    exec build/app/lumetra
+    ;;
+demo)
+    install_missing "${RUN_PACKAGES[@]}"
+    build_programs
+    demo
     ;;
 test)
-    install_missing
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build build
     check build
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=address,undefined
-    check build-asan
+    check build-asan -LE package
     # The download thread's tests once more under ThreadSanitizer.
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp"
     cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=thread >/dev/null
@@ -72,7 +151,7 @@ test)
     check build-tsan -L thread
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|demo" >&2
     exit 2
     ;;
 esac

@@ -140,6 +140,21 @@ void drawHelp(QPainter &p)
     p.drawEllipse(QPointF(32, 49), 4, 4);
 }
 
+// A fiber-end mark: a ring with a bright core, in the 48-unit square at (x, y).
+void drawFiberEnd(QPainter &p, qreal x, qreal y)
+{
+    QLinearGradient glow(x, y, x + 48, y + 48);
+    glow.setColorAt(0, QColor(0x42, 0xa5, 0xf5));
+    glow.setColorAt(1, brand);
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(QRectF(x, y, 48, 48));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(x + 14, y + 14, 20, 20));
+    p.setBrush(QColor(0xff, 0xb3, 0x00));
+    p.drawEllipse(QRectF(x + 19, y + 19, 10, 10));
+}
+
 // The report header stretches the logo to an 80 x 38 label, so keep that ratio.
 QImage drawLogo()
 {
@@ -148,18 +163,7 @@ QImage drawLogo()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-
-    // A fiber-end mark: a ring with a bright core.
-    QLinearGradient glow(6, 14, 54, 62);
-    glow.setColorAt(0, QColor(0x42, 0xa5, 0xf5));
-    glow.setColorAt(1, brand);
-    p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(QRectF(6, 14, 48, 48));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRectF(20, 28, 20, 20));
-    p.setBrush(QColor(0xff, 0xb3, 0x00));
-    p.drawEllipse(QRectF(25, 33, 10, 10));
+    drawFiberEnd(p, 6, 14);
 
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
@@ -178,6 +182,18 @@ QImage drawIcon(const std::function<void(QPainter &)> &draw)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     draw(p);
+    return image;
+}
+
+// The desktop's application icon: the fiber-end mark alone, square.
+QImage drawAppIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 52.0, size / 52.0);
+    drawFiberEnd(p, 2, 2);
     return image;
 }
 
@@ -203,6 +219,8 @@ int main(int argc, char *argv[])
         { QStringLiteral("delete.png"), drawIcon(drawBin) },
         { QStringLiteral("remove.png"), drawIcon(drawRemove) },
         { QStringLiteral("help-browser.png"), drawIcon(drawHelp) },
+        { QStringLiteral("lumetra-64.png"), drawAppIcon(64) },
+        { QStringLiteral("lumetra-256.png"), drawAppIcon(256) },
     };
     for (const auto &[name, image] : images) {
         if (!image.save(out.filePath(name), "PNG")) {

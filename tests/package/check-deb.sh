@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the .deb from a finished build tree, unpacks it into a scratch root and
+# runs what it installed.
+#   check-deb.sh BUILD_DIR WORK_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$2
+
+fail() {
+    echo "package test: $*" >&2
+    exit 1
+}
+command -v dpkg-shlibdeps >/dev/null || fail "dpkg-shlibdeps not found (Debian package dpkg-dev)"
+
+rm -rf "$work"
+mkdir -p "$work"
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >cpack.log 2>&1) \
+    || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+debs=("$work"/out/lumetra_*.deb)
+[ -f "${debs[0]}" ] || fail "no lumetra_*.deb in $work/out"
+deb=${debs[0]}
+
+# Dependencies are computed from the binaries: Qt's runtime libraries must be there.
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt5core5a libqt5gui5 libqt5widgets5; do
+    grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
+done
+
+root=$work/root
+dpkg -x "$deb" "$root"
+bin=$root/usr/bin
+for program in lumetra lumetra-cli lumetra-meter-sim; do
+    [ -x "$bin/$program" ] || fail "$program not installed"
+    if ldd "$bin/$program" | grep -q "not found"; then
+        fail "$program has unresolved libraries: $(ldd "$bin/$program" | grep 'not found')"
+    fi
+done
+
+desktop=$root/usr/share/applications/lumetra.desktop
+[ -f "$desktop" ] || fail "no desktop entry"
+grep -qx "Exec=lumetra" "$desktop" || fail "desktop entry does not start lumetra"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in 64 256; do
+    png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png
+    [ -f "$png" ] || fail "no ${size}x${size} icon named $icon"
+    file "$png" | grep -q "PNG image data, $size x $size" || fail "$png is not a ${size}px PNG"
+done
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+fi
+
+"$bin/lumetra-cli" --help | grep -q "^Usage: lumetra-cli" || fail "lumetra-cli --help"
+
+# An archive written by the installed writer, read back by the installed reader.
+"$bin/lumetra-meter-sim" -o "$work/capture.bin" --records 4 --seed 7 --no-pacing 2>/dev/null
+"$bin/lumetra-cli" decode "$work/capture.bin" --csv -o "$work/four.mrf" >/dev/null 2>&1 \
+    || fail "decode -o failed"
+dump=$("$bin/lumetra-cli" dump "$work/four.mrf" --csv)
+# A header line and twelve fiber rows per record.
+rows=$(($(wc -l <<<"$dump") - 1))
+[ "$rows" -eq 48 ] || fail "dump gave $rows fiber rows, expected 48"
+# The installed dump agrees with the build tree's.
+[ "$dump" = "$("$build/tools/cli/lumetra-cli" dump "$work/four.mrf" --csv)" ] \
+    || fail "installed and built lumetra-cli disagree"
+echo "package test: $(basename "$deb") installs and runs"
