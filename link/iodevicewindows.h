@@ -2,7 +2,8 @@
 #define LUMETRA_IODEVICEWINDOWS_H
 
 #include "iiodevice.h"
-#include "portslot.h"
+#include "meterline.h"
+#include "portslottable.h"
 #include "serialdiagnostics.h"
 
 #include <cstdio>
@@ -18,7 +19,12 @@
 class IODeviceWindows : public IIODevice
 {
 public:
-    using Slot = PortSlot<HANDLE, DCB>;
+    struct Handles
+    {
+        using Handle = HANDLE;
+        static HANDLE none() { return nullptr; }
+        static bool close(HANDLE handle);
+    };
 
     IODeviceWindows();
     ~IODeviceWindows();
@@ -52,7 +58,7 @@ protected:
     int32_t defaultPortOpen = 0;
     HANDLE workingHandle = nullptr;
     DCB workingControlBlock;
-    Slot portSlots[PortSlotCount];
+    PortSlotTable<Handles, DCB> portSlots;
     mutable std::recursive_mutex deviceLock;
 
 private:

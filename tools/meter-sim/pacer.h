@@ -2,6 +2,7 @@
 #define LUMETRA_PACER_H
 
 #include "exportstream.h"
+#include "meterline.h"
 
 #include <QVector>
 #include <functional>
@@ -20,11 +21,8 @@ struct PacedChunk
 class Pacer
 {
 public:
-    // 109375 baud, 8N1: ten bits a byte.
-    static constexpr double lineRate = 109375.0 / 10.0;
-
     // bytesPerSecond 0: as fast as possible, only the pauses are kept.
-    explicit Pacer(double bytesPerSecond = lineRate);
+    explicit Pacer(double bytesPerSecond = MeterBytesPerSecond);
 
     QVector<PacedChunk> schedule(const ExportStream &stream) const;
 

@@ -232,9 +232,10 @@ void TestMeterSimStream::scheduleKeepsTheLineRate_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<HoldList>("holds");
 
-    QTest::newRow("line rate") << Pacer::lineRate << 4682 << HoldList();
+    QTest::newRow("line rate") << MeterBytesPerSecond << 4682 << HoldList();
     QTest::newRow("line rate, pauses")
-        << Pacer::lineRate << 353 << HoldList { { 0, 30 }, { 117, 5 }, { 200, 250 }, { 353, 9 } };
+        << MeterBytesPerSecond << 353
+        << HoldList { { 0, 30 }, { 117, 5 }, { 200, 250 }, { 353, 9 } };
     QTest::newRow("slow") << 300.0 << 50 << HoldList { { 3, 1 } };
     QTest::newRow("unpaced") << 0.0 << 1000 << HoldList { { 500, 100 }, { 1000, 20 } };
 }
