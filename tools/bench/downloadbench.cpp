@@ -20,7 +20,6 @@
 #include <QTimer>
 #include <chrono>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -43,7 +42,8 @@ bool openPort(MainCtrlThread &thread, const QString &path)
     return thread.selectedPortIndex >= 0 && thread.openSelectedPort() == 0;
 }
 
-// User plus system CPU seconds of this process's thread named name; -1 when not found.
+// CPU seconds of this process's thread named name, from the scheduler's
+// nanosecond count; -1 when not found.
 double threadCpuSeconds(const QByteArray &name)
 {
     const QString tasks = QStringLiteral("/proc/self/task");
@@ -51,13 +51,10 @@ double threadCpuSeconds(const QByteArray &name)
         QFile comm(tasks + '/' + task + QStringLiteral("/comm"));
         if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != name)
             continue;
-        QFile stat(tasks + '/' + task + QStringLiteral("/stat"));
-        if (!stat.open(QIODevice::ReadOnly))
+        QFile schedstat(tasks + '/' + task + QStringLiteral("/schedstat"));
+        if (!schedstat.open(QIODevice::ReadOnly))
             return -1;
-        // Fields after the parenthesised name; utime and stime are the 12th and 13th.
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        return (fields.value(11).toDouble() + fields.value(12).toDouble()) / sysconf(_SC_CLK_TCK);
+        return schedstat.readAll().split(' ').value(0).toDouble() / 1e9;
     }
     return -1;
 }
@@ -80,6 +77,8 @@ int idle(const QString &simProgram, int seconds, QTextStream &out)
     const double after = threadCpuSeconds("MainCtrlThread");
     thread.stop();
     thread.stopAndWait(3000);
+    sim.kill();
+    sim.waitForFinished();
     if (before < 0 || after < 0) {
         out << "download thread not found under /proc/self/task\n";
         return 1;
