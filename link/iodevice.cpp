@@ -1,5 +1,7 @@
 #include "iodevice.h"
 
+#include "meterline.h"
+
 #include <mutex>
 
 int IoDevice::listPorts()

@@ -2,7 +2,6 @@
 #define LUMETRA_IODEVICEWINDOWS_H
 
 #include "iiodevice.h"
-#include "meterline.h"
 #include "portslottable.h"
 #include "serialdiagnostics.h"
 
