@@ -8,9 +8,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QtTest>
-#include <chrono>
 #include <memory>
-#include <mutex>
 
 namespace {
 
@@ -29,35 +27,23 @@ bool openPort(MainCtrlThread &thread, const QStringList &paths, const QString &p
 struct Receiver
 {
     QStringList events; // "S" for StartDownload, "N<verdict>" for NewFileGenerated
+    QVector<qint64> eventTimes; // ms, when each event was delivered
+    QElapsedTimer clock;
     QVector<DownloadBatch> batches;
-
-    // The signals as the download thread emitted them, with the time.
-    struct Emission
-    {
-        char signal; // 'S' or 'N'
-        std::chrono::steady_clock::time_point at;
-    };
-    std::mutex emissionLock;
-    QVector<Emission> emissions;
 };
 
 void listen(MainCtrlThread &thread, Receiver &receiver, QObject *context)
 {
-    const auto log = [&receiver](char signal) {
-        std::lock_guard<std::mutex> locker(receiver.emissionLock);
-        receiver.emissions.append({ signal, std::chrono::steady_clock::now() });
-    };
+    receiver.clock.start();
     QObject::connect(
-        &thread.debugCommunication, &DebugCommunication::StartDownload, context,
-        [log] { log('S'); }, Qt::DirectConnection);
-    QObject::connect(
-        &thread.debugCommunication, &DebugCommunication::NewFileGenerated, context,
-        [log](uint) { log('N'); }, Qt::DirectConnection);
-    QObject::connect(&thread.debugCommunication, &DebugCommunication::StartDownload, context,
-        [&receiver] { receiver.events << QStringLiteral("S"); });
+        &thread.debugCommunication, &DebugCommunication::StartDownload, context, [&receiver] {
+            receiver.events << QStringLiteral("S");
+            receiver.eventTimes << receiver.clock.elapsed();
+        });
     QObject::connect(&thread.debugCommunication, &DebugCommunication::NewFileGenerated, context,
         [&receiver, &thread](uint verdict) {
             receiver.events << QStringLiteral("N%1").arg(verdict);
+            receiver.eventTimes << receiver.clock.elapsed();
             receiver.batches << thread.takeBatch();
         });
 }
@@ -110,9 +96,7 @@ void TestMainCtrlThread::cleanup()
         QVERIFY(thread->stopAndWait(3000));
         thread.reset();
     }
-    receiver.events.clear();
-    receiver.batches.clear();
-    receiver.emissions.clear();
+    receiver = Receiver();
 }
 
 void TestMainCtrlThread::waitsForPortAndEmitsNothing()
@@ -146,18 +130,11 @@ void TestMainCtrlThread::oneTransmissionIsOneBatch()
     QCOMPARE(receiver.events.last(), QStringLiteral("N0"));
     QCOMPARE(receiver.events.count(QStringLiteral("S")), receiver.events.size() - 1);
     QCOMPARE(receiver.events.at(receiver.events.size() - 2), QStringLiteral("S"));
-    {
-        // The hand-over poll itself announces: its StartDownload goes out just
-        // before NewFileGenerated, not a poll (at least 400 ms) earlier.
-        std::lock_guard<std::mutex> locker(receiver.emissionLock);
-        const QVector<Receiver::Emission> &emitted = receiver.emissions;
-        QCOMPARE(emitted.last().signal, 'N');
-        QCOMPARE(emitted.at(emitted.size() - 2).signal, 'S');
-        const auto gap = emitted.last().at - emitted.at(emitted.size() - 2).at;
-        QVERIFY2(gap < std::chrono::milliseconds(200),
-            QByteArray::number(
-                qlonglong(std::chrono::duration_cast<std::chrono::milliseconds>(gap).count())));
-    }
+    // The hand-over poll announces too: its StartDownload arrives together with
+    // NewFileGenerated, not a poll (at least 400 ms) before it.
+    const qint64 gap
+        = receiver.eventTimes.last() - receiver.eventTimes.at(receiver.eventTimes.size() - 2);
+    QVERIFY2(gap < 200, QByteArray::number(gap));
 
     const DownloadBatch &batch = receiver.batches.first();
     compareRecordLists(batch.records, MeterSimProcess::recordsFor(arguments));
