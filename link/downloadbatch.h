@@ -15,6 +15,8 @@ struct DownloadBatch
     int8_t meterVersionMajor = 0;
     int8_t meterVersionMinor = 0;
     unsigned verdict = 1; // 0 supported meter, 1 not
+    // Bytes of unfinished frames dropped since the previous batch.
+    int droppedBytes = 0;
 };
 
 #endif

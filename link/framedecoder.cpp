@@ -57,17 +57,20 @@ TestRecord FrameDecoder::decodeFrame(const unsigned char *frame)
     return record;
 }
 
-void FrameDecoder::readFrames(const ByteSource &source)
+int FrameDecoder::readFrames(const ByteSource &source)
 {
     int count = source(readBuffer, readSize);
-    if (count <= 0)
-        return;
+    if (count <= 0) {
+        takeTrailer();
+        return 0;
+    }
     if (count > readSize) // a source that breaks its contract must not overrun us
         count = readSize;
 
     std::memcpy(accumulation + pending, readBuffer, size_t(count));
     pending += count;
     const FileTime arrival = clock();
+    lastBytes = arrival;
 
     int position = 0;
     while (pending >= frameSize) {
@@ -78,13 +81,26 @@ void FrameDecoder::readFrames(const ByteSource &source)
         position += frameSize;
     }
 
-    if (pending == trailerSize) {
-        versionMajor = int8_t(accumulation[position]);
-        versionMinor = int8_t(accumulation[position + 1]);
-        versionSeen = true;
-        pending = 0;
-    } else if (pending > 0 && position > 0) {
+    if (pending > 0 && position > 0)
         std::memmove(accumulation, accumulation + position, size_t(pending));
-    }
     std::memset(readBuffer, 0, sizeof readBuffer);
+    return count;
+}
+
+int FrameDecoder::dropPartialFrame()
+{
+    takeTrailer();
+    const int dropped = pending;
+    pending = 0;
+    return dropped;
+}
+
+void FrameDecoder::takeTrailer()
+{
+    if (pending != trailerSize)
+        return;
+    versionMajor = int8_t(accumulation[0]);
+    versionMinor = int8_t(accumulation[1]);
+    versionSeen = true;
+    pending = 0;
 }

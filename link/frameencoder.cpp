@@ -1,5 +1,7 @@
 #include "frameencoder.h"
 
+#include "framedecoder.h"
+
 #include <cstring>
 
 namespace {
@@ -23,7 +25,7 @@ void appendBigEndianFloat(QByteArray &out, float value)
 QByteArray encodeFrame(const TestRecord &record)
 {
     QByteArray out;
-    out.reserve(117);
+    out.reserve(FrameDecoder::frameSize);
     appendBigEndian16(out, record.recordNumber);
     appendBigEndian16(out, uint16_t(record.thresholdCentiDb));
     out.append(char(record.headerByte4));

@@ -1,5 +1,7 @@
 #include "iodevice.h"
 
+#include "meterline.h"
+
 #include <mutex>
 
 int IoDevice::listPorts()
@@ -24,15 +26,8 @@ int IoDevice::openSelectedPort()
         return 1;
     if (openPortNumber(portNumbers[selectedPortIndex], MeterBaudRate) == -1)
         return 1;
-    currentPort = -1;
-    for (Slot &slot : portSlots) {
-        if (slot.adoptionState == 1) {
-            currentPort = slot.portNumber;
-            slot.adoptionState = 2;
-            return 0;
-        }
-    }
-    return 1;
+    currentPort = portSlots.adopt();
+    return currentPort == -1 ? 1 : 0;
 }
 
 int IoDevice::closePort()

@@ -167,18 +167,15 @@ void limitListedPorts(std::vector<std::string> &paths, const std::vector<std::st
 
 } // namespace
 
-IODeviceLinux::IODeviceLinux()
+bool IODeviceLinux::Descriptors::close(int fd)
 {
-    for (Slot &slot : portSlots)
-        slot = Slot { -1, -1, 0, LineSettings { DefaultPortBaudRate }, 0 };
+    return ::close(fd) == 0;
 }
+
+IODeviceLinux::IODeviceLinux() = default;
 
 IODeviceLinux::~IODeviceLinux()
 {
-    for (Slot &slot : portSlots) {
-        if (slot.openState == 1)
-            ::close(slot.handle);
-    }
     if (defaultPortOpen == 1)
         ::close(workingHandle);
 }
@@ -275,40 +272,27 @@ int IODeviceLinux::flush(int port)
 int IODeviceLinux::openPortNumber(int portNumber, int baudRate)
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
-    const Slot *held = slotHolding(portSlots, portNumber);
-    if (held && held->openState != 0)
-        return -1;
-    const int heldBaudRate = workingControlBlock.baudRate;
-    if (!reportPortOpening(
-            openWorkingHandle(portName(portNumber), baudRate), portNumber, heldBaudRate, baudRate))
-        return -1;
-    if (Slot *slot = firstFreeSlot(portSlots))
-        *slot = Slot { portNumber, workingHandle, 1, workingControlBlock, 1 };
-    else
-        discardWorkingHandle(); // nothing would ever close it
-    return portNumber;
+    return portSlots.open(portNumber, [&](int &handle, LineSettings &settings) {
+        const int heldBaudRate = workingControlBlock.baudRate;
+        if (!reportPortOpening(openWorkingHandle(portName(portNumber), baudRate), portNumber,
+                heldBaudRate, baudRate))
+            return false;
+        handle = workingHandle;
+        settings = workingControlBlock;
+        return true;
+    });
 }
 
 int IODeviceLinux::closePortNumber(int portNumber)
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
-    Slot *slot = slotHolding(portSlots, portNumber);
-    if (!slot || slot->openState != 1)
-        return 1;
-    slot->openState = 0;
-    if (::close(slot->handle) != 0) {
-        reportCloseFailure();
-        return 1;
-    }
-    slot->portNumber = -1;
-    return 0;
+    return portSlots.close(portNumber);
 }
 
 int IODeviceLinux::handleOf(int portNumber) const
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
-    const Slot *slot = slotHolding(portSlots, portNumber);
-    return slot ? slot->handle : -1;
+    return portSlots.handleOf(portNumber);
 }
 
 std::string IODeviceLinux::portName(int portNumber) const

@@ -2,7 +2,7 @@
 #define LUMETRA_IODEVICELINUX_H
 
 #include "iiodevice.h"
-#include "portslot.h"
+#include "portslottable.h"
 #include "serialdiagnostics.h"
 
 #include <cstdio>
@@ -26,7 +26,13 @@ public:
     {
         int baudRate;
     };
-    using Slot = PortSlot<int, LineSettings>;
+    // Ports are file descriptors.
+    struct Descriptors
+    {
+        using Handle = int;
+        static int none() { return -1; }
+        static bool close(int fd);
+    };
 
     IODeviceLinux();
     ~IODeviceLinux();
@@ -60,7 +66,7 @@ protected:
     int32_t defaultPortOpen = 0;
     int workingHandle = -1;
     LineSettings workingControlBlock { DefaultPortBaudRate };
-    Slot portSlots[PortSlotCount];
+    PortSlotTable<Descriptors, LineSettings> portSlots { LineSettings { DefaultPortBaudRate } };
     mutable std::recursive_mutex deviceLock;
 
 private:

@@ -2,7 +2,7 @@
 #define LUMETRA_IODEVICEWINDOWS_H
 
 #include "iiodevice.h"
-#include "portslot.h"
+#include "portslottable.h"
 #include "serialdiagnostics.h"
 
 #include <cstdio>
@@ -18,7 +18,12 @@
 class IODeviceWindows : public IIODevice
 {
 public:
-    using Slot = PortSlot<HANDLE, DCB>;
+    struct Handles
+    {
+        using Handle = HANDLE;
+        static HANDLE none() { return nullptr; }
+        static bool close(HANDLE handle);
+    };
 
     IODeviceWindows();
     ~IODeviceWindows();
@@ -52,7 +57,7 @@ protected:
     int32_t defaultPortOpen = 0;
     HANDLE workingHandle = nullptr;
     DCB workingControlBlock;
-    Slot portSlots[PortSlotCount];
+    PortSlotTable<Handles, DCB> portSlots;
     mutable std::recursive_mutex deviceLock;
 
 private:

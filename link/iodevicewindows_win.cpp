@@ -29,19 +29,19 @@ std::wstring devicePath(int portNumber)
 
 } // namespace
 
+bool IODeviceWindows::Handles::close(HANDLE handle)
+{
+    return CloseHandle(handle) != 0;
+}
+
 IODeviceWindows::IODeviceWindows()
     : workingControlBlock(initialControlBlock())
+    , portSlots(initialControlBlock())
 {
-    for (Slot &slot : portSlots)
-        slot = Slot { -1, nullptr, 0, initialControlBlock(), 0 };
 }
 
 IODeviceWindows::~IODeviceWindows()
 {
-    for (Slot &slot : portSlots) {
-        if (slot.openState == 1)
-            CloseHandle(slot.handle);
-    }
     if (defaultPortOpen == 1)
         CloseHandle(workingHandle);
 }
@@ -146,40 +146,27 @@ int IODeviceWindows::flush(int port)
 int IODeviceWindows::openPortNumber(int portNumber, int baudRate)
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
-    const Slot *held = slotHolding(portSlots, portNumber);
-    if (held && held->openState != 0)
-        return -1;
-    const DWORD heldBaudRate = workingControlBlock.BaudRate;
-    if (!reportPortOpening(openWorkingHandle(devicePath(portNumber), DWORD(baudRate)), portNumber,
-            heldBaudRate, baudRate))
-        return -1;
-    if (Slot *slot = firstFreeSlot(portSlots))
-        *slot = Slot { portNumber, workingHandle, 1, workingControlBlock, 1 };
-    else
-        discardWorkingHandle(); // nothing would ever close it
-    return portNumber;
+    return portSlots.open(portNumber, [&](HANDLE &handle, DCB &block) {
+        const DWORD heldBaudRate = workingControlBlock.BaudRate;
+        if (!reportPortOpening(openWorkingHandle(devicePath(portNumber), DWORD(baudRate)),
+                portNumber, heldBaudRate, baudRate))
+            return false;
+        handle = workingHandle;
+        block = workingControlBlock;
+        return true;
+    });
 }
 
 int IODeviceWindows::closePortNumber(int portNumber)
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
-    Slot *slot = slotHolding(portSlots, portNumber);
-    if (!slot || slot->openState != 1)
-        return 1;
-    slot->openState = 0;
-    if (!CloseHandle(slot->handle)) {
-        reportCloseFailure();
-        return 1;
-    }
-    slot->portNumber = -1;
-    return 0;
+    return portSlots.close(portNumber);
 }
 
 HANDLE IODeviceWindows::handleOf(int portNumber) const
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
-    const Slot *slot = slotHolding(portSlots, portNumber);
-    return slot ? slot->handle : nullptr;
+    return portSlots.handleOf(portNumber);
 }
 
 std::string IODeviceWindows::portName(int portNumber) const

@@ -4,6 +4,7 @@
 #include "versionverdict.h"
 
 #include <chrono>
+#include <iostream>
 
 MainCtrlThread::MainCtrlThread(QObject *parent)
     : QThread(parent)
@@ -55,9 +56,9 @@ bool MainCtrlThread::pause(int milliseconds)
     return !stopRequested;
 }
 
-void MainCtrlThread::readFrames()
+int MainCtrlThread::readFrames()
 {
-    decoder.readFrames(
+    return decoder.readFrames(
         [this](unsigned char *buffer, int length) { return readCurrentPort(buffer, length); });
 }
 
@@ -69,6 +70,8 @@ void MainCtrlThread::handOver()
     batch.meterVersionMinor = decoder.meterVersionMinor();
     batch.verdict = versionVerdict(batch.meterVersionMajor, batch.meterVersionMinor);
     batch.records = decoder.takeReceivedRecords();
+    batch.droppedBytes = droppedBytes;
+    droppedBytes = 0;
     const unsigned verdict = batch.verdict;
     {
         std::lock_guard<std::mutex> locker(batchLock);
@@ -77,8 +80,28 @@ void MainCtrlThread::handOver()
     emit debugCommunication.NewFileGenerated(verdict);
 }
 
+void MainCtrlThread::checkReceived()
+{
+    const uint64_t now = currentFileTime().ticks();
+    if (decoder.pendingCount() > 0 && now > decoder.lastByteTime().ticks() + batchQuietTicks) {
+        const int dropped = decoder.dropPartialFrame();
+        if (dropped > 0) {
+            droppedBytes += dropped;
+            std::cerr << "Dropped " << dropped
+                      << " bytes of an unfinished frame: the line went quiet." << std::endl;
+        }
+    }
+    if (decoder.receivedRecords().isEmpty())
+        return;
+    emit debugCommunication.StartDownload();
+    const uint64_t lastArrival = decoder.receivedRecords().constLast().arrivalTime.ticks();
+    if (now > lastArrival + batchQuietTicks)
+        handOver();
+}
+
 void MainCtrlThread::run()
 {
+    using Clock = std::chrono::steady_clock;
     decoder.reset();
     while (waitingForPort.load() != 0) {
         if (!pause(portWaitMs))
@@ -87,15 +110,17 @@ void MainCtrlThread::run()
     decoder.reset();
 
     while (!stopRequested) {
-        readFrames();
+        // The first records of a transmission are announced at once.
+        Clock::time_point nextCheck = Clock::now();
+        while (readFrames() > 0 && !stopRequested) {
+            if (Clock::now() < nextCheck)
+                continue;
+            checkReceived();
+            if (!decoder.receivedRecords().isEmpty())
+                nextCheck = Clock::now() + std::chrono::milliseconds(busyCheckMs);
+        }
         if (!pause(pollIntervalMs))
             return;
-        if (decoder.receivedRecords().isEmpty())
-            continue;
-        const uint64_t now = currentFileTime().ticks();
-        emit debugCommunication.StartDownload();
-        const uint64_t lastArrival = decoder.receivedRecords().constLast().arrivalTime.ticks();
-        if (now > lastArrival + batchQuietTicks)
-            handOver();
+        checkReceived();
     }
 }

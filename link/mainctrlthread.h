@@ -13,8 +13,15 @@
 #include <condition_variable>
 #include <mutex>
 
-// The download thread: waits for a port, then polls it every 400 ms, decodes
-// frames and hands every finished transmission over as one batch.
+// The download thread: waits for a port, then polls it, decodes frames and
+// hands every finished transmission over as one batch.
+//
+// Polling: the meter never waits, so each poll drains what the port holds,
+// reading back to back until a read comes back empty, and looks at the
+// received list after the first bytes and every busyCheckMs meanwhile. Once
+// the line is quiet the loop pauses pollIntervalMs between polls, as it does
+// while idle. An unfinished frame still pending once the line has been quiet
+// for a batch interval is dropped, so it cannot shift the next transmission.
 //
 // Hand-over: a finished batch is queued under a lock before NewFileGenerated
 // is emitted, and takeBatch() hands out the oldest queued batch, so every
@@ -27,6 +34,7 @@ class MainCtrlThread : public QThread, public IoDevice
 public:
     static constexpr int portWaitMs = 300;
     static constexpr int pollIntervalMs = 400;
+    static constexpr int busyCheckMs = 100;
     // A transmission is over once nothing arrived for this long (100 ns units).
     static constexpr uint64_t batchQuietTicks = 8000000;
 
@@ -54,11 +62,13 @@ protected:
     void run() override;
 
 private:
-    void readFrames();
+    int readFrames();
+    void checkReceived(); // one look at the received list: announce, drop, hand over
     void handOver();
     bool pause(int milliseconds); // false once a stop was requested
 
     FrameDecoder decoder;
+    int droppedBytes = 0; // since the last hand-over
     // std primitives rather than QMutex: ThreadSanitizer sees through them.
     std::atomic<bool> stopRequested { false };
     std::mutex stopLock;

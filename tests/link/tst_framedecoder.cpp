@@ -73,7 +73,9 @@ private slots:
     void readsAndRemainders();
     void recordStampedByCompletingRead();
     void failedReadChangesNothing();
-    void twoByteRemainderIsAlwaysTrailer();
+    void trailerOnlyWhenLineGoesQuiet_data();
+    void trailerOnlyWhenLineGoesQuiet();
+    void quietLineDropsPartialFrame();
     void frameFields_data();
     void frameFields();
     void encoderRoundTrip();
@@ -93,9 +95,9 @@ void TestFrameDecoder::readsAndRemainders_data()
     QTest::newRow("one frame") << QList<int> { 117 } << QList<int> { 1 } << QList<int> { 0 }
                                << false;
     QTest::newRow("frame and trailer")
-        << QList<int> { 119 } << QList<int> { 1 } << QList<int> { 0 } << true;
+        << QList<int> { 119 } << QList<int> { 1 } << QList<int> { 2 } << true;
     QTest::newRow("trailer alone")
-        << QList<int> { 2 } << QList<int> { 0 } << QList<int> { 0 } << true;
+        << QList<int> { 2 } << QList<int> { 0 } << QList<int> { 2 } << true;
     QTest::newRow("split frame") << QList<int> { 116, 1 } << QList<int> { 0, 1 }
                                  << QList<int> { 116, 0 } << false;
     QTest::newRow("three full reads") << QList<int> { 255, 255, 255 } << QList<int> { 2, 4, 6 }
@@ -103,7 +105,7 @@ void TestFrameDecoder::readsAndRemainders_data()
     QTest::newRow("long export then trailer")
         << QList<int> { 255, 255, 255, 255, 255, 255, 255, 255, 255, 47 }
         << QList<int> { 2, 4, 6, 8, 10, 13, 15, 17, 19, 20 }
-        << QList<int> { 21, 42, 63, 84, 105, 9, 30, 51, 72, 0 } << true;
+        << QList<int> { 21, 42, 63, 84, 105, 9, 30, 51, 72, 2 } << true;
 }
 
 void TestFrameDecoder::readsAndRemainders()
@@ -135,6 +137,8 @@ void TestFrameDecoder::readsAndRemainders()
         QCOMPARE(decoder.receivedRecords().size(), recordsAfter.at(i));
         QCOMPARE(decoder.pendingCount(), pendingAfter.at(i));
     }
+    QCOMPARE(decoder.readFrames(std::ref(source)), 0); // the line goes quiet
+    QCOMPARE(decoder.pendingCount(), trailer ? 0 : pendingAfter.last());
     QCOMPARE(decoder.hasVersion(), trailer);
     if (trailer) {
         QCOMPARE(decoder.meterVersionMajor(), int8_t(2));
@@ -192,22 +196,73 @@ void TestFrameDecoder::failedReadChangesNothing()
     QCOMPARE(decoder.receivedRecords().first().recordNumber, uint16_t(1));
 }
 
-void TestFrameDecoder::twoByteRemainderIsAlwaysTrailer()
+void TestFrameDecoder::trailerOnlyWhenLineGoesQuiet_data()
 {
-    // The first two bytes of a frame split across reads are taken for a trailer;
-    // there is nothing on the wire to tell them apart.
-    const QByteArray stream = frames(2, 0x0203);
+    QTest::addColumn<QList<QByteArray>>("reads"); // an empty read is a time-out
+    QTest::addColumn<QList<int>>("recordNumbers");
+    QTest::addColumn<bool>("hasVersion");
+    QTest::addColumn<int>("pending");
+
+    // Record numbers 0x0203 and up begin with bytes that read as version 2.3.
+    const QByteArray stream = frames(3, 0x0203);
+    const QByteArray trailer = encodeVersionTrailer(2, 1);
+    QTest::newRow("two bytes, then more bytes")
+        << QList<QByteArray> { stream.left(119), stream.mid(119, 2), stream.mid(121), QByteArray() }
+        << QList<int> { 0x0203, 0x0204, 0x0205 } << false << 0;
+    QTest::newRow("two bytes, then silence")
+        << QList<QByteArray> { stream.left(117), trailer, QByteArray() } << QList<int> { 0x0203 }
+        << true << 0;
+    QTest::newRow("trailer right after a frame in the same read")
+        << QList<QByteArray> { stream.left(117) + trailer, QByteArray() } << QList<int> { 0x0203 }
+        << true << 0;
+    QTest::newRow("two bytes, no silence yet")
+        << QList<QByteArray> { stream.left(117) + trailer } << QList<int> { 0x0203 } << false << 2;
+}
+
+void TestFrameDecoder::trailerOnlyWhenLineGoesQuiet()
+{
+    QFETCH(QList<QByteArray>, reads);
+    QFETCH(QList<int>, recordNumbers);
+    QFETCH(bool, hasVersion);
+    QFETCH(int, pending);
+
     ScriptedSource source;
-    source.reads << stream.left(119) << stream.mid(119);
+    for (const QByteArray &read : reads)
+        source.reads.enqueue(read);
+    FrameDecoder decoder;
+    for (int i = 0; i < reads.size(); ++i)
+        QCOMPARE(decoder.readFrames(std::ref(source)), reads.at(i).size());
+    QList<int> numbers;
+    for (const TestRecord &record : decoder.receivedRecords())
+        numbers << record.recordNumber;
+    QCOMPARE(numbers, recordNumbers);
+    QCOMPARE(decoder.hasVersion(), hasVersion);
+    QCOMPARE(decoder.pendingCount(), pending);
+    if (hasVersion) {
+        QCOMPARE(decoder.meterVersionMajor(), int8_t(2));
+        QCOMPARE(decoder.meterVersionMinor(), int8_t(1));
+    }
+}
+
+void TestFrameDecoder::quietLineDropsPartialFrame()
+{
+    ScriptedSource source;
+    source.reads << frames(1).left(50) << frames(1, 9) << encodeVersionTrailer(3, 0);
     FrameDecoder decoder;
     decoder.readFrames(std::ref(source));
-    QCOMPARE(decoder.receivedRecords().size(), 1);
-    QVERIFY(decoder.hasVersion());
-    QCOMPARE(decoder.meterVersionMajor(), int8_t(2));
-    QCOMPARE(decoder.meterVersionMinor(), int8_t(4));
+    QCOMPARE(decoder.dropPartialFrame(), 50);
+
+    // What follows starts a frame of its own instead of completing the old one.
     decoder.readFrames(std::ref(source));
     QCOMPARE(decoder.receivedRecords().size(), 1);
-    QCOMPARE(decoder.pendingCount(), 115);
+    QCOMPARE(decoder.receivedRecords().first().recordNumber, uint16_t(9));
+
+    // Two bytes left when the line went quiet are the trailer, not a fragment.
+    decoder.readFrames(std::ref(source));
+    QCOMPARE(decoder.dropPartialFrame(), 0);
+    QVERIFY(decoder.hasVersion());
+    QCOMPARE(decoder.meterVersionMajor(), int8_t(3));
+    QCOMPARE(decoder.pendingCount(), 0);
 }
 
 void TestFrameDecoder::frameFields_data()

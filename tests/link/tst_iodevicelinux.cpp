@@ -11,7 +11,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -450,9 +452,24 @@ void TestIoDeviceLinux::bytesBeforeHangUpAreKept()
         terminals.clear();
         openFirst();
         CerrCapture diagnostics;
+        // The hang-up follows the moment the reader has taken the bytes from
+        // the port's input queue, while its read still waits for more: a fixed
+        // delay misses that 3 ms window whenever the machine is busy.
+        const int watcher
+            = ::open(terminals[0]->slavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(watcher >= 0);
+        const auto queued = [watcher] {
+            int count = 0;
+            return ioctl(watcher, FIONREAD, &count) == 0 ? count : -1;
+        };
         QVERIFY(terminals[0]->send("last bytes"));
-        std::thread hangUp([this] {
-            std::this_thread::sleep_for(std::chrono::microseconds(1000));
+        QElapsedTimer arrival;
+        arrival.start();
+        while (queued() == 0 && arrival.elapsed() < 1000) { }
+        std::thread hangUp([this, queued] {
+            QElapsedTimer taken;
+            taken.start();
+            while (queued() > 0 && taken.elapsed() < 50) { }
             terminals[0]->hangUp();
         });
         QElapsedTimer timer;
@@ -460,6 +477,7 @@ void TestIoDeviceLinux::bytesBeforeHangUpAreKept()
         const std::string received = readAll(255);
         const qint64 elapsedUs = timer.nsecsElapsed() / 1000;
         hangUp.join();
+        ::close(watcher);
         if (received.empty() || elapsedUs >= 2500)
             continue; // bytes flushed by the kernel, or no hang-up inside the read
         ++hangUpsWithinRead;

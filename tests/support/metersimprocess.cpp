@@ -41,6 +41,11 @@ QByteArray MeterSimProcess::standardError()
 
 QVector<TestRecord> MeterSimProcess::recordsFor(const QStringList &arguments)
 {
+    return decodeCapture(streamFor(arguments)).records;
+}
+
+QByteArray MeterSimProcess::streamFor(const QStringList &arguments)
+{
     QStringList filtered;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
@@ -49,7 +54,7 @@ QVector<TestRecord> MeterSimProcess::recordsFor(const QStringList &arguments)
             continue;
         if (argument == QLatin1String("--frame-gap") || argument == QLatin1String("--linger")
             || argument == QLatin1String("--every") || argument == QLatin1String("--repeat")
-            || argument == QLatin1String("--pause-at")) {
+            || argument == QLatin1String("--pause-at") || argument == QLatin1String("--burst")) {
             ++i;
             continue;
         }
@@ -62,5 +67,5 @@ QVector<TestRecord> MeterSimProcess::recordsFor(const QStringList &arguments)
                 QStringLiteral("--no-pacing"), QStringLiteral("--output"), QStringLiteral("-") });
     if (!process.waitForFinished(10000))
         return {};
-    return decodeCapture(process.readAllStandardOutput()).records;
+    return process.readAllStandardOutput();
 }

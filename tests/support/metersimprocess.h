@@ -22,8 +22,9 @@ public:
     void kill();
     QByteArray standardError();
 
-    // The records an emulator run with these arguments sends, decoded from
-    // its unpaced output.
+    // The bytes of one export of an emulator run with these arguments, and the
+    // records decoded from them.
+    static QByteArray streamFor(const QStringList &arguments);
     static QVector<TestRecord> recordsFor(const QStringList &arguments);
 
 private:

@@ -56,6 +56,7 @@ class TestCliReceive : public QObject
 
 private slots:
     void batchesAsJsonAndIntoArchive();
+    void cutExportSpoilsNotTheNext();
     void summaryLines();
     void timeoutWithoutData();
     void badPort();
@@ -93,6 +94,33 @@ void TestCliReceive::batchesAsJsonAndIntoArchive()
     QCOMPARE(int(stored.status), int(RecordArchive::ReadStatus::Ok));
     QCOMPARE(stored.records.size(), 6);
     compareRecordLists(stored.records, expected + expected);
+}
+
+void TestCliReceive::cutExportSpoilsNotTheNext()
+{
+    // An export cut 60 bytes into a frame, three seconds of silence, then a
+    // fresh export of three records.
+    QTemporaryDir dir;
+    const QStringList fresh = { "--records", "3", "--seed", "31" };
+    const QString raw = dir.filePath(QStringLiteral("cut.bin"));
+    QFile file(raw);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(MeterSimProcess::streamFor({ "--records", "1", "--seed", "30" }).left(60)
+        + MeterSimProcess::streamFor(fresh + QStringList { "--no-trailer" }));
+    file.close();
+    MeterSimProcess sim({ "--raw", raw, "--pause-at", "60:3000", "--wait-open" });
+    QVERIFY(sim.start());
+
+    const QString archive = dir.filePath(QStringLiteral("received.mrf"));
+    const Run run
+        = receive({ sim.path(), "--json", "--batches", "1", "--timeout", "20", "-o", archive });
+    QCOMPARE(run.exitCode, 0);
+    const QVector<QJsonObject> batches = jsonLines(run.out);
+    QCOMPARE(batches.size(), 1);
+    QCOMPARE(batches.first().value("droppedBytes").toInt(), 60);
+    QVERIFY2(run.err.contains("Dropped 60 bytes of an unfinished frame"), run.err.constData());
+    const RecordArchive::ReadResult stored = RecordArchive::load(archive);
+    compareRecordLists(stored.records, MeterSimProcess::recordsFor(fresh));
 }
 
 void TestCliReceive::summaryLines()

@@ -18,6 +18,7 @@ CaptureDecoding decodeCapture(const QByteArray &capture)
     };
     while (offset < capture.size())
         decoder.readFrames(source);
+    decoder.readFrames(source); // the end of the capture is silence
 
     CaptureDecoding result;
     result.records = decoder.takeReceivedRecords();

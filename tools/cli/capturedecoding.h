@@ -17,7 +17,8 @@ struct CaptureDecoding
 };
 
 // Decodes a captured byte stream exactly as the download thread would: the
-// decoder is fed consecutive reads of 255 bytes, the last one shorter.
+// decoder is fed consecutive reads of 255 bytes, the last one shorter, and the
+// end of the capture counts as the line going quiet.
 CaptureDecoding decodeCapture(const QByteArray &capture);
 
 #endif

@@ -45,12 +45,16 @@ QString batchSummary(int index, const DownloadBatch &batch)
     const QString version = batch.hasVersion
         ? QStringLiteral("meter %1.%2").arg(batch.meterVersionMajor).arg(batch.meterVersionMinor)
         : QStringLiteral("no meter version");
-    return QStringLiteral("batch %1: %2 records (%3), %4, %5\n")
+    const QString dropped = batch.droppedBytes > 0
+        ? QStringLiteral(", %1 bytes of an unfinished frame dropped").arg(batch.droppedBytes)
+        : QString();
+    return QStringLiteral("batch %1: %2 records (%3), %4, %5%6\n")
         .arg(index)
         .arg(batch.records.size())
         .arg(numbers.join(QLatin1Char(' ')), version,
             batch.verdict == 0 ? QStringLiteral("supported")
-                               : QStringLiteral("not supported: data may be corrupted"));
+                               : QStringLiteral("not supported: data may be corrupted"),
+            dropped);
 }
 
 } // namespace
@@ -112,7 +116,7 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                 out << recordListJson(batch.records)
                     << versionJsonFields(
                            batch.hasVersion, batch.meterVersionMajor, batch.meterVersionMinor)
-                    << "}\n";
+                    << ",\"droppedBytes\":" << batch.droppedBytes << "}\n";
             else
                 out << batchSummary(received, batch);
             out.flush();

@@ -40,6 +40,10 @@ Pacing:
                         so the average rate holds however the sleeps fall.
   --no-pacing           As fast as possible (pauses are still kept); wins
                         over --rate.
+  --burst SIZE:MS       Deliver as a USB serial adapter does: every MS
+                        milliseconds what the line carried since, in packets
+                        of at most SIZE bytes (for example 64:16). The average
+                        rate is kept; readers see short reads mid-export.
   --frame-gap MS        Extra pause before every frame but the first and before
                         the trailer.
   --repeat N            Send N exports (default 1; 0: until stopped).

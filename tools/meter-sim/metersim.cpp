@@ -127,7 +127,7 @@ int MeterSim::run(QTextStream &out, QTextStream &err)
         err << "lumetra-meter-sim: press Enter to export, Ctrl-D to stop" << Qt::endl;
 
     const ExportStream stream = plan.build();
-    const Pacer pacer(options.bytesPerSecond);
+    const Pacer pacer(options.bytesPerSecond, options.burst);
     const auto write
         = [&](const char *data, int length) { return sink.write(data, length, &error); };
     QElapsedTimer clock;

@@ -1,5 +1,6 @@
 #include "outputsink.h"
 
+#include "meterline.h"
 #include "serialtermios_unix.h"
 
 #include <QFile>
@@ -17,8 +18,6 @@ QString systemError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
 }
-
-constexpr int meterBaudRate = 109375;
 
 } // namespace
 
@@ -83,8 +82,11 @@ bool OutputSink::openDevice(const QString &path, QString *error)
         return false;
     }
     ownsFd = true;
-    if (configureRawSerial(fd, meterBaudRate) != 0) {
-        *error = QStringLiteral("%1: cannot set 109375 baud 8N1: %2").arg(path, systemError());
+    if (configureRawSerial(fd, MeterBaudRate) != 0) {
+        *error = QStringLiteral("%1: cannot set %2 baud 8N1: %3")
+                     .arg(path)
+                     .arg(MeterBaudRate)
+                     .arg(systemError());
         close();
         return false;
     }

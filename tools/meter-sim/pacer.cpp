@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 Pacer::Pacer(double bytesPerSecond)
@@ -9,11 +10,39 @@ Pacer::Pacer(double bytesPerSecond)
 {
 }
 
+Pacer::Pacer(double bytesPerSecond, Burst burst)
+    : rate(bytesPerSecond)
+    , burst(burst)
+{
+}
+
 // About 2 ms of line time: small enough for an even flow, large enough that
-// sleep granularity does not dominate.
+// sleep granularity does not dominate. Bursts are cut from every byte's own time.
 int Pacer::chunkLimit() const
 {
+    if (burst.packetBytes > 0)
+        return 1;
     return rate > 0 ? qBound(1, int(rate * 0.002), 256) : 1 << 30;
+}
+
+QVector<PacedChunk> Pacer::inPackets(const QVector<PacedChunk> &chunks) const
+{
+    const double interval = burst.intervalMs / 1000.0;
+    QVector<PacedChunk> packets;
+    for (const PacedChunk &chunk : chunks) {
+        // The first delivery at or after the moment the byte left the line.
+        const double due = std::ceil(chunk.dueSeconds / interval - 1e-9) * interval;
+        if (!packets.isEmpty() && chunk.length > 0) {
+            PacedChunk &packet = packets.last();
+            if (packet.dueSeconds == due && packet.length > 0
+                && packet.length + chunk.length <= burst.packetBytes) {
+                packet.length += chunk.length;
+                continue;
+            }
+        }
+        packets.append(PacedChunk { chunk.offset, chunk.length, due });
+    }
+    return packets;
 }
 
 QVector<PacedChunk> Pacer::schedule(const ExportStream &stream) const
@@ -39,7 +68,7 @@ QVector<PacedChunk> Pacer::schedule(const ExportStream &stream) const
         chunks.append(PacedChunk { offset, end - offset, lineTime(end) + held });
         offset = end;
     }
-    return chunks;
+    return burst.packetBytes > 0 ? inPackets(chunks) : chunks;
 }
 
 bool Pacer::send(const ExportStream &stream, const Writer &write) const

@@ -2,6 +2,7 @@
 #define LUMETRA_PACER_H
 
 #include "exportstream.h"
+#include "meterline.h"
 
 #include <QVector>
 #include <functional>
@@ -20,11 +21,17 @@ struct PacedChunk
 class Pacer
 {
 public:
-    // 109375 baud, 8N1: ten bits a byte.
-    static constexpr double lineRate = 109375.0 / 10.0;
+    // Delivery as by a USB serial adapter: every intervalMs, what the line
+    // carried since, in packets of at most packetBytes. Off while packetBytes is 0.
+    struct Burst
+    {
+        int packetBytes = 0;
+        int intervalMs = 0;
+    };
 
     // bytesPerSecond 0: as fast as possible, only the pauses are kept.
-    explicit Pacer(double bytesPerSecond = lineRate);
+    explicit Pacer(double bytesPerSecond = MeterBytesPerSecond);
+    Pacer(double bytesPerSecond, Burst burst);
 
     QVector<PacedChunk> schedule(const ExportStream &stream) const;
 
@@ -34,8 +41,10 @@ public:
 
 private:
     int chunkLimit() const;
+    QVector<PacedChunk> inPackets(const QVector<PacedChunk> &chunks) const;
 
     double rate;
+    Burst burst;
 };
 
 #endif

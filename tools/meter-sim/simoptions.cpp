@@ -90,6 +90,7 @@ void addOptions(QCommandLineParser &parser)
         QCommandLineOption(QStringLiteral("no-trailer")),
         valued({ "rate" }, "BYTES_PER_SECOND"),
         QCommandLineOption(QStringLiteral("no-pacing")),
+        valued({ "burst" }, "SIZE:MS"),
         valued({ "frame-gap" }, "MS"),
         valued({ "repeat" }, "N"),
         valued({ "every" }, "S"),
@@ -164,6 +165,17 @@ void readOptions(const QCommandLineParser &parser, SimOptions &options)
     // Wins over --rate, so wrappers can add it to any command line.
     if (parser.isSet(QStringLiteral("no-pacing")))
         options.bytesPerSecond = 0;
+    if (parser.isSet(QStringLiteral("burst"))) {
+        const QString text = parser.value(QStringLiteral("burst"));
+        const QStringList parts = text.split(QLatin1Char(':'));
+        Pacer::Burst burst;
+        if (parts.size() != 2)
+            check.fail(QStringLiteral("--burst: %1 is not SIZE:MS").arg(text));
+        else if (check.integerText(
+                     QStringLiteral("burst"), parts.first(), 1, 65536, &burst.packetBytes)
+            && check.integerText(QStringLiteral("burst"), parts.last(), 1, 1000, &burst.intervalMs))
+            options.burst = burst;
+    }
     constexpr int maxMs = 3600 * 1000;
     check.integer(QStringLiteral("frame-gap"), 0, maxMs, &options.frameGapMs);
     options.onEnter = parser.isSet(QStringLiteral("on-enter"));

@@ -24,7 +24,8 @@ struct SimOptions
     int8_t versionMajor = 2;
     int8_t versionMinor = 1;
 
-    double bytesPerSecond = Pacer::lineRate; // 0: as fast as possible
+    double bytesPerSecond = MeterBytesPerSecond; // 0: as fast as possible
+    Pacer::Burst burst;
     int frameGapMs = 0;
     int repeat = 1; // 0: until stopped
     double everySeconds = 2.0;

@@ -18,7 +18,8 @@ wineserver=${wineserver_path:-wineserver}
 
 mkdir -p "$workdir"
 exe=$workdir/tst_iodevicewindows.exe
-"$compiler" -std=c++17 -O1 -Wall -Wextra -static -o "$exe" \
+# The same definitions as the project's Windows build.
+"$compiler" -std=c++17 -O1 -Wall -Wextra -static -DNOMINMAX -DWIN32_LEAN_AND_MEAN -o "$exe" \
     -I"$source/link" -I"$source/link/platform/win" -I"$source/records" -I"$source/tests/link" \
     "$source/tests/link/wine/tst_iodevicewindows.cpp" \
     "$source/link/iodevice.cpp" "$source/link/iodevicewindows_win.cpp" \

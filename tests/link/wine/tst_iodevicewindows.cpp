@@ -4,6 +4,7 @@
 #include "cerrcapture.h"
 #include "iodevice.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -113,7 +114,8 @@ std::string readOnce(IoDevice &device, int port, int length, long long *millisec
     for (int i = count; i < length; ++i)
         if (buffer[size_t(i)] != 0)
             return "buffer not cleared";
-    return std::string(buffer.begin(), buffer.begin() + count);
+    // std::max also fails to build should windows.h bring its min/max macros along.
+    return std::string(buffer.begin(), buffer.begin() + std::max(count, 0));
 }
 
 void listsRegistryPorts()

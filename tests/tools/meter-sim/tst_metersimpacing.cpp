@@ -57,7 +57,7 @@ void TestMeterSimPacing::averageRateIsKept_data()
     QTest::addColumn<int>("size");
 
     // Sizes of most of a second, so start-up and wake-up jitter stay small.
-    QTest::newRow("line rate") << QStringList { "--records", "80" } << Pacer::lineRate << 9362;
+    QTest::newRow("line rate") << QStringList { "--records", "80" } << MeterBytesPerSecond << 9362;
     QTest::newRow("--rate 40000") << QStringList { "--records", "300", "--rate", "40000" }
                                   << 40000.0 << 35102;
 }

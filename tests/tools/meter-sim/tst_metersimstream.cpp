@@ -59,6 +59,7 @@ private slots:
     void faultOffsetsMustLieInTheStream();
     void scheduleKeepsTheLineRate_data();
     void scheduleKeepsTheLineRate();
+    void burstsKeepTheLineRateInPackets();
     void sendStopsAtAFailedWrite();
     void generatorIsDeterministicAndVaried_data();
     void generatorIsDeterministicAndVaried();
@@ -232,9 +233,10 @@ void TestMeterSimStream::scheduleKeepsTheLineRate_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<HoldList>("holds");
 
-    QTest::newRow("line rate") << Pacer::lineRate << 4682 << HoldList();
+    QTest::newRow("line rate") << MeterBytesPerSecond << 4682 << HoldList();
     QTest::newRow("line rate, pauses")
-        << Pacer::lineRate << 353 << HoldList { { 0, 30 }, { 117, 5 }, { 200, 250 }, { 353, 9 } };
+        << MeterBytesPerSecond << 353
+        << HoldList { { 0, 30 }, { 117, 5 }, { 200, 250 }, { 353, 9 } };
     QTest::newRow("slow") << 300.0 << 50 << HoldList { { 3, 1 } };
     QTest::newRow("unpaced") << 0.0 << 1000 << HoldList { { 500, 100 }, { 1000, 20 } };
 }
@@ -279,6 +281,36 @@ void TestMeterSimStream::scheduleKeepsTheLineRate()
     for (const auto &hold : holds)
         total += hold.second / 1000.0;
     QVERIFY(qAbs(chunks.last().dueSeconds - total) < 1e-9);
+}
+
+void TestMeterSimStream::burstsKeepTheLineRateInPackets()
+{
+    ExportStream stream;
+    stream.bytes = QByteArray(4682, 'x');
+    stream.holds = { StreamHold { 2000, 100 } };
+    const double interval = 0.016;
+    // When the byte ending at offset left the line.
+    const auto onLine
+        = [&](int end) { return end / MeterBytesPerSecond + (end > 2000 ? 0.1 : 0.0); };
+
+    const QVector<PacedChunk> packets = Pacer(MeterBytesPerSecond, { 64, 16 }).schedule(stream);
+    int offset = 0;
+    double lastDue = 0.0;
+    for (const PacedChunk &packet : packets) {
+        QCOMPARE(packet.offset, offset);
+        QVERIFY(packet.length >= 1 && packet.length <= 64);
+        QVERIFY(packet.dueSeconds >= lastDue);
+        const double ticks = packet.dueSeconds / interval;
+        QVERIFY2(qAbs(ticks - qRound(ticks)) < 1e-6, qPrintable(QString::number(ticks)));
+        // Never before the line carried it, never held past the next delivery.
+        QVERIFY(onLine(offset + packet.length) <= packet.dueSeconds + 1e-9);
+        QVERIFY(onLine(offset + 1) > packet.dueSeconds - interval - 1e-9);
+        lastDue = packet.dueSeconds;
+        offset += packet.length;
+    }
+    QCOMPARE(offset, stream.bytes.size());
+    // Many more packets than deliveries at this rate: several a delivery.
+    QVERIFY(packets.size() > int(packets.last().dueSeconds / interval) + 1);
 }
 
 void TestMeterSimStream::sendStopsAtAFailedWrite()
