@@ -126,6 +126,9 @@ private:
     ReportHeaderTexts headerTextsOnScreen() const;
     void showHeaderTexts(const ReportHeaderTexts &texts);
 
+    // Archives and reports (mainwindow_archive.cpp, mainwindow_reports.cpp).
+    static QString withDefaultSuffix(const QString &name, const QString &suffix);
+
     DialogHost *dialogs;
     // Batches taken from the thread, not yet listed; see on_file_ready.
     QQueue<DownloadBatch> arrivedBatches;
