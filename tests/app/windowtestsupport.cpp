@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <cerrno>
 #include <fcntl.h>
@@ -110,6 +111,15 @@ QByteArray exportOf(const QVector<TestRecord> &records, int8_t major, int8_t min
     for (const TestRecord &record : records)
         bytes += encodeFrame(record);
     return bytes + encodeVersionTrailer(major, minor);
+}
+
+QByteArray outputOf(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
 }
 
 void highlightPortList(MainWindow &main)
