@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QListWidget>
 #include <QProcess>
 #include <QSettings>
 #include <cerrno>
@@ -111,6 +112,17 @@ QByteArray exportOf(const QVector<TestRecord> &records, int8_t major, int8_t min
     for (const TestRecord &record : records)
         bytes += encodeFrame(record);
     return bytes + encodeVersionTrailer(major, minor);
+}
+
+QStringList entriesOf(const MainWindow &main)
+{
+    QStringList entries;
+    const QListWidget *list = main.connectionPanel->List_Records;
+    for (int row = 0; row < list->count(); ++row)
+        entries << list->item(row)->text();
+    if (main.records.size() != list->count() || main.recordHeaders.size() != list->count())
+        entries << QStringLiteral("(collection out of step)");
+    return entries;
 }
 
 QByteArray outputOf(const QString &program, const QStringList &arguments)
