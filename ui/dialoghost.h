@@ -3,10 +3,12 @@
 
 #include <QString>
 
+class QUrl;
 class QWidget;
 
-// Every message box and file dialog of the windows goes through here, so that
-// tests can see what would have been shown and answer it without a modal loop.
+// Every message box, file dialog and hand-over to the desktop goes through
+// here, so that tests can see what would have been shown and answer it
+// without a modal loop or a viewer starting.
 class DialogHost
 {
 public:
@@ -17,12 +19,17 @@ public:
     virtual void critical(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void about(QWidget *parent, const QString &title, const QString &text) = 0;
 
-    virtual QString getSaveFileName(
-        QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+    // dir may name a file to suggest. A name typed without a suffix gets
+    // defaultSuffix (without the dot); empty when cancelled.
+    virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+        const QString &filter, const QString &defaultSuffix)
         = 0;
-    virtual QString getOpenFileName(
-        QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+    virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+        const QString &filter, const QString &defaultSuffix)
         = 0;
+
+    // Opens url with the user's default application; false when none could be started.
+    virtual bool openUrl(const QUrl &url) = 0;
 };
 
 #endif

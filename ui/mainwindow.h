@@ -24,6 +24,7 @@ class QListWidgetItem;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class ReportDocument;
 
 // The application's one top-level window: the connection panel on the left,
 // the report page on the right, the download thread behind them.
@@ -125,6 +126,10 @@ private:
     void showRecordRows(const TestRecord &record);
     ReportHeaderTexts headerTextsOnScreen() const;
     void showHeaderTexts(const ReportHeaderTexts &texts);
+
+    // Archives and reports (mainwindow_archive.cpp, mainwindow_reports.cpp).
+    static QString withDefaultSuffix(const QString &name, const QString &suffix);
+    void printReport(ReportDocument &document, const QString &suggestedName);
 
     DialogHost *dialogs;
     // Batches taken from the thread, not yet listed; see on_file_ready.

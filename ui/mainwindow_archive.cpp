@@ -1,13 +1,86 @@
 #include "mainwindow.h"
 
+#include "busycursor.h"
+#include "configrun.h"
+#include "dialoghost.h"
+#include "recordarchive.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+
 // Saving the record collection to an archive file and loading one.
+
+// What a file dialog does for a typed name; also done here, since not every
+// platform dialog does it.
+QString MainWindow::withDefaultSuffix(const QString &name, const QString &suffix)
+{
+    if (!QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + QLatin1Char('.') + suffix;
+}
 
 bool MainWindow::saveFile()
 {
-    return false;
+    itemSelectionChanged_onList(); // the edits on screen go into the file
+    if (!recordViewsOpen())
+        return false;
+    if (connectionPanel->List_Records->count() < 1) {
+        dialogs->warning(nullptr, appTitle, tr(" No Records to Save! "));
+        return false;
+    }
+    QDir().mkpath(QStringLiteral("./records"));
+    const QString chosen = dialogs->getSaveFileName(this, tr("Save Records"),
+        QStringLiteral("./records/Record_") + connectionPanel->fileTimeStamp,
+        tr("MRF Files(*.mrf)"), QStringLiteral("mrf"));
+    if (chosen.isEmpty())
+        return false;
+    const QString name = withDefaultSuffix(chosen, QStringLiteral("mrf"));
+    QString why;
+    bool saved = false;
+    {
+        const BusyCursor busy;
+        saved = RecordArchive::save(name, records, recordHeaders, &why);
+    }
+    if (!saved) {
+        dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
+        return false;
+    }
+    return true;
 }
 
 bool MainWindow::loadFile()
 {
-    return false;
+    itemSelectionChanged_onList();
+    loadedRecords.clear();
+    loadedHeaders.clear();
+    QDir().mkpath(QStringLiteral("./records"));
+    const QString name = dialogs->getOpenFileName(this, tr("Open Records"),
+        QStringLiteral("./records/"), tr("MRF Files(*.mrf)"), QStringLiteral("mrf"));
+    if (name.isEmpty())
+        return false;
+
+    RecordArchive::ReadResult archive;
+    {
+        const BusyCursor busy;
+        archive = RecordArchive::load(name);
+    }
+    switch (archive.status) {
+    case RecordArchive::ReadStatus::Ok:
+        break;
+    case RecordArchive::ReadStatus::CannotOpen:
+        dialogs->warning(
+            this, appTitle, tr("Cannot read file %1:\n%2.").arg(name, archive.errorString));
+        return false;
+    case RecordArchive::ReadStatus::NotAnArchive:
+    case RecordArchive::ReadStatus::Corrupt:
+        qWarning().noquote() << name + QStringLiteral(": ") + archive.errorString;
+        dialogs->warning(nullptr, appTitle, tr("File Format Not Valid"));
+        return false;
+    }
+    loadedRecords = std::move(archive.records);
+    loadedHeaders = std::move(archive.headers);
+    on_file_open();
+    return true;
 }

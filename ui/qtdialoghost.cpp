@@ -1,7 +1,26 @@
 #include "qtdialoghost.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace {
+// The static QFileDialog functions take no default suffix.
+QString askFileName(QWidget *parent, const QString &caption, const QString &dir,
+    const QString &filter, const QString &defaultSuffix, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(
+        mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+} // namespace
 
 void QtDialogHost::information(QWidget *parent, const QString &title, const QString &text)
 {
@@ -23,16 +42,21 @@ void QtDialogHost::about(QWidget *parent, const QString &title, const QString &t
     QMessageBox::about(parent, title, text);
 }
 
-QString QtDialogHost::getSaveFileName(
-    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+QString QtDialogHost::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
+    const QString &filter, const QString &defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return askFileName(parent, caption, dir, filter, defaultSuffix, QFileDialog::AcceptSave);
 }
 
-QString QtDialogHost::getOpenFileName(
-    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+QString QtDialogHost::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
+    const QString &filter, const QString &defaultSuffix)
 {
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return askFileName(parent, caption, dir, filter, defaultSuffix, QFileDialog::AcceptOpen);
+}
+
+bool QtDialogHost::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 DialogHost &defaultDialogHost()

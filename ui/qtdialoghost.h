@@ -3,7 +3,8 @@
 
 #include "dialoghost.h"
 
-// The real boxes: modal, OK button only, no default button.
+// The real boxes: modal, OK button only, no default button; the platform's
+// file dialogs; the desktop's default applications.
 class QtDialogHost : public DialogHost
 {
 public:
@@ -13,9 +14,11 @@ public:
     void about(QWidget *parent, const QString &title, const QString &text) override;
 
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-        const QString &filter) override;
+        const QString &filter, const QString &defaultSuffix) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-        const QString &filter) override;
+        const QString &filter, const QString &defaultSuffix) override;
+
+    bool openUrl(const QUrl &url) override;
 };
 
 // The host the windows use unless they are given another.

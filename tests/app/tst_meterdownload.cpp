@@ -8,7 +8,6 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -25,15 +24,6 @@ private slots:
 };
 
 namespace {
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000) || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
-}
-
 // One export as the emulator generates it, and lumetra-cli's decoding of it.
 struct Export
 {
@@ -42,14 +32,14 @@ struct Export
 
     Export(const QDir &dir, int records, int seed)
     {
-        bytes = run(QStringLiteral(LUMETRA_METER_SIM),
+        bytes = outputOf(QStringLiteral(LUMETRA_METER_SIM),
             { "--records", QString::number(records), "--seed", QString::number(seed),
                 "--meter-version", "2.0", "--no-pacing", "-o", "-" });
         QFile capture(dir.filePath(QStringLiteral("export%1.bin").arg(seed)));
         if (capture.open(QIODevice::WriteOnly) && capture.write(bytes) == bytes.size()) {
             capture.close();
             decoded = QJsonDocument::fromJson(
-                run(QStringLiteral(LUMETRA_CLI), { "decode", capture.fileName(), "--json" }))
+                outputOf(QStringLiteral(LUMETRA_CLI), { "decode", capture.fileName(), "--json" }))
                           .object();
         }
     }

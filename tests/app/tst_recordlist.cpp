@@ -40,17 +40,6 @@ TestRecord recordWith(uint16_t number, uint8_t wavelengthCode = 0, uint8_t polar
     return record;
 }
 
-QStringList entriesOf(const MainWindow &main)
-{
-    QStringList entries;
-    const QListWidget *list = main.connectionPanel->List_Records;
-    for (int row = 0; row < list->count(); ++row)
-        entries << list->item(row)->text();
-    if (main.records.size() != list->count() || main.recordHeaders.size() != list->count())
-        entries << QStringLiteral("(collection out of step)");
-    return entries;
-}
-
 QStringList columnOf(const ListOfUID &page, int column)
 {
     QStringList cells;

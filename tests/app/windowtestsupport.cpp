@@ -9,6 +9,8 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QListWidget>
+#include <QProcess>
 #include <QSettings>
 #include <cerrno>
 #include <fcntl.h>
@@ -110,6 +112,26 @@ QByteArray exportOf(const QVector<TestRecord> &records, int8_t major, int8_t min
     for (const TestRecord &record : records)
         bytes += encodeFrame(record);
     return bytes + encodeVersionTrailer(major, minor);
+}
+
+QStringList entriesOf(const MainWindow &main)
+{
+    QStringList entries;
+    const QListWidget *list = main.connectionPanel->List_Records;
+    for (int row = 0; row < list->count(); ++row)
+        entries << list->item(row)->text();
+    if (main.records.size() != list->count() || main.recordHeaders.size() != list->count())
+        entries << QStringLiteral("(collection out of step)");
+    return entries;
+}
+
+QByteArray outputOf(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
 }
 
 void highlightPortList(MainWindow &main)

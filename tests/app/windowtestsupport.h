@@ -80,6 +80,13 @@ private:
 // What the meter sends for one export: a frame per record, then the trailer.
 QByteArray exportOf(const QVector<TestRecord> &records, int8_t major, int8_t minor);
 
+// The texts of the record list, and a last entry that says so when the
+// collection is not in step with the list.
+QStringList entriesOf(const MainWindow &main);
+
+// Runs program to its end: its standard output, or nothing when it failed.
+QByteArray outputOf(const QString &program, const QStringList &arguments);
+
 // What a user does in the panel: open the drop-down list, which lists the
 // ports behind the hint box, then pick the entry that reads path.
 void highlightPortList(MainWindow &main);

@@ -22,7 +22,7 @@ deb=${debs[0]}
 
 # Dependencies are computed from the binaries: Qt's runtime libraries must be there.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt5core5a libqt5gui5 libqt5widgets5; do
+for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5printsupport5; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

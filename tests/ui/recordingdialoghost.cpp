@@ -1,5 +1,7 @@
 #include "recordingdialoghost.h"
 
+#include <QUrl>
+
 void RecordingDialogHost::record(const DialogCall &call)
 {
     calls.append(call);
@@ -14,34 +16,40 @@ QString RecordingDialogHost::answer()
 
 void RecordingDialogHost::information(QWidget *parent, const QString &title, const QString &text)
 {
-    record({ QStringLiteral("information"), parent, title, text, {}, {} });
+    record({ QStringLiteral("information"), parent, title, text, {}, {}, {} });
 }
 
 void RecordingDialogHost::warning(QWidget *parent, const QString &title, const QString &text)
 {
-    record({ QStringLiteral("warning"), parent, title, text, {}, {} });
+    record({ QStringLiteral("warning"), parent, title, text, {}, {}, {} });
 }
 
 void RecordingDialogHost::critical(QWidget *parent, const QString &title, const QString &text)
 {
-    record({ QStringLiteral("critical"), parent, title, text, {}, {} });
+    record({ QStringLiteral("critical"), parent, title, text, {}, {}, {} });
 }
 
 void RecordingDialogHost::about(QWidget *parent, const QString &title, const QString &text)
 {
-    record({ QStringLiteral("about"), parent, title, text, {}, {} });
+    record({ QStringLiteral("about"), parent, title, text, {}, {}, {} });
 }
 
-QString RecordingDialogHost::getSaveFileName(
-    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+QString RecordingDialogHost::getSaveFileName(QWidget *parent, const QString &caption,
+    const QString &dir, const QString &filter, const QString &defaultSuffix)
 {
-    record({ QStringLiteral("save"), parent, caption, {}, dir, filter });
+    record({ QStringLiteral("save"), parent, caption, {}, dir, filter, defaultSuffix });
     return answer();
 }
 
-QString RecordingDialogHost::getOpenFileName(
-    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+QString RecordingDialogHost::getOpenFileName(QWidget *parent, const QString &caption,
+    const QString &dir, const QString &filter, const QString &defaultSuffix)
 {
-    record({ QStringLiteral("open"), parent, caption, {}, dir, filter });
+    record({ QStringLiteral("open"), parent, caption, {}, dir, filter, defaultSuffix });
     return answer();
+}
+
+bool RecordingDialogHost::openUrl(const QUrl &url)
+{
+    record({ QStringLiteral("openUrl"), nullptr, {}, url.toString(), {}, {}, {} });
+    return true;
 }

@@ -8,19 +8,22 @@
 #include <QVector>
 #include <functional>
 
+class QUrl;
 class QWidget;
 
 struct DialogCall
 {
-    QString kind; // information, warning, critical, about, save, open
+    QString kind; // information, warning, critical, about, save, open, openUrl
     QWidget *parent = nullptr;
     QString title; // the caption of a file dialog
-    QString text; // empty for a file dialog
+    QString text; // empty for a file dialog; the URL to open
     QString dir;
     QString filter;
+    QString suffix; // the default suffix of a file dialog
 };
 
-// Records every box instead of showing it and answers file dialogs from a queue.
+// Records every box instead of showing it, answers file dialogs from a queue
+// and starts no application.
 class RecordingDialogHost : public DialogHost
 {
 public:
@@ -30,9 +33,10 @@ public:
     void about(QWidget *parent, const QString &title, const QString &text) override;
 
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-        const QString &filter) override;
+        const QString &filter, const QString &defaultSuffix) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-        const QString &filter) override;
+        const QString &filter, const QString &defaultSuffix) override;
+    bool openUrl(const QUrl &url) override; // records the URL, opens nothing
 
     QVector<DialogCall> calls;
     QStringList fileAnswers; // taken front first; an empty queue answers "cancelled"
