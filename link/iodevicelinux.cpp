@@ -12,6 +12,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <grp.h>
+#include <iostream>
 #include <poll.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -165,6 +167,22 @@ void limitListedPorts(std::vector<std::string> &paths, const std::vector<std::st
         paths.resize(MaxListedPorts);
 }
 
+// Serial devices belong to a group whose members may use them (dialout on
+// Debian); a user outside it gets "permission denied".
+std::string accessAdvice(const std::string &path)
+{
+    std::string groupName = "dialout";
+    struct stat status
+    {
+    };
+    if (::stat(path.c_str(), &status) == 0 && status.st_gid != 0) {
+        if (const struct group *entry = ::getgrgid(status.st_gid))
+            groupName = entry->gr_name;
+    }
+    return "No permission to open " + path + ": add your user to the group " + groupName
+        + " (sudo usermod -aG " + groupName + " $USER), then log out and log in again.";
+}
+
 } // namespace
 
 bool IODeviceLinux::Descriptors::close(int fd)
@@ -272,11 +290,18 @@ int IODeviceLinux::flush(int port)
 int IODeviceLinux::openPortNumber(int portNumber, int baudRate)
 {
     std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    lastOpenAdvice.clear();
     return portSlots.open(portNumber, [&](int &handle, LineSettings &settings) {
         const int heldBaudRate = workingControlBlock.baudRate;
-        if (!reportPortOpening(openWorkingHandle(portName(portNumber), baudRate), portNumber,
-                heldBaudRate, baudRate))
+        const std::string path = portName(portNumber);
+        if (!reportPortOpening(
+                openWorkingHandle(path, baudRate), portNumber, heldBaudRate, baudRate)) {
+            if (openErrno == EACCES || openErrno == EPERM) {
+                lastOpenAdvice = accessAdvice(path);
+                std::cerr << "Port " << portNumber << " : " << lastOpenAdvice << std::endl;
+            }
             return false;
+        }
         handle = workingHandle;
         settings = workingControlBlock;
         return true;
@@ -303,10 +328,17 @@ std::string IODeviceLinux::portName(int portNumber) const
     return portPaths[size_t(portNumber) - 1];
 }
 
+std::string IODeviceLinux::openFailureAdvice() const
+{
+    std::lock_guard<std::recursive_mutex> guard(deviceLock);
+    return lastOpenAdvice;
+}
+
 OpenOutcome IODeviceLinux::openWorkingHandle(const std::string &path, int baudRate)
 {
     workingHandle
         = path.empty() ? -1 : ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    openErrno = workingHandle < 0 ? errno : 0;
     const int driverBaudRate = workingHandle < 0 ? -1 : readSerialBaudRate(workingHandle);
     if (driverBaudRate < 0) {
         discardWorkingHandle();

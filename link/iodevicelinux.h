@@ -54,6 +54,10 @@ public:
     // The device path of a listed port; empty when the number is not listed.
     std::string portName(int portNumber) const;
 
+    // Why the last openPortNumber failed and what fixes it, when the user can
+    // fix it (no permission on the device); empty otherwise.
+    std::string openFailureAdvice() const;
+
     // Where the kernel lists its terminals; the tests point it at a directory of their own.
     std::string ttyClassDirectory = "/sys/class/tty";
 
@@ -74,6 +78,8 @@ private:
     void discardWorkingHandle();
 
     std::vector<std::string> portPaths; // index = port number - 1
+    std::string lastOpenAdvice;
+    int openErrno = 0; // of the last ::open in openWorkingHandle
 };
 
 #endif

@@ -45,6 +45,9 @@ public:
     // The port number in decimal, as the port list shows it.
     std::string portName(int portNumber) const;
 
+    // Windows grants every user the serial ports, so there is nothing to advise.
+    std::string openFailureAdvice() const { return std::string(); }
+
     // The control block the last opening configured, baud rate included.
     DCB workingConfiguration() const;
 

@@ -5,9 +5,15 @@
 #include "mainctrlthread.h"
 
 #include <QComboBox>
+#include <QStatusBar>
 #include <QVariant>
 
 // Listing the serial ports, opening the chosen one, reporting port failures.
+
+namespace {
+// Long enough to read and act on.
+constexpr int portAdviceMs = 10000;
+} // namespace
 
 void MainWindow::on_newportconnection_requested()
 {
@@ -39,9 +45,13 @@ void MainWindow::on_portcom_changed(int index)
     if (ctrlThread->waitingForPort == 0)
         ctrlThread->closePort();
     if (ctrlThread->openSelectedPort() != 0) {
+        const QString advice = QString::fromStdString(ctrlThread->openFailureAdvice());
         on_failure_detected(5);
         if (connectionPanel)
             connectionPanel->showPortConnected(false);
+        // The box cannot say why; the status line can, after the box is gone.
+        if (!advice.isEmpty())
+            statusBar()->showMessage(advice, portAdviceMs);
         return;
     }
     ctrlThread->waitingForPort = 0;

@@ -1,11 +1,16 @@
+#include "cerrcapture.h"
 #include "configrun.h"
 #include "mainctrlthread.h"
 #include "windowtestsupport.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 // The connection dialogue: listing the ports into the combo box, opening the
@@ -19,6 +24,7 @@ private slots:
     void noPortGivesTheHintThenTwoCriticalBoxes();
     void pickingConnectsSwitchesAndFails();
     void listingWithoutARunningThread();
+    void noPermissionSaysWhyAndTheFix();
 
 private:
     QTemporaryDir settingsDir;
@@ -46,6 +52,32 @@ QString statusOf(const MainWindow &main)
 
 const QString hint
     = QStringLiteral("information:Please Connect the Cable and Select a Port for Communication");
+
+// Root opens any file: while it lives, this thread runs without the
+// capabilities that bypass file permissions, as an ordinary user would.
+class WithoutFileOverride
+{
+public:
+    WithoutFileOverride()
+    {
+        if (::syscall(SYS_capget, &header, saved) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = { saved[0], saved[1] };
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        dropped = ::syscall(SYS_capset, &header, reduced) == 0;
+    }
+    ~WithoutFileOverride()
+    {
+        if (dropped)
+            ::syscall(SYS_capset, &header, saved);
+    }
+    bool ok() const { return dropped || ::geteuid() != 0; }
+
+private:
+    __user_cap_header_struct header { _LINUX_CAPABILITY_VERSION_3, 0 };
+    __user_cap_data_struct saved[2] {};
+    bool dropped = false;
+};
 } // namespace
 
 void TestPortSelection::initTestCase()
@@ -154,6 +186,40 @@ void TestPortSelection::listingWithoutARunningThread()
     QCOMPARE(boxes(dialogs), QStringList { "information:Communication PROBLEM" });
     QCOMPARE(main.connectionPanel->Combo_PortCom->count(), 2);
     QCOMPARE(statusOf(main), QStringLiteral("DISCONNECTED on red"));
+}
+
+void TestPortSelection::noPermissionSaysWhyAndTheFix()
+{
+    PseudoPort port;
+    QVERIFY(port.open());
+    QVERIFY(::chmod(port.path.toLocal8Bit().constData(), 0) == 0);
+    TestWindow window({ port.path });
+    MainWindow &main = window.main;
+    highlightPortList(main);
+
+    CerrCapture diagnostics;
+    {
+        WithoutFileOverride ordinaryUser;
+        QVERIFY(ordinaryUser.ok());
+        QVERIFY(pickPort(main, port.path));
+    }
+    // The box keeps its text; the status line and the diagnostic say why.
+    QCOMPARE(
+        boxes(window.dialogs).mid(1), QStringList { "critical:Bad Port Number : DISCONNECTED" });
+    QCOMPARE(statusOf(main), QStringLiteral("DISCONNECTED on red"));
+    const QString advice = main.statusBar()->currentMessage();
+    QVERIFY2(
+        advice.startsWith("No permission to open " + port.path + ": add your user to the group ")
+            && advice.endsWith(", then log out and log in again."),
+        qPrintable(advice));
+    QVERIFY2(
+        QString::fromStdString(diagnostics.text()).contains(advice), diagnostics.text().c_str());
+
+    // Once the port opens, the advice goes.
+    QVERIFY(::chmod(port.path.toLocal8Bit().constData(), 0600) == 0);
+    QVERIFY(pickPort(main, port.path));
+    QCOMPARE(statusOf(main), QStringLiteral("CONNECTED on cyan"));
+    QVERIFY(main.ctrlThread->openFailureAdvice().empty());
 }
 
 QTEST_MAIN(TestPortSelection)
