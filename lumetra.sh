@@ -73,9 +73,10 @@ demo() {
     local sim_pid="" app_pid=""
     # shellcheck disable=SC2317
     cleanup() {
-        exec 4>&- 2>/dev/null || true
-        [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-        [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
+        { exec 4>&-; } 2>/dev/null || true
+        # Either may have ended by itself already (the emulator does when fd 4 closes).
+        [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+        [ -z "$sim_pid" ] || kill "$sim_pid" 2>/dev/null || true
         wait 2>/dev/null
         rm -f "$dir/enter"
     }
@@ -122,6 +123,9 @@ EOT
     done
     wait "$app_pid" || true
     app_pid=""
+    # Here, not at exit: the trap would run after the locals above are gone.
+    cleanup
+    trap - EXIT
 }
 
 case "${1:-run}" in
