@@ -179,8 +179,8 @@ std::string accessAdvice(const std::string &path)
         if (const struct group *entry = ::getgrgid(status.st_gid))
             groupName = entry->gr_name;
     }
-    return "No permission to open " + path + ": add your user to the group " + groupName
-        + " (sudo usermod -aG " + groupName + " $USER), then log out and log in again.";
+    return "No permission to open " + path + ": join the group " + groupName + " (sudo usermod -aG "
+        + groupName + " $USER), then log in again.";
 }
 
 } // namespace

@@ -31,6 +31,9 @@ class ReportDocument;
 //
 // Its slots are split by concern: mainwindow.cpp is the shell, and the record
 // list, ports, archive, PDF reports and settings each have their own file.
+class QLabel;
+class QTimer;
+
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -127,6 +130,10 @@ private:
     ReportHeaderTexts headerTextsOnScreen() const;
     void showHeaderTexts(const ReportHeaderTexts &texts);
 
+    // Port handling (mainwindow_ports.cpp).
+    void showPortAdvice(const QString &advice);
+    void hidePortAdvice();
+
     // Archives and reports (mainwindow_archive.cpp, mainwindow_reports.cpp).
     static QString withDefaultSuffix(const QString &name, const QString &suffix);
     void printReport(ReportDocument &document, const QString &suggestedName);
@@ -135,6 +142,9 @@ private:
     // Batches taken from the thread, not yet listed; see on_file_ready.
     QQueue<DownloadBatch> arrivedBatches;
     bool listingBatches = false;
+    // What the user can do about a port that would not open; see showPortAdvice.
+    QPointer<QLabel> portAdvice;
+    QPointer<QTimer> portAdviceTimer;
 };
 
 #endif

@@ -5,7 +5,9 @@
 #include "mainctrlthread.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVariant>
 
 // Listing the serial ports, opening the chosen one, reporting port failures.
@@ -51,11 +53,41 @@ void MainWindow::on_portcom_changed(int index)
             connectionPanel->showPortConnected(false);
         // The box cannot say why; the status line can, after the box is gone.
         if (!advice.isEmpty())
-            statusBar()->showMessage(advice, portAdviceMs);
+            showPortAdvice(advice);
         return;
     }
+    hidePortAdvice();
     ctrlThread->waitingForPort = 0;
     connectionPanel->showPortConnected(true);
+}
+
+// A widget of the status line rather than a message: status tips of menus and
+// widgets replace a message at once, but only cover a widget while they show.
+void MainWindow::showPortAdvice(const QString &advice)
+{
+    if (!portAdvice) {
+        portAdvice = new QLabel(statusBar());
+        portAdvice->setObjectName(QStringLiteral("Label_PortAdvice"));
+        statusBar()->addWidget(portAdvice, 1);
+        portAdviceTimer = new QTimer(this);
+        portAdviceTimer->setSingleShot(true);
+        portAdviceTimer->setInterval(portAdviceMs);
+        connect(portAdviceTimer, &QTimer::timeout, this, &MainWindow::hidePortAdvice);
+    }
+    statusBar()->clearMessage();
+    portAdvice->setText(advice);
+    portAdvice->setToolTip(advice);
+    portAdvice->show();
+    portAdviceTimer->start();
+}
+
+void MainWindow::hidePortAdvice()
+{
+    if (!portAdvice || portAdvice->isHidden())
+        return;
+    portAdviceTimer->stop();
+    portAdvice->hide();
+    statusBar()->showMessage(tr("Ready"));
 }
 
 void MainWindow::on_failure_detected(int code)

@@ -4,6 +4,7 @@
 #include "windowtestsupport.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -195,6 +196,8 @@ void TestPortSelection::noPermissionSaysWhyAndTheFix()
     QVERIFY(::chmod(port.path.toLocal8Bit().constData(), 0) == 0);
     TestWindow window({ port.path });
     MainWindow &main = window.main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
     highlightPortList(main);
 
     CerrCapture diagnostics;
@@ -207,19 +210,28 @@ void TestPortSelection::noPermissionSaysWhyAndTheFix()
     QCOMPARE(
         boxes(window.dialogs).mid(1), QStringList { "critical:Bad Port Number : DISCONNECTED" });
     QCOMPARE(statusOf(main), QStringLiteral("DISCONNECTED on red"));
-    const QString advice = main.statusBar()->currentMessage();
-    QVERIFY2(
-        advice.startsWith("No permission to open " + port.path + ": add your user to the group ")
-            && advice.endsWith(", then log out and log in again."),
+    const QLabel *adviceLine = main.statusBar()->findChild<QLabel *>("Label_PortAdvice");
+    QVERIFY(adviceLine && adviceLine->isVisible());
+    const QString advice = adviceLine->text();
+    QVERIFY2(advice.startsWith("No permission to open " + port.path + ": join the group ")
+            && advice.endsWith(", then log in again."),
         qPrintable(advice));
     QVERIFY2(
         QString::fromStdString(diagnostics.text()).contains(advice), diagnostics.text().c_str());
+    QVERIFY2(adviceLine->sizeHint().width() <= main.statusBar()->width(), qPrintable(advice));
+    // A status tip passing over it leaves it in place.
+    QStatusTipEvent tip(QStringLiteral("Save all records")), tipGone { QString() };
+    QApplication::sendEvent(&main, &tip);
+    QApplication::sendEvent(&main, &tipGone);
+    QVERIFY(adviceLine->isVisible());
 
     // Once the port opens, the advice goes.
     QVERIFY(::chmod(port.path.toLocal8Bit().constData(), 0600) == 0);
     QVERIFY(pickPort(main, port.path));
     QCOMPARE(statusOf(main), QStringLiteral("CONNECTED on cyan"));
     QVERIFY(main.ctrlThread->openFailureAdvice().empty());
+    QVERIFY(adviceLine->isHidden());
+    QCOMPARE(main.statusBar()->currentMessage(), QStringLiteral("Ready"));
 }
 
 QTEST_MAIN(TestPortSelection)
