@@ -96,7 +96,8 @@ demo() {
     done
     [ -n "$port" ] || { echo "The meter emulator did not start: see $dir/meter-sim.log" >&2; exit 1; }
 
-    LUMETRA_PORTS=$port build/app/lumetra &
+    # Its diagnostics would bury the instructions below.
+    LUMETRA_PORTS=$port build/app/lumetra >"$dir/lumetra.log" 2>&1 &
     app_pid=$!
     cat <<EOT
 
@@ -108,6 +109,8 @@ Lumetra demo: the meter emulator plays a meter on the port $port
      last one shows as a test report.
   4. Press Enter here to export the 12 records again. Close the window to end
      the demo (the emulator stops with it).
+
+Lumetra's diagnostics go to $dir/lumetra.log, the emulator's to $dir/meter-sim.log.
 
 EOT
     # Pass every Enter on to the emulator until the window closes.
@@ -136,7 +139,12 @@ run)
     ;;
 demo)
     install_missing "${RUN_PACKAGES[@]}"
-    build_programs
+    mkdir -p build
+    echo "Building Lumetra (a few minutes the first time; the output goes to build/demo-build.log)"
+    build_programs >build/demo-build.log 2>&1 || {
+        tail -n 30 build/demo-build.log >&2
+        exit 1
+    }
     demo
     ;;
 test)
