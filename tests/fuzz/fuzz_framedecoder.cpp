@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider input(data, size);
     uint64_t ticks = 0;
     // On the heap, so that AddressSanitizer guards both ends of its buffers.
-    auto decoder = std::make_unique<FrameDecoder>([&ticks] { return FileTime::fromTicks(++ticks); });
+    auto decoder
+        = std::make_unique<FrameDecoder>([&ticks] { return FileTime::fromTicks(++ticks); });
     Model model;
     std::vector<unsigned char> chunk;
     int reported = 0; // what the source says it delivered
@@ -111,10 +112,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // stamped with the time of the read that completed it.
         const QVector<TestRecord> &records = decoder->receivedRecords();
         for (int i = before; i < records.size(); ++i) {
-            require(model.pending.size() >= size_t(FrameDecoder::frameSize), "record from 117 bytes");
+            require(
+                model.pending.size() >= size_t(FrameDecoder::frameSize), "record from 117 bytes");
             unsigned char frame[FrameDecoder::frameSize];
             std::copy_n(model.pending.begin(), FrameDecoder::frameSize, frame);
-            model.pending.erase(model.pending.begin(), model.pending.begin() + FrameDecoder::frameSize);
+            model.pending.erase(
+                model.pending.begin(), model.pending.begin() + FrameDecoder::frameSize);
             const QByteArray encoded = encodeFrame(records.at(i));
             require(encoded.size() == FrameDecoder::frameSize
                     && std::memcmp(encoded.constData(), frame, sizeof frame) == 0,
@@ -122,7 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             require(records.at(i).arrivalTime.ticks() == ticks && ticks > ticksBefore,
                 "record stamped by the read that completed it");
         }
-        require(model.pending.size() < size_t(FrameDecoder::frameSize), "no whole frame left undecoded");
+        require(model.pending.size() < size_t(FrameDecoder::frameSize),
+            "no whole frame left undecoded");
         require(decoder->pendingCount() == int(model.pending.size()), "pending count as the model");
         require(decoder->pendingCount() >= 0 && decoder->pendingCount() < FrameDecoder::frameSize,
             "pending count within 0..116");
