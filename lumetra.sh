@@ -8,6 +8,9 @@
 #   ./lumetra.sh fuzz [SECONDS]
 #                       each fuzz target for SECONDS (default 300); test runs
 #                       them for 30 s each
+#   ./lumetra.sh soak [SECONDS] [SEED]
+#                       the download soak for SECONDS (default 1800); test
+#                       runs it for 60 s
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -90,6 +93,19 @@ fuzz() {
         fi
         grep -E "DONE|stat::(number_of_executed_units|average_exec_per_sec)" "$log"
     done
+}
+
+# soak SECONDS [SEED]: exports with faults back to back into lumetra-cli
+# receive; the log is build/soak.log, its report is shown.
+soak() {
+    local log=build/soak.log
+    cmake -S . -B build >/dev/null
+    cmake --build build -j "$JOBS" --target lumetra-soak >/dev/null
+    echo "Download soak for $1 s"
+    local status=0
+    build/tools/soak/lumetra-soak --seconds "$1" --seed "${2:-2026}" >"$log" || status=$?
+    grep -v "^export " "$log"
+    return $status
 }
 
 # Lumetra with the meter emulator: the emulator exports once when Lumetra opens
@@ -179,13 +195,18 @@ test)
     cmake --build build-tsan -j "$JOBS" --target lumetra_thread_tests
     check build-tsan -L thread
     fuzz 30
+    soak 60
     ;;
 fuzz)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     fuzz "${2:-300}"
     ;;
+soak)
+    install_missing "${RUN_PACKAGES[@]}"
+    soak "${2:-1800}" "${3:-}"
+    ;;
 *)
-    echo "usage: $0 run|test|demo|fuzz [SECONDS]" >&2
+    echo "usage: $0 run|test|demo|fuzz [SECONDS]|soak [SECONDS] [SEED]" >&2
     exit 2
     ;;
 esac

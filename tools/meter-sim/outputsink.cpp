@@ -48,6 +48,8 @@ bool OutputSink::openPty(QString *error, const QString &link)
         return false;
     }
     ownsFd = true;
+    // A child that kept a copy would keep the pty from hanging up when unplugged.
+    fcntl(fd, F_SETFD, FD_CLOEXEC);
     char name[128];
     if (grantpt(fd) != 0 || unlockpt(fd) != 0 || ptsname_r(fd, name, sizeof name) != 0) {
         *error = QStringLiteral("cannot set up the pseudo-terminal: %1").arg(systemError());
