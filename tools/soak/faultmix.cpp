@@ -34,27 +34,13 @@ QString ExportFault::name() const
 }
 
 FaultMix::FaultMix(uint64_t seed)
-    : state(seed)
+    : random(seed)
 {
-}
-
-// splitmix64: small, and the same everywhere.
-uint64_t FaultMix::nextRandom()
-{
-    uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-int FaultMix::uniform(int low, int high)
-{
-    return low + int(nextRandom() % uint64_t(high - low + 1));
 }
 
 int FaultMix::recordCount(int most)
 {
-    return uniform(1, most);
+    return random.uniform(1, most);
 }
 
 ExportFault FaultMix::next(int recordCount)
@@ -64,30 +50,31 @@ ExportFault FaultMix::next(int recordCount)
     const int stream = frames + FrameDecoder::trailerSize;
     // A byte strictly inside a frame.
     const auto insideFrame = [&] {
-        return uniform(0, recordCount - 1) * FrameDecoder::frameSize
-            + uniform(1, FrameDecoder::frameSize - 1);
+        return random.uniform(0, recordCount - 1) * FrameDecoder::frameSize
+            + random.uniform(1, FrameDecoder::frameSize - 1);
     };
     if (deck.isEmpty()) {
         deck = { 0, 1, 2, 3, 4, 5, 6, 7 };
         for (int i = deck.size() - 1; i > 0; --i)
-            std::swap(deck[i], deck[uniform(0, i)]);
+            std::swap(deck[i], deck[random.uniform(0, i)]);
     }
     ExportFault fault;
     switch (deck.takeLast()) {
     case 3:
-        fault = ExportFault { Kind::ShortPause, insideFrame(), uniform(20, 300), {} };
+        fault = ExportFault { Kind::ShortPause, insideFrame(), random.uniform(20, 300), {} };
         break;
     case 4:
-        fault = ExportFault { Kind::DropByte, uniform(0, stream - 1), 0, {} };
+        fault = ExportFault { Kind::DropByte, random.uniform(0, stream - 1), 0, {} };
         break;
     case 5:
-        fault = ExportFault { Kind::InsertByte, uniform(0, stream), 0, {} };
+        fault = ExportFault { Kind::InsertByte, random.uniform(0, stream), 0, {} };
         break;
     case 6:
-        fault = ExportFault { Kind::LongPause, insideFrame(), uniform(1500, 2500), {} };
+        fault = ExportFault { Kind::LongPause, insideFrame(), random.uniform(1500, 2500), {} };
         break;
     case 7:
-        fault = ExportFault { Kind::Unplug, uniform(0, frames - 1), uniform(200, 2000), {} };
+        fault = ExportFault { Kind::Unplug, random.uniform(0, frames - 1),
+            random.uniform(200, 2000), {} };
         break;
     default:
         break;
@@ -95,6 +82,6 @@ ExportFault FaultMix::next(int recordCount)
     // Every third export comes in bursts, as from a USB adapter.
     static const Pacer::Burst bursts[] = { { 16, 2 }, { 64, 16 }, { 512, 40 } };
     if (++dealt % 3 == 0)
-        fault.burst = bursts[uniform(0, 2)];
+        fault.burst = bursts[random.uniform(0, 2)];
     return fault;
 }

@@ -2,6 +2,7 @@
 #define LUMETRA_FAULTMIX_H
 
 #include "pacer.h"
+#include "seededrandom.h"
 
 #include <QString>
 #include <QVector>
@@ -46,10 +47,7 @@ public:
     int recordCount(int most); // 1 to most
 
 private:
-    uint64_t nextRandom();
-    int uniform(int low, int high); // both ends included
-
-    uint64_t state;
+    SeededRandom random;
     QVector<int> deck;
     int dealt = 0;
 };
