@@ -76,7 +76,7 @@ FUZZ_TARGETS=(framedecoder archivereader archiveroundtrip)
 # build-fuzz/findings, and the run fails.
 fuzz() {
     local seconds=$1
-    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLUMETRA_FUZZ=ON >/dev/null
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLUMETRA_FUZZ=ON
     mkdir -p build-fuzz/findings
     for target in "${FUZZ_TARGETS[@]}"; do
         mkdir -p "build-fuzz/corpus/$target"
@@ -100,7 +100,7 @@ fuzz() {
 soak() {
     local log=build/soak.log
     cmake -S . -B build >/dev/null
-    cmake --build build -j "$JOBS" --target lumetra-soak >/dev/null
+    cmake --build build -j "$JOBS" --target lumetra-soak
     echo "Download soak for $1 s"
     local status=0
     build/tools/soak/lumetra-soak --seconds "$1" --seed "${2:-2026}" >"$log" || status=$?
