@@ -58,6 +58,7 @@ private:
     QTemporaryDir dir;
     OutputSink sink;
     std::unique_ptr<ReceiverProcess> receiver;
+    bool previousExportDamaged = false;
 };
 
 #endif
