@@ -8,6 +8,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -123,6 +124,16 @@ void TestRecordArchive::widenedPowersReadBackExactly()
     QCOMPARE(result.records.at(0).recordNumber, uint16_t(40000));
     QCOMPARE(result.records.at(0).thresholdCentiDb, int16_t(-100));
     QCOMPARE(result.records.at(0).channels[3].powerDbm, -19.95f);
+
+    // Found by fuzzing: a signalling NaN comes back quiet, as widening to
+    // double makes it; it stays a NaN, the only bits the archive changes.
+    const uint32_t signallingNan = 0x7F800001u;
+    std::memcpy(&record.channels[5].powerDbm, &signallingNan, sizeof signallingNan);
+    record.channels[6].referenceDbm = -std::numeric_limits<float>::infinity();
+    const RecordArchive::ReadResult odd
+        = readBytes(archiveBytes({ record }, { ReportHeaderTexts() }));
+    QCOMPARE(floatBits(odd.records.at(0).channels[5].powerDbm), signallingNan | 0x00400000u);
+    QCOMPARE(odd.records.at(0).channels[6].referenceDbm, -std::numeric_limits<float>::infinity());
 }
 
 void TestRecordArchive::roundTripKeepsEveryField()
