@@ -78,7 +78,7 @@ bool OutputSink::openPty(QString *error, const QString &link)
     pty = true;
     if (link.isEmpty())
         return true;
-    // Made aside and renamed over the old one, so the name never goes missing.
+    // Made aside and renamed into place, over a stale link of a run that was killed.
     const QByteArray linkName = QFile::encodeName(link);
     const QByteArray aside = linkName + ".new";
     ::unlink(aside.constData());
