@@ -86,8 +86,8 @@ bool Soak::waitForReader(int milliseconds)
 
 bool Soak::send(const ExportStream &stream, const Pacer::Burst &burst, QString *error)
 {
-    // The receiver's output is taken in while the export goes out, so that it
-    // never waits on a full pipe.
+    // The receiver's output is taken in between writes: a full pipe would hold
+    // up its batches (never its port, which its download thread reads).
     return Pacer(MeterBytesPerSecond, burst).send(stream, [&](const char *data, int length) {
         receiver->pump(0);
         return sink.write(data, length, error);
