@@ -5,6 +5,12 @@
 #                       (then again under AddressSanitizer + UBSan, and the
 #                       thread tests under ThreadSanitizer)
 #   ./lumetra.sh demo   like run, with the meter emulator on a pseudo-terminal
+#   ./lumetra.sh fuzz [SECONDS]
+#                       each fuzz target for SECONDS (default 300); test runs
+#                       them for 30 s each
+#   ./lumetra.sh soak [SECONDS] [SEED]
+#                       the download soak for SECONDS (default 1800); test
+#                       runs it for 60 s
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -61,6 +67,45 @@ check() {
     local dir=$1
     shift
     (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS" "$@")
+}
+
+FUZZ_TARGETS=(framedecoder archivereader archiveroundtrip)
+
+# fuzz SECONDS: every libFuzzer target in turn, from its seeds and the corpus
+# kept in build-fuzz/corpus. An input that breaks a target is kept in
+# build-fuzz/findings, and the run fails.
+fuzz() {
+    local seconds=$1
+    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLUMETRA_FUZZ=ON
+    mkdir -p build-fuzz/findings
+    for target in "${FUZZ_TARGETS[@]}"; do
+        mkdir -p "build-fuzz/corpus/$target"
+        local log="build-fuzz/$target.log"
+        echo "Fuzzing $target for $seconds s"
+        # A single allocation of 16 MB from inputs of a few kilobytes is a fault.
+        if ! LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+            "build-fuzz/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
+            -malloc_limit_mb=16 -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$target-" \
+            "build-fuzz/corpus/$target" "build-fuzz/tests/fuzz/seeds/$target" >"$log" 2>&1; then
+            tail -n 40 "$log"
+            echo "fuzz_$target failed: the input is in build-fuzz/findings" >&2
+            return 1
+        fi
+        grep -E "DONE|stat::(number_of_executed_units|average_exec_per_sec)" "$log"
+    done
+}
+
+# soak SECONDS [SEED]: exports with faults back to back into lumetra-cli
+# receive; the log is build/soak.log, its report is shown.
+soak() {
+    local log=build/soak.log
+    cmake -S . -B build >/dev/null
+    cmake --build build -j "$JOBS" --target lumetra-soak
+    echo "Download soak for $1 s"
+    local status=0
+    build/tools/soak/lumetra-soak --seconds "$1" --seed "${2:-2026}" >"$log" || status=$?
+    grep -v "^export " "$log"
+    return $status
 }
 
 # Lumetra with the meter emulator: the emulator exports once when Lumetra opens
@@ -162,9 +207,19 @@ test)
     cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=thread >/dev/null
     cmake --build build-tsan -j "$JOBS" --target lumetra_thread_tests
     check build-tsan -L thread
+    fuzz 30
+    soak 60
+    ;;
+fuzz)
+    install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    fuzz "${2:-300}"
+    ;;
+soak)
+    install_missing "${RUN_PACKAGES[@]}"
+    soak "${2:-1800}" "${3:-}"
     ;;
 *)
-    echo "usage: $0 run|test|demo" >&2
+    echo "usage: $0 run|test|demo|fuzz [SECONDS]|soak [SECONDS] [SEED]" >&2
     exit 2
     ;;
 esac

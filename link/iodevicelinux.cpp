@@ -239,6 +239,7 @@ int IODeviceLinux::read(int port, unsigned char *buffer, int length)
     std::memset(buffer, 0, size_t(length));
     const int received = receive(handleOf(port), buffer, length);
     if (received < 0) {
+        ++failedReads;
         reportReadFailure();
         return 0;
     }

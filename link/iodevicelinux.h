@@ -5,6 +5,7 @@
 #include "portslottable.h"
 #include "serialdiagnostics.h"
 
+#include <atomic>
 #include <cstdio>
 #include <mutex>
 #include <string>
@@ -64,6 +65,10 @@ public:
     // Where the port lister writes its one line per port; tools whose standard
     // output is data point it elsewhere.
     std::FILE *portTrace = stdout;
+
+    // Reads that failed, as against those that found nothing: whoever watches
+    // it can tell a port that went away, as an adapter pulled out.
+    std::atomic<unsigned> failedReads { 0 };
 
 protected:
     unsigned char portTable[PortTableEntries][2];

@@ -88,6 +88,7 @@ int IODeviceWindows::read(int port, unsigned char *buffer, int length)
     std::memset(buffer, 0, size_t(length));
     DWORD received = 0;
     if (!ReadFile(handleOf(port), buffer, DWORD(length), &received, nullptr)) {
+        ++failedReads;
         reportReadFailure();
         return 0;
     }

@@ -11,6 +11,10 @@ constexpr quint32 nullStringMark = 0xFFFFFFFFu;
 constexpr int headerTextCount = 7;
 // Fixed fields, 12 channel blocks of 17 bytes, seven string lengths.
 constexpr qint64 smallestEntrySize = 9 + TestRecord::channelCount * 17 + headerTextCount * 4;
+// What one Qt container is asked to hold at most, well inside what it can
+// allocate. Only a file of gigabytes can claim more, and such a claim is
+// refused before anything is allocated rather than ending in a failed allocation.
+constexpr qint64 containerLimit = qint64(1) << 30;
 
 void writeEntry(QDataStream &out, const TestRecord &record, const ReportHeaderTexts &texts)
 {
@@ -41,7 +45,8 @@ bool readText(QDataStream &in, QIODevice &device, QString &text)
         text = QString();
         return true;
     }
-    if (byteCount % 2 != 0 || qint64(byteCount) > bytesLeft(device))
+    if (byteCount % 2 != 0 || qint64(byteCount) > bytesLeft(device)
+        || qint64(byteCount) > containerLimit)
         return false;
     QByteArray raw(int(byteCount), Qt::Uninitialized);
     if (in.readRawData(raw.data(), raw.size()) != raw.size())
@@ -149,10 +154,13 @@ RecordArchive::ReadResult RecordArchive::read(QIODevice &device)
     if (count > bytesLeft(device) / smallestEntrySize)
         return failure(ReadStatus::Corrupt,
             QStringLiteral("record count %1 is more than the file holds").arg(count));
+    if (qint64(count) * qint64(sizeof(TestRecord)) > containerLimit)
+        return failure(ReadStatus::Corrupt,
+            QStringLiteral("record count %1 is more than Lumetra can hold").arg(count));
 
     ReadResult result;
-    result.records.resize(count);
-    result.headers.resize(count);
+    result.records = QVector<TestRecord>(count); // exactly, where resize() would round up
+    result.headers = QVector<ReportHeaderTexts>(count);
     for (int i = 0; i < count; ++i) {
         if (!readEntry(in, device, result.records[i], result.headers[i]))
             return failure(ReadStatus::Corrupt,

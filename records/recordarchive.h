@@ -17,7 +17,8 @@ class QIODevice;
 //
 // The reader trusts nothing: a negative or oversized count, a truncated or
 // damaged entry, or bytes after the last entry make the whole file invalid and
-// nothing of it is delivered. It never allocates more than the file can hold.
+// nothing of it is delivered. It never allocates more than the file can hold,
+// and refuses a file of gigabytes that claims more than a container can hold.
 class RecordArchive
 {
 public:

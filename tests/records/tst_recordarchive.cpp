@@ -2,11 +2,13 @@
 #include "testrecordcompare.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -77,6 +79,7 @@ private slots:
     void emptyArchive();
     void badArchives_data();
     void badArchives();
+    void hugeFilesClaimingTooMuch();
     void saveReplacesOnlyOnSuccess();
     void saveAndLoadThroughFiles();
 };
@@ -121,6 +124,16 @@ void TestRecordArchive::widenedPowersReadBackExactly()
     QCOMPARE(result.records.at(0).recordNumber, uint16_t(40000));
     QCOMPARE(result.records.at(0).thresholdCentiDb, int16_t(-100));
     QCOMPARE(result.records.at(0).channels[3].powerDbm, -19.95f);
+
+    // Found by fuzzing: a signalling NaN comes back quiet, as widening to
+    // double makes it; it stays a NaN, the only bits the archive changes.
+    const uint32_t signallingNan = 0x7F800001u;
+    std::memcpy(&record.channels[5].powerDbm, &signallingNan, sizeof signallingNan);
+    record.channels[6].referenceDbm = -std::numeric_limits<float>::infinity();
+    const RecordArchive::ReadResult odd
+        = readBytes(archiveBytes({ record }, { ReportHeaderTexts() }));
+    QCOMPARE(floatBits(odd.records.at(0).channels[5].powerDbm), signallingNan | 0x00400000u);
+    QCOMPARE(odd.records.at(0).channels[6].referenceDbm, -std::numeric_limits<float>::infinity());
 }
 
 void TestRecordArchive::roundTripKeepsEveryField()
@@ -227,6 +240,39 @@ void TestRecordArchive::badArchives()
     QVERIFY(result.records.isEmpty());
     QVERIFY(result.headers.isEmpty());
     QVERIFY(!result.errorString.isEmpty());
+}
+
+void TestRecordArchive::hugeFilesClaimingTooMuch()
+{
+    // Files of gigabytes, sparse so they take no disk: their count or text
+    // length fits in the file but not in memory. Refused at once, not by a
+    // failed allocation that ends the program, nor after reading gigabytes.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray magic = utf16Text(QStringLiteral("Tavolin_MPO"));
+    const int entryFields = 213;
+    const struct
+    {
+        const char *name;
+        QByteArray start;
+        qint64 size;
+    } files[] = {
+        { "count", magic + be32(7000000), 30 + qint64(7000000) * (entryFields + 7 * 4) },
+        { "text", magic + be32(1) + QByteArray(entryFields, '\0') + be32(0x7FFFFFF0),
+            qint64(3) << 30 },
+    };
+    for (const auto &huge : files) {
+        QFile file(dir.filePath(QLatin1String(huge.name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(huge.start) == huge.start.size() && file.resize(huge.size));
+        file.close();
+        QElapsedTimer timer;
+        timer.start();
+        const RecordArchive::ReadResult result = RecordArchive::load(file.fileName());
+        QCOMPARE(int(result.status), int(RecordArchive::ReadStatus::Corrupt));
+        QVERIFY(result.records.isEmpty());
+        QVERIFY2(timer.elapsed() < 5000, huge.name);
+    }
 }
 
 void TestRecordArchive::saveReplacesOnlyOnSuccess()

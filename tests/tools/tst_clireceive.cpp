@@ -57,6 +57,7 @@ class TestCliReceive : public QObject
 private slots:
     void batchesAsJsonAndIntoArchive();
     void cutExportSpoilsNotTheNext();
+    void unpluggedPortOpenedAgain();
     void summaryLines();
     void timeoutWithoutData();
     void badPort();
@@ -121,6 +122,31 @@ void TestCliReceive::cutExportSpoilsNotTheNext()
     QVERIFY2(run.err.contains("Dropped 60 bytes of an unfinished frame"), run.err.constData());
     const RecordArchive::ReadResult stored = RecordArchive::load(archive);
     compareRecordLists(stored.records, MeterSimProcess::recordsFor(fresh));
+}
+
+void TestCliReceive::unpluggedPortOpenedAgain()
+{
+    // The adapter is pulled out 60 bytes into the third record and plugged in
+    // again a second later under the same name; the next export comes whole.
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("ttyMeter"));
+    const QStringList records = { "--records", "4", "--seed", "41" };
+    MeterSimProcess sim(records
+        + QStringList { "--repeat", "2", "--every", "0.5", "--unplug-at",
+            QString::number(2 * 117 + 60) + ":1000", "--link", link, "--wait-open" });
+    QVERIFY(sim.start());
+
+    const QString archive = dir.filePath(QStringLiteral("received.mrf"));
+    const Run run = receive(
+        { link, "--reopen", "--json", "--batches", "2", "--timeout", "30", "-o", archive });
+    QCOMPARE(run.exitCode, 0);
+    const QVector<QJsonObject> batches = jsonLines(run.out);
+    QCOMPARE(batches.size(), 2);
+    QCOMPARE(batches.first().value("droppedBytes").toInt(), 60);
+    QCOMPARE(batches.last().value("droppedBytes").toInt(), 0);
+    QVERIFY2(run.err.contains(": opened again"), run.err.constData());
+    const QVector<TestRecord> expected = MeterSimProcess::recordsFor(records);
+    compareRecordLists(RecordArchive::load(archive).records, expected.mid(0, 2) + expected);
 }
 
 void TestCliReceive::summaryLines()

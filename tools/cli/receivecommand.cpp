@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int reopenCheckMs = 500;
+
 // A port is named as the port list shows it (a device path on Linux, the
 // number on Windows), as "COMn", or as a device path not listed yet.
 int findPort(MainCtrlThread &device, const QString &name)
@@ -61,8 +63,9 @@ QString batchSummary(int index, const DownloadBatch &batch)
 
 int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const CliOptions options = CliOptions::parse(arguments, { QStringLiteral("--json") },
-        { QStringLiteral("--batches"), QStringLiteral("--timeout"), QStringLiteral("-o") });
+    const CliOptions options
+        = CliOptions::parse(arguments, { QStringLiteral("--json"), QStringLiteral("--reopen") },
+            { QStringLiteral("--batches"), QStringLiteral("--timeout"), QStringLiteral("-o") });
     bool batchesOk = true, timeoutOk = true;
     const int wantedBatches
         = options.values.value(QStringLiteral("--batches"), QStringLiteral("0")).toInt(&batchesOk);
@@ -136,6 +139,28 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         });
     if (timeoutSeconds > 0)
         QTimer::singleShot(qRound64(timeoutSeconds * 1000), &loop, &QEventLoop::quit);
+
+    // Reads that fail mean the port went away (an adapter pulled out): open
+    // it again by its name until it is back, as a user picks it again in the
+    // window.
+    QTimer reopen;
+    unsigned failuresSeen = thread.failedReads;
+    QObject::connect(&reopen, &QTimer::timeout, &loop, [&] {
+        if (thread.failedReads == failuresSeen)
+            return;
+        failuresSeen = thread.failedReads;
+        thread.closePort();
+        const int index = findPort(thread, port);
+        if (index < 0)
+            return;
+        thread.selectedPortIndex = index;
+        if (thread.openSelectedPort() == 0) {
+            err << "lumetra-cli: " << port << ": opened again\n";
+            err.flush();
+        }
+    });
+    if (options.flags.contains(QStringLiteral("--reopen")))
+        reopen.start(reopenCheckMs);
 
     thread.waitingForPort = 0;
     thread.start();

@@ -41,6 +41,10 @@ QString ExportPlan::checkOffsets() const
                 .arg(pause.offset)
                 .arg(size);
     }
+    if (unplugAt > size)
+        return QStringLiteral("--unplug-at %1 is outside the %2-byte stream")
+            .arg(unplugAt)
+            .arg(size);
     return QString();
 }
 
@@ -65,6 +69,8 @@ ExportStream ExportPlan::build() const
     for (int offset = 0; offset <= clean.size(); ++offset) {
         const int hold = holdAtClean.value(offset);
         const int at = int(stream.bytes.size());
+        if (offset == unplugAt)
+            stream.cut = at;
         // Dropped bytes can bring two pauses onto one offset.
         if (hold > 0 && !stream.holds.isEmpty() && stream.holds.last().offset == at)
             stream.holds.last().milliseconds += hold;

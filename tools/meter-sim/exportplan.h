@@ -23,6 +23,7 @@ struct ExportPlan
     QVector<int> drops;
     QVector<ByteInsertion> insertions; // several at one offset go out in this order
     QVector<StreamHold> pauses;
+    int unplugAt = -1; // the port goes away before this byte; -1 never
 
     static QByteArray framesOf(const QVector<TestRecord> &records);
 

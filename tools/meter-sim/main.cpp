@@ -19,7 +19,10 @@ Where the bytes go (one of these; --pty when none is given):
   --device PATH         Write to an existing serial device at 109375 baud 8N1.
   -o, --output FILE     Write to a file or pipe; - is standard output.
   --wait-open           With --pty: hold the first export until a reader has
-                        opened the port.
+                        opened the port (and after an unplug, the next one
+                        until the new port is open).
+  --link PATH           With --pty: make PATH a symbolic link to the pty, which
+                        follows it when it comes back after an unplug.
   --linger S            With --pty: keep the port open S seconds after the last
                         export so the reader can drain it (default 1).
 
@@ -58,6 +61,12 @@ the meter would send it, trailer included):
                                 before the byte at OFFSET; OFFSET may be the
                                 stream length.
   --pause-at OFFSET:MS          Pause MS milliseconds before the byte at OFFSET.
+  --unplug-at OFFSET:MS         With --pty, in the first export only: once the
+                                reader has taken the bytes before OFFSET, close
+                                the pty (the reader hangs up) and drop the rest
+                                of the export; MS later open a new pty, print
+                                its path on a line of its own and go on with
+                                the next export.
 
   -h, --help            This text.
 

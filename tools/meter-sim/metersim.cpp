@@ -80,6 +80,7 @@ bool MeterSim::preparePlan(QString *error)
     plan.drops = options.drops;
     plan.insertions = options.insertions;
     plan.pauses = options.pauses;
+    plan.unplugAt = options.unplug.offset;
     *error = plan.checkOffsets();
     return error->isEmpty();
 }
@@ -88,7 +89,7 @@ bool MeterSim::openSink(OutputSink &sink, QString *error) const
 {
     switch (options.sink) {
     case SimOptions::Sink::Pty:
-        return sink.openPty(error);
+        return sink.openPty(error, options.linkPath);
     case SimOptions::Sink::Device:
         return sink.openDevice(options.sinkPath, error);
     case SimOptions::Sink::File:
@@ -105,6 +106,23 @@ bool MeterSim::nextExportWanted(int sent) const
         return waitForEnter();
     if (sent > 0)
         sleepSeconds(options.everySeconds);
+    return true;
+}
+
+bool MeterSim::plugBackIn(OutputSink &sink, QTextStream &out, QTextStream &err) const
+{
+    sink.unplug();
+    err << "lumetra-meter-sim: unplugged, back in " << options.unplug.milliseconds << " ms"
+        << Qt::endl;
+    sleepSeconds(options.unplug.milliseconds / 1000.0);
+    QString error;
+    if (!sink.replug(&error)) {
+        err << "lumetra-meter-sim: " << error << Qt::endl;
+        return false;
+    }
+    out << sink.ptyPath() << Qt::endl;
+    if (options.waitOpen)
+        sink.waitForReader();
     return true;
 }
 
@@ -133,18 +151,26 @@ int MeterSim::run(QTextStream &out, QTextStream &err)
     QElapsedTimer clock;
     clock.start();
     int exports = 0;
+    qint64 sent = 0;
     while (nextExportWanted(exports)) {
-        if (!pacer.send(stream, write)) {
+        // Only the first export is cut, so the next shows whether the
+        // receiver took up the port again.
+        const bool unplugging = exports == 0 && stream.cut >= 0;
+        const ExportStream sending = unplugging ? stream.upTo(stream.cut) : stream;
+        if (!pacer.send(sending, write)) {
             err << "lumetra-meter-sim: " << error << Qt::endl;
             return 2;
         }
         sink.drain();
+        sent += sending.bytes.size();
         ++exports;
+        if (unplugging && !plugBackIn(sink, out, err))
+            return 2;
     }
     const double seconds = clock.nsecsElapsed() / 1e9;
-    err << "lumetra-meter-sim: sent " << qint64(stream.bytes.size()) * exports << " bytes in "
-        << exports << (exports == 1 ? " export, " : " exports, ")
-        << QString::number(seconds, 'f', 3) << " s" << Qt::endl;
+    err << "lumetra-meter-sim: sent " << sent << " bytes in " << exports
+        << (exports == 1 ? " export, " : " exports, ") << QString::number(seconds, 'f', 3) << " s"
+        << Qt::endl;
     if (sink.isPty())
         sleepSeconds(options.lingerSeconds);
     return 0;

@@ -23,6 +23,8 @@ private:
     bool preparePlan(QString *error);
     bool openSink(OutputSink &sink, QString *error) const;
     bool nextExportWanted(int sent) const;
+    // After an unplug: the pty comes back and, with --wait-open, is read again.
+    bool plugBackIn(OutputSink &sink, QTextStream &out, QTextStream &err) const;
 
     SimOptions options;
     ExportPlan plan;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -24,6 +25,8 @@ QString systemError()
 OutputSink::~OutputSink()
 {
     close();
+    if (!linkPath.isEmpty())
+        ::unlink(QFile::encodeName(linkPath).constData());
 }
 
 void OutputSink::close()
@@ -32,9 +35,11 @@ void OutputSink::close()
         ::close(fd);
     fd = -1;
     ownsFd = false;
+    pty = false;
+    device = false;
 }
 
-bool OutputSink::openPty(QString *error)
+bool OutputSink::openPty(QString *error, const QString &link)
 {
     close();
     fd = posix_openpt(O_RDWR | O_NOCTTY);
@@ -43,6 +48,8 @@ bool OutputSink::openPty(QString *error)
         return false;
     }
     ownsFd = true;
+    // A child that kept a copy would keep the pty from hanging up when unplugged.
+    fcntl(fd, F_SETFD, FD_CLOEXEC);
     char name[128];
     if (grantpt(fd) != 0 || unlockpt(fd) != 0 || ptsname_r(fd, name, sizeof name) != 0) {
         *error = QStringLiteral("cannot set up the pseudo-terminal: %1").arg(systemError());
@@ -69,7 +76,49 @@ bool OutputSink::openPty(QString *error)
         ::close(slave);
     slavePath = QString::fromLocal8Bit(name);
     pty = true;
+    if (link.isEmpty())
+        return true;
+    // Made aside and renamed into place, over a stale link of a run that was killed.
+    const QByteArray linkName = QFile::encodeName(link);
+    const QByteArray aside = linkName + ".new";
+    ::unlink(aside.constData());
+    if (::symlink(name, aside.constData()) != 0
+        || ::rename(aside.constData(), linkName.constData()) != 0) {
+        *error = QStringLiteral("%1: cannot make the link: %2").arg(link, systemError());
+        close();
+        return false;
+    }
+    linkPath = link;
     return true;
+}
+
+void OutputSink::unplug()
+{
+    const int watcher
+        = ::open(QFile::encodeName(slavePath).constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    // Bytes just written can still be on their way into the pty's input
+    // queue, so the queue has to stay empty for a while, not just once.
+    constexpr int stepMs = 2;
+    int emptyMs = 0;
+    for (int waitedMs = 0; watcher >= 0 && waitedMs < 2000 && emptyMs < 50; waitedMs += stepMs) {
+        int queued = 0;
+        if (ioctl(watcher, FIONREAD, &queued) != 0)
+            break;
+        emptyMs = queued == 0 ? emptyMs + stepMs : 0;
+        usleep(stepMs * 1000);
+    }
+    if (watcher >= 0)
+        ::close(watcher);
+    // The name goes with the adapter, so nobody opens a stranger's terminal
+    // that takes the pty's number meanwhile.
+    if (!linkPath.isEmpty())
+        ::unlink(QFile::encodeName(linkPath).constData());
+    close();
+}
+
+bool OutputSink::replug(QString *error)
+{
+    return openPty(error, linkPath);
 }
 
 bool OutputSink::openDevice(const QString &path, QString *error)
@@ -112,17 +161,17 @@ bool OutputSink::openFile(const QString &path, QString *error)
     return true;
 }
 
+bool OutputSink::hasReader() const
+{
+    pollfd entry { fd, POLLOUT, 0 };
+    return pty && poll(&entry, 1, 0) >= 0 && !(entry.revents & POLLHUP);
+}
+
 void OutputSink::waitForReader() const
 {
-    if (!pty)
-        return;
-    for (;;) {
-        pollfd entry { fd, POLLOUT, 0 };
-        if (poll(&entry, 1, 0) >= 0 && !(entry.revents & POLLHUP))
-            return;
-        // POLLHUP does not wait, so poll it at a pace.
+    // POLLHUP does not wait, so poll it at a pace.
+    while (pty && !hasReader())
         usleep(5000);
-    }
 }
 
 bool OutputSink::write(const char *data, int length, QString *error)

@@ -19,28 +19,9 @@ float centi(int value)
 } // namespace
 
 RecordGenerator::RecordGenerator(uint64_t seed)
-    : state(seed)
+    : random(seed)
 {
-    nextNumber = uint16_t(uniform(1, 300));
-}
-
-// splitmix64: std:: distributions differ between standard libraries.
-uint64_t RecordGenerator::nextRandom()
-{
-    uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-int RecordGenerator::uniform(int low, int high)
-{
-    return low + int(nextRandom() % uint64_t(high - low + 1));
-}
-
-bool RecordGenerator::chance(int percent)
-{
-    return uniform(1, 100) <= percent;
+    nextNumber = uint16_t(random.uniform(1, 300));
 }
 
 QVector<TestRecord> RecordGenerator::generate(int count)
@@ -58,21 +39,21 @@ TestRecord RecordGenerator::next()
 
     TestRecord record;
     record.recordNumber = nextNumber;
-    nextNumber = uint16_t(nextNumber + uniform(1, 4));
-    record.thresholdCentiDb = chance(8) ? 0 : int16_t(thresholds[uniform(0, 5)]);
-    record.headerByte4 = uint8_t(uniform(0, 3));
-    record.headerByte5 = chance(6) ? 0 : 1;
-    record.wavelengthCode = uint8_t(uniform(0, 3));
-    record.polarityCode = chance(6) ? 4 : uint8_t(uniform(0, 3));
+    nextNumber = uint16_t(nextNumber + random.uniform(1, 4));
+    record.thresholdCentiDb = random.chance(8) ? 0 : int16_t(thresholds[random.uniform(0, 5)]);
+    record.headerByte4 = uint8_t(random.uniform(0, 3));
+    record.headerByte5 = random.chance(6) ? 0 : 1;
+    record.wavelengthCode = uint8_t(random.uniform(0, 3));
+    record.polarityCode = random.chance(6) ? 4 : uint8_t(random.uniform(0, 3));
     record.headerByte8 = 1;
 
-    const int reference = uniform(-2400, -1500);
+    const int reference = random.uniform(-2400, -1500);
     const int threshold = record.thresholdCentiDb > 0 ? record.thresholdCentiDb : 100;
     for (int fiber = 0; fiber < TestRecord::channelCount; ++fiber) {
         if (record.polarityCode == 3 && isDarkFiberOf40G(fiber))
             record.channels[fiber] = ChannelResult { centi(reference), missingHigh, 0 };
         else
-            record.channels[fiber] = channel(threshold, reference + uniform(-15, 15));
+            record.channels[fiber] = channel(threshold, reference + random.uniform(-15, 15));
     }
     return record;
 }
@@ -81,15 +62,15 @@ ChannelResult RecordGenerator::channel(int thresholdCentiDb, int referenceCentiD
 {
     ChannelResult result;
     result.referenceDbm = centi(referenceCentiDbm);
-    result.channelByte = uint8_t(uniform(0, 2));
-    if (chance(4)) {
-        result.powerDbm = chance(50) ? missingHigh : missingLow;
+    result.channelByte = uint8_t(random.uniform(0, 2));
+    if (random.chance(4)) {
+        result.powerDbm = random.chance(50) ? missingHigh : missingLow;
         return result;
     }
     // Mostly good fibers, a few over the threshold, now and then a small gain.
-    const int loss = chance(10) ? thresholdCentiDb + uniform(0, 120)
-        : chance(5)             ? -uniform(1, 20)
-                                : uniform(2, thresholdCentiDb * 4 / 5);
+    const int loss = random.chance(10) ? thresholdCentiDb + random.uniform(0, 120)
+        : random.chance(5)             ? -random.uniform(1, 20)
+                                       : random.uniform(2, thresholdCentiDb * 4 / 5);
     result.powerDbm = centi(referenceCentiDbm - loss);
     return result;
 }

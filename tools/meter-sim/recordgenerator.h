@@ -1,6 +1,7 @@
 #ifndef LUMETRA_RECORDGENERATOR_H
 #define LUMETRA_RECORDGENERATOR_H
 
+#include "seededrandom.h"
 #include "testrecord.h"
 
 #include <QVector>
@@ -18,12 +19,9 @@ public:
     TestRecord next();
 
 private:
-    uint64_t nextRandom();
-    int uniform(int low, int high); // both ends included
-    bool chance(int percent);
     ChannelResult channel(int thresholdCentiDb, int referenceCentiDbm);
 
-    uint64_t state;
+    SeededRandom random;
     uint16_t nextNumber;
 };
 

@@ -98,6 +98,8 @@ void addOptions(QCommandLineParser &parser)
         valued({ "drop-byte" }, "OFFSET"),
         valued({ "insert-byte" }, "OFFSET[:VALUE]"),
         valued({ "pause-at" }, "OFFSET:MS"),
+        valued({ "unplug-at" }, "OFFSET:MS"),
+        valued({ "link" }, "PATH"),
     });
 }
 
@@ -202,6 +204,13 @@ void readOptions(const QCommandLineParser &parser, SimOptions &options)
             options.pauses << StreamHold { offset, ms };
     }
 
+    if (parser.isSet(QStringLiteral("unplug-at"))) {
+        StreamHold unplug;
+        if (check.offsetPair(QStringLiteral("unplug-at"), parser.value(QStringLiteral("unplug-at")),
+                maxMs, false, &unplug.offset, &unplug.milliseconds))
+            options.unplug = unplug;
+    }
+
     if (parser.isSet(QStringLiteral("device"))) {
         options.sink = Sink::Device;
         options.sinkPath = parser.value(QStringLiteral("device"));
@@ -210,8 +219,11 @@ void readOptions(const QCommandLineParser &parser, SimOptions &options)
         options.sinkPath = parser.value(QStringLiteral("output"));
     }
     options.waitOpen = parser.isSet(QStringLiteral("wait-open"));
-    if (options.waitOpen && options.sink != Sink::Pty)
-        check.fail(QStringLiteral("--wait-open works with --pty only"));
+    options.linkPath = parser.value(QStringLiteral("link"));
+    for (const char *ptyOnly : { "wait-open", "link", "unplug-at" }) {
+        if (parser.isSet(QLatin1String(ptyOnly)) && options.sink != Sink::Pty)
+            check.fail(QStringLiteral("--%1 works with --pty only").arg(QLatin1String(ptyOnly)));
+    }
     check.seconds(QStringLiteral("linger"), &options.lingerSeconds);
 }
 

@@ -34,9 +34,11 @@ struct SimOptions
     QVector<int> drops;
     QVector<ByteInsertion> insertions;
     QVector<StreamHold> pauses;
+    StreamHold unplug { -1, 0 }; // first export only; offset -1: never
 
     Sink sink = Sink::Pty;
     QString sinkPath;
+    QString linkPath; // with --pty: a symbolic link that follows the pty
     bool waitOpen = false;
     double lingerSeconds = 1.0;
 
