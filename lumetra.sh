@@ -69,6 +69,13 @@ check() {
     (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS" "$@")
 }
 
+# stage NAME: how long NAME took, to see where a slow run spends its time.
+STAGE_START=$SECONDS
+stage() {
+    echo "== $1: $((SECONDS - STAGE_START)) s"
+    STAGE_START=$SECONDS
+}
+
 FUZZ_TARGETS=(framedecoder archivereader archiveroundtrip)
 
 # fuzz SECONDS: every libFuzzer target in turn, from its seeds and the corpus
@@ -194,21 +201,28 @@ demo)
     ;;
 test)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    stage "set-up"
     build build
+    stage "build"
     check build
+    stage "tests"
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=address,undefined
     # What does not depend on the build flags ran once already.
     check build-asan -LE 'package|windows|wine'
+    stage "sanitizer build and tests"
     # The download thread's tests once more under ThreadSanitizer.
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp"
     cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=thread >/dev/null
     cmake --build build-tsan -j "$JOBS" --target lumetra_thread_tests
     check build-tsan -L thread
+    stage "thread sanitizer build and tests"
     fuzz 30
+    stage "fuzzing"
     soak 60
+    stage "soak"
     ;;
 fuzz)
     install_missing "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
