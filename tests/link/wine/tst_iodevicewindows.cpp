@@ -276,10 +276,32 @@ void opensDefaultPort()
     CHECK_EQUAL(diagnostics.text(), std::string());
 }
 
+// Wine's device manager fills the port list after a fresh server starts, in
+// parallel with the first program: a test that lists at once may find it empty.
+bool waitForMappedPorts()
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    for (;;) {
+        const RegistryValues values = readSerialComm();
+        if (std::any_of(values.cbegin(), values.cend(),
+                [](const auto &value) { return value.second == L"COM12"; }))
+            return true;
+        if (std::chrono::steady_clock::now() > deadline) {
+            std::printf("wine did not list COM12 in 30 s; the port list holds:\n");
+            for (const auto &[name, data] : values)
+                std::printf("  %ls = %ls\n", name.c_str(), data.c_str());
+            return false;
+        }
+        Sleep(100);
+    }
+}
+
 } // namespace
 
 int main()
 {
+    if (!waitForMappedPorts())
+        return 1;
     const std::pair<const char *, void (*)()> cases[] = {
         { "listsRegistryPorts", listsRegistryPorts },
         { "opensAtMeterSettings", opensAtMeterSettings },
