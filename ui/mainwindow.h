@@ -20,10 +20,12 @@ class ListOfUID;
 class MainCtrlThread;
 class QAction;
 class QCloseEvent;
+class QLabel;
 class QListWidgetItem;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QTimer;
 class ReportDocument;
 
 // The application's one top-level window: the connection panel on the left,
@@ -31,9 +33,6 @@ class ReportDocument;
 //
 // Its slots are split by concern: mainwindow.cpp is the shell, and the record
 // list, ports, archive, PDF reports and settings each have their own file.
-class QLabel;
-class QTimer;
-
 class MainWindow : public QMainWindow
 {
     Q_OBJECT

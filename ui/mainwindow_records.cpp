@@ -72,12 +72,8 @@ void MainWindow::listBatch(const DownloadBatch &batch)
         recordHeaders.append(texts);
         list->addItem(recordNumberText(record.recordNumber));
     }
-    // Only the last record stays on screen: filling the table for every
-    // record of a long export would change nothing the user sees.
-    const TestRecord &last = batch.records.constLast();
-    showRecordRows(last);
-    reportWindow->Edit_FileNumber->setText(recordNumberText(last.recordNumber));
-    reportWindow->Edit_Polarity->setText(polarityDisplayName(last.polarityCode));
+    // Only the last record stays on screen, and the selection change shows
+    // it: filling the table for every record would change nothing the user sees.
     showLastEntry();
 }
 
