@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Set-up, build, run and test Lumetra on Debian.
 #   ./lumetra.sh run    install what is missing, build, start Lumetra
 #   ./lumetra.sh test   install what is missing, build, run every test

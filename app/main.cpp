@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lumetraimages.h"
 #include "mainwindow.h"
 #include "screeninfo.h"

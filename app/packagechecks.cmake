@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Read by cpack for each generator. Without these tools CPack would still make
 # a .deb, but one that declares no dependencies and so installs without Qt.
 if(CPACK_GENERATOR STREQUAL "DEB")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_DOWNLOADBATCH_H
 #define LUMETRA_DOWNLOADBATCH_H
 

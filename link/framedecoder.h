@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_FRAMEDECODER_H
 #define LUMETRA_FRAMEDECODER_H
 

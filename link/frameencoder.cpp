@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frameencoder.h"
 
 #include "framedecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_FRAMEENCODER_H
 #define LUMETRA_FRAMEENCODER_H
 

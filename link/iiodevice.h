@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_IIODEVICE_H
 #define LUMETRA_IIODEVICE_H
 

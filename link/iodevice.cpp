@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "iodevice.h"
 
 #include "meterline.h"

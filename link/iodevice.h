@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_IODEVICE_H
 #define LUMETRA_IODEVICE_H
 

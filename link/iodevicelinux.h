@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_IODEVICELINUX_H
 #define LUMETRA_IODEVICELINUX_H
 

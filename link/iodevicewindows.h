@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_IODEVICEWINDOWS_H
 #define LUMETRA_IODEVICEWINDOWS_H
 

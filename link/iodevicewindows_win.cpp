@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "iodevicewindows.h"
 
 #include "serialdiagnostics.h"

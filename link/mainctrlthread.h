@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_MAINCTRLTHREAD_H
 #define LUMETRA_MAINCTRLTHREAD_H
 

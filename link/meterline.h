@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_METERLINE_H
 #define LUMETRA_METERLINE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_PORTSLOTTABLE_H
 #define LUMETRA_PORTSLOTTABLE_H
 

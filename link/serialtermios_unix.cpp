@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "serialtermios_unix.h"
 
 #include <asm/termbits.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SERIALTERMIOS_UNIX_H
 #define LUMETRA_SERIALTERMIOS_UNIX_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SYSTEMFILETIME_H
 #define LUMETRA_SYSTEMFILETIME_H
 

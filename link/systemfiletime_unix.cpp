@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "systemfiletime.h"
 
 #include <time.h>

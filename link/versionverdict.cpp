@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "versionverdict.h"
 
 unsigned versionVerdict(int8_t major, int8_t minor)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_VERSIONVERDICT_H
 #define LUMETRA_VERSIONVERDICT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_CHANNELRESULT_H
 #define LUMETRA_CHANNELRESULT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_CHANNELROWTEXT_H
 #define LUMETRA_CHANNELROWTEXT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_FILETIME_H
 #define LUMETRA_FILETIME_H
 

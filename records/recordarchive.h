@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_RECORDARCHIVE_H
 #define LUMETRA_RECORDARCHIVE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_RECORDTEXTS_H
 #define LUMETRA_RECORDTEXTS_H
 

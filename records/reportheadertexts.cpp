@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reportheadertexts.h"
 
 static bool sameText(const QString &a, const QString &b)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_TESTRECORD_H
 #define LUMETRA_TESTRECORD_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lumetraimages.h"
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_LUMETRAIMAGES_H
 #define LUMETRA_LUMETRAIMAGES_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the application's icons and logo. Run at build time:
 //   lumetra_makeimages OUTPUT_DIR
 // writes one PNG per image name into OUTPUT_DIR.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_BUSYCURSOR_H
 #define LUMETRA_BUSYCURSOR_H
 

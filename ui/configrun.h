@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_CONFIGRUN_H
 #define LUMETRA_CONFIGRUN_H
 

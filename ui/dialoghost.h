@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_DIALOGHOST_H
 #define LUMETRA_DIALOGHOST_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_LISTOFUID_H
 #define LUMETRA_LISTOFUID_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_MAINWINDOW_H
 #define LUMETRA_MAINWINDOW_H
 

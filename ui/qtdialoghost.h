@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_QTDIALOGHOST_H
 #define LUMETRA_QTDIALOGHOST_H
 

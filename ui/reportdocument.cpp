@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "reportdocument.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_REPORTDOCUMENT_H
 #define LUMETRA_REPORTDOCUMENT_H
 

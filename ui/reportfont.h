@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_REPORTFONT_H
 #define LUMETRA_REPORTFONT_H
 

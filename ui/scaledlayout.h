@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SCALEDLAYOUT_H
 #define LUMETRA_SCALEDLAYOUT_H
 

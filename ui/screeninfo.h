@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SCREENINFO_H
 #define LUMETRA_SCREENINFO_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "screeninfo.h"
 
 #include <windows.h>

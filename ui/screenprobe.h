@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SCREENPROBE_H
 #define LUMETRA_SCREENPROBE_H
 

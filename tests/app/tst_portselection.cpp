@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cerrcapture.h"
 #include "configrun.h"
 #include "mainctrlthread.h"

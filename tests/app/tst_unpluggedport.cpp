@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "configrun.h"
 #include "mainctrlthread.h"
 #include "metersimprocess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windowtestsupport.h"
 
 #include "configrun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The archive reader on arbitrary files. A second, independent walk over the
 // bytes says what the file holds; the reader must deliver exactly that or
 // reject the whole file. While it reads, the memory it holds is watched

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records and header texts built from the input, written as an archive and
 // read back: every field and every text must come back as it went in.
 #include "fuzzcheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame decoder fed arbitrary bytes in reads whose sizes and failures the
 // input chooses. Beside it runs the plainest possible model of the wire
 // format: a byte queue cut into 117-byte frames from the front, two leftover

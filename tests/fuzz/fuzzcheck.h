@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_FUZZCHECK_H
 #define LUMETRA_FUZZCHECK_H
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # make-seeds.sh METER_SIM CLI DIR: seed corpora for the fuzz targets, made by
 # the project's own tools: exports from the meter emulator (clean and
 # faulted) for the decoder, archives written from them for the archive reader.

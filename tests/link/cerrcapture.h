@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_CERRCAPTURE_H
 #define LUMETRA_CERRCAPTURE_H
 

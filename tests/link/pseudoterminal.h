@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_PSEUDOTERMINAL_H
 #define LUMETRA_PSEUDOTERMINAL_H
 

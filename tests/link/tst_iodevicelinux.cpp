@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cerrcapture.h"
 #include "iodevice.h"
 #include "pseudoterminal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainctrlthread.h"
 #include "metersimprocess.h"
 #include "testrecordcompare.h"

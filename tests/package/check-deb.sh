@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the .deb from a finished build tree, unpacks it into a scratch root and
 # runs what it installed.
 #   check-deb.sh BUILD_DIR WORK_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordarchive.h"
 #include "testrecordcompare.h"
 

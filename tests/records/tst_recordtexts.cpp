@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordtexts.h"
 #include "testrecord.h"
 

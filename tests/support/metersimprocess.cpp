@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "metersimprocess.h"
 
 #include "capturedecoding.h"

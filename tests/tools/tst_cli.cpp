@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frameencoder.h"
 #include "recordarchive.h"
 #include "recordjson.h"

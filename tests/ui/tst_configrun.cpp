@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "configrun.h"
 #include "recordingdialoghost.h"
 #include "uitesthelpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "listofuid.h"
 #include "lumetraimages.h"
 #include "uitesthelpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "uitesthelpers.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_UITESTHELPERS_H
 #define LUMETRA_UITESTHELPERS_H
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Syntax-checks each source as the Windows build compiles it, with windows.h
 # included first so that its macros meet every line of ours.
 #   check-windows-syntax.sh SOURCES_FILE FLAGS_FILE

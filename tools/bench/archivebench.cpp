@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes and reads an archive of many records and prints the rates and the
 // file size. Not a test: the figures depend on the machine.
 #include "recordarchive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures the download thread against the meter emulator on a pseudo-terminal.
 // Not a test: it prints figures.
 //   lumetra-download-bench SIM [RECORDS] [--burst SIZE:MS]

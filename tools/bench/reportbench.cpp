@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs "&Generate All" on a list of generated records, offscreen, and prints
 // the wall time, the peak memory and the PDF's size. Not a test: the figures
 // depend on the machine. For the peak as the system sees it:

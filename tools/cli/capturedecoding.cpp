@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "capturedecoding.h"
 
 #include "framedecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_CAPTUREDECODING_H
 #define LUMETRA_CAPTUREDECODING_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_CLICOMMANDS_H
 #define LUMETRA_CLICOMMANDS_H
 

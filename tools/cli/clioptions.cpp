@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clioptions.h"
 
 CliOptions CliOptions::parse(const QStringList &arguments, const QSet<QString> &knownFlags,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_CLIOPTIONS_H
 #define LUMETRA_CLIOPTIONS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordcsv.h"
 
 #include "recordjson.h"

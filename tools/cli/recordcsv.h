@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_RECORDCSV_H
 #define LUMETRA_RECORDCSV_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "recordjson.h"
 
 #include "recordtexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_RECORDJSON_H
 #define LUMETRA_RECORDJSON_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exportplan.h"
 
 #include "framedecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_EXPORTPLAN_H
 #define LUMETRA_EXPORTPLAN_H
 

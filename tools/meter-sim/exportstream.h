@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_EXPORTSTREAM_H
 #define LUMETRA_EXPORTSTREAM_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "metersim.h"
 #include "simoptions.h"
 

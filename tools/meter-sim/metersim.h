@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_METERSIM_H
 #define LUMETRA_METERSIM_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "outputsink.h"
 
 #include "meterline.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_OUTPUTSINK_H
 #define LUMETRA_OUTPUTSINK_H
 

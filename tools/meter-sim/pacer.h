@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_PACER_H
 #define LUMETRA_PACER_H
 

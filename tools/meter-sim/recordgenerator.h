@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_RECORDGENERATOR_H
 #define LUMETRA_RECORDGENERATOR_H
 

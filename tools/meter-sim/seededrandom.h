@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SEEDEDRANDOM_H
 #define LUMETRA_SEEDEDRANDOM_H
 

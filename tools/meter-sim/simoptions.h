@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SIMOPTIONS_H
 #define LUMETRA_SIMOPTIONS_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "faultmix.h"
 
 #include "framedecoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_FAULTMIX_H
 #define LUMETRA_FAULTMIX_H
 

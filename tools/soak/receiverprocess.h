@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_RECEIVERPROCESS_H
 #define LUMETRA_RECEIVERPROCESS_H
 

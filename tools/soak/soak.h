@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SOAK_H
 #define LUMETRA_SOAK_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "soakreport.h"
 
 void SoakReport::write(QTextStream &out) const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_SOAKREPORT_H
 #define LUMETRA_SOAKREPORT_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef LUMETRA_IODEVICEPLATFORM_H
 #define LUMETRA_IODEVICEPLATFORM_H
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Cross-builds the Windows serial device with mingw-w64 and runs its test under
 # wine, with pseudo-terminals behind COM4 to COM9 and COM12.
 #   run-wine-test.sh DRIVER WORKDIR SOURCEDIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows serial device, cross-built and run under wine by run-wine-test.sh.
 // COM4 to COM9 and COM12 are pseudo-terminals whose other side answers the
 // commands of winedriver.cpp. Qt is not available for this build: plain checks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the Windows serial test under wine with pseudo-terminals behind its COM
 // ports, and answers what the test program asks for through each port:
 //   "S<n> <gap> <m>\n"  send n pattern bytes, wait gap ms, send m more

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exportplan.h"
 #include "recordarchive.h"
 #include "recordgenerator.h"
