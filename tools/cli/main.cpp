@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "clicommands.h"
+#include "standardoutput.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -44,7 +45,9 @@ QString usageText()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    useBinaryStandardOutput();
     QTextStream out(stdout);
+    out.setCodec("UTF-8"); // JSON and CSV are UTF-8 whatever the system's code page
     QTextStream err(stderr);
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty()) {

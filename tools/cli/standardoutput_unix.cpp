@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include "standardoutput.h"
+
+void useBinaryStandardOutput() { }
