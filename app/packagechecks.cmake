@@ -9,3 +9,8 @@ if(CPACK_GENERATOR STREQUAL "DEB")
         endif()
     endforeach()
 endif()
+
+# The installer's name tells it apart from the zip beside it.
+if(CPACK_GENERATOR STREQUAL "NSIS")
+    set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+endif()

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Draws the application's icons and logo. Run at build time:
 //   lumetra_makeimages OUTPUT_DIR
-// writes one PNG per image name into OUTPUT_DIR.
+// writes one PNG per image name into OUTPUT_DIR, and the Windows icon.
 
+#include <QBuffer>
 #include <QColor>
+#include <QDataStream>
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -14,8 +16,10 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QRectF>
+#include <QSaveFile>
 #include <QString>
 #include <QTextStream>
+#include <QVector>
 
 #include <functional>
 #include <utility>
@@ -198,6 +202,37 @@ QImage drawAppIcon(int size)
     return image;
 }
 
+// The Windows program icon: one PNG-compressed image per size, which every
+// Windows since Vista reads, in the ICO container (little-endian).
+bool writeWindowsIcon(const QString &path)
+{
+    const int sizes[] = { 16, 24, 32, 48, 256 };
+    QVector<QByteArray> pngs;
+    for (const int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        drawAppIcon(size).save(&buffer, "PNG");
+        pngs.append(png);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(pngs.size());
+    quint32 offset = 6 + 16 * quint32(pngs.size());
+    for (int i = 0; i < pngs.size(); ++i) {
+        const quint8 side = sizes[i] >= 256 ? 0 : quint8(sizes[i]); // 0 stands for 256
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(pngs[i].size()) << offset;
+        offset += quint32(pngs[i].size());
+    }
+    for (const QByteArray &png : qAsConst(pngs))
+        out.writeRawData(png.constData(), png.size());
+    return out.status() == QDataStream::Ok && file.commit();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -228,6 +263,10 @@ int main(int argc, char *argv[])
             QTextStream(stderr) << "cannot write " << out.filePath(name) << "\n";
             return 1;
         }
+    }
+    if (!writeWindowsIcon(out.filePath(QStringLiteral("lumetra.ico")))) {
+        QTextStream(stderr) << "cannot write " << out.filePath(QStringLiteral("lumetra.ico")) << "\n";
+        return 1;
     }
     return 0;
 }
