@@ -15,20 +15,22 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# What building and running need.
+# What building and running need (help2man writes the manual pages).
 RUN_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qtbase5-dev-tools
     fonts-dejavu-core
+    help2man
 )
 # What the tests add: a display server, the Windows cross-build and wine,
-# PDF tools, clang's fuzzing runtime, and the .deb tools.
+# PDF tools, clang's fuzzing runtime, the .deb tools and the validators of
+# the package and its metadata.
 TEST_PACKAGES=(
     xvfb xauth
     mingw-w64 wine wine64
     poppler-utils
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils
+    dpkg-dev file desktop-file-utils lintian appstream
 )
 
 JOBS=$(nproc 2>/dev/null || echo 2)
@@ -57,10 +59,11 @@ build() {
     cmake --build "$dir" -j "$JOBS"
 }
 
-# The programs a user runs, without the tests.
+# The programs a user runs and what cmake --install adds, without the tests.
 build_programs() {
     cmake -S . -B build >/dev/null
-    cmake --build build -j "$JOBS" --target lumetra lumetra-cli lumetra-meter-sim
+    cmake --build build -j "$JOBS" --target lumetra lumetra-cli lumetra-meter-sim \
+        lumetra_manpages lumetra_changelog
 }
 
 # check DIR [ctest options...]

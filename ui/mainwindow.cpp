@@ -3,6 +3,7 @@
 
 #include "configrun.h"
 #include "listofuid.h"
+#include "lumetraversion.h"
 #include "mainctrlthread.h"
 #include "qtdialoghost.h"
 #include "scaledlayout.h"
@@ -37,8 +38,8 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceSc
     const ScreenProbe &screen, DialogHost &dialogs)
     : QMainWindow(parent, flags)
     , appTitle(QStringLiteral("Lumetra"))
-    , appVersion(QStringLiteral("3.0"))
-    , versionDate(QStringLiteral("01-06-2021"))
+    , appVersion(QString::fromLatin1(lumetraVersion))
+    , versionDate(QString::fromLatin1(lumetraVersionDate))
     , minMeterVersion(QStringLiteral("2.1"))
     , dialogs(&dialogs)
 {

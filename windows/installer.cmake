@@ -16,4 +16,5 @@ set(CPACK_NSIS_MUI_ICON ${LUMETRA_WINDOWS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${LUMETRA_WINDOWS_ICON})
 # A 64-bit installer for the 64-bit program; it also runs under a 64-bit-only wine.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-set(CPACK_PACKAGING_INSTALL_PREFIX "") # the programs at the top of the folder
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/app/packagechecks.cmake)

@@ -1,25 +1,30 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the .deb from a finished build tree, unpacks it into a scratch root and
-# runs what it installed.
-#   check-deb.sh BUILD_DIR WORK_DIR
+# Builds the .deb from a finished build tree, checks it with lintian, unpacks it
+# into a scratch root and runs what it installed.
+#   check-deb.sh BUILD_DIR WORK_DIR VERSION
 set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$2
+version=$3
 
 fail() {
     echo "package test: $*" >&2
     exit 1
 }
 command -v dpkg-shlibdeps >/dev/null || fail "dpkg-shlibdeps not found (Debian package dpkg-dev)"
+command -v lintian >/dev/null || fail "lintian not found (Debian package lintian)"
 
 rm -rf "$work"
 mkdir -p "$work"
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >cpack.log 2>&1) \
     || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
-debs=("$work"/out/lumetra_*.deb)
-[ -f "${debs[0]}" ] || fail "no lumetra_*.deb in $work/out"
+debs=("$work"/out/lumetra_"$version"_*.deb)
+[ -f "${debs[0]}" ] || fail "no lumetra_${version}_*.deb in $work/out: $(ls "$work/out")"
 deb=${debs[0]}
+
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 \
+    || { cat "$work/lintian.log" >&2; fail "lintian found errors or warnings"; }
 
 # Dependencies are computed from the binaries: Qt's runtime libraries must be there.
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -35,9 +40,14 @@ for program in lumetra lumetra-cli lumetra-meter-sim; do
     if ldd "$bin/$program" | grep -q "not found"; then
         fail "$program has unresolved libraries: $(ldd "$bin/$program" | grep 'not found')"
     fi
+    # Without a display, as help2man runs it at build time.
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/$program" --version 2>&1) \
+        || fail "$program --version failed: $answer"
+    [ "$answer" = "$program $version" ] || fail "$program --version says '$answer', not $version"
 done
 
-desktop=$root/usr/share/applications/lumetra.desktop
+desktops=("$root"/usr/share/applications/*.desktop)
+desktop=${desktops[0]}
 [ -f "$desktop" ] || fail "no desktop entry"
 grep -qx "Exec=lumetra" "$desktop" || fail "desktop entry does not start lumetra"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
@@ -49,6 +59,9 @@ done
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop entry does not validate"
 fi
+# The AppStream metadata as installed, with the desktop entry it names.
+appstreamcli validate-tree --no-net "$root" >"$work/appstream.log" 2>&1 \
+    || { cat "$work/appstream.log" >&2; fail "the installed AppStream metadata does not validate"; }
 
 "$bin/lumetra-cli" --help | grep -q "^Usage: lumetra-cli" || fail "lumetra-cli --help"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "clicommands.h"
+#include "lumetraversion.h"
 #include "standardoutput.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@ QString usageText()
 {
     return QStringLiteral(
         "Usage: lumetra-cli COMMAND [OPTIONS]\n"
+        "  or:  lumetra-cli --help | --version\n"
         "\n"
         "Commands:\n"
         "  dump FILE.mrf [--json|--csv]\n"
@@ -58,6 +60,10 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("--help") || command == QLatin1String("-h")
         || command == QLatin1String("help") || arguments.contains(QStringLiteral("--help"))) {
         out << usageText();
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        out << "lumetra-cli " << lumetraVersion << '\n';
         return 0;
     }
     if (command == QLatin1String("dump"))

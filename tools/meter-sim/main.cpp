@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "lumetraversion.h"
 #include "metersim.h"
 #include "simoptions.h"
 
@@ -70,6 +71,7 @@ the meter would send it, trailer included):
                                 the next export.
 
   -h, --help            This text.
+      --version         The version.
 
 At the end one summary line goes to standard error: bytes sent, exports and
 seconds taken.
@@ -92,6 +94,10 @@ int main(int argc, char *argv[])
     const SimOptions options = SimOptions::parse(arguments);
     if (options.help) {
         out << usage;
+        return 0;
+    }
+    if (options.version) {
+        out << "lumetra-meter-sim " << lumetraVersion << Qt::endl;
         return 0;
     }
     if (!options.error.isEmpty()) {

@@ -78,6 +78,7 @@ void addOptions(QCommandLineParser &parser)
     };
     parser.addOptions({
         QCommandLineOption(QStringList { "h", "help" }),
+        QCommandLineOption(QStringLiteral("version")),
         QCommandLineOption(QStringLiteral("pty")),
         valued({ "device" }, "PATH"),
         valued({ "o", "output" }, "FILE"),
@@ -239,6 +240,8 @@ SimOptions SimOptions::parse(const QStringList &arguments)
         options.error = parser.errorText();
     else if (parser.isSet(QStringLiteral("help")))
         options.help = true;
+    else if (parser.isSet(QStringLiteral("version")))
+        options.version = true;
     else
         readOptions(parser, options);
     return options;

@@ -44,6 +44,7 @@ struct SimOptions
     double lingerSeconds = 1.0;
 
     bool help = false;
+    bool version = false;
     QString error; // one line; the rest is then meaningless
 
     // The arguments after the program name.
