@@ -12,6 +12,10 @@
 #   ./lumetra.sh soak [SECONDS] [SEED]
 #                       the download soak for SECONDS (default 1800); test
 #                       runs it for 60 s
+#   ./lumetra.sh windows
+#                       cross-build Lumetra for Windows (Qt from Debian's
+#                       source, built once per machine), make the zip and the
+#                       installer, and run them under wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -31,6 +35,14 @@ TEST_PACKAGES=(
     poppler-utils
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils lintian appstream
+)
+
+# What the Windows build adds: the cross compilers, what building Debian's Qt
+# and SQLite sources needs, NSIS, and wine with a display, the tools that drive
+# it and a font with the metrics of the Windows one.
+WINDOWS_PACKAGES=(
+    mingw-w64 dpkg-dev perl tcl nsis
+    wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2
 )
 
 JOBS=$(nproc 2>/dev/null || echo 2)
@@ -142,6 +154,30 @@ soak() {
     build/tools/soak/lumetra-soak --seconds "$1" --seed "${2:-2026}" >"$log" || status=$?
     grep -v "^export " "$log"
     return $status
+}
+
+# windows: Qt for Windows (cached), the Windows programs in build-windows/,
+# their zip and installer, and the installed programs run under wine against
+# this machine's build/.
+windows() {
+    cmake -S . -B build >/dev/null
+    cmake --build build -j "$JOBS" --target lumetra lumetra-cli lumetra-meter-sim \
+        lumetra_makeimages lumetra_withheadertexts
+    stage "programs for this machine"
+    local qt
+    qt=$(windows/build-qt.sh | tail -n 1)
+    stage "Qt for Windows"
+    cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=windows/mingw-w64-x86_64.cmake \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_UNITY_BUILD=ON \
+        -DLUMETRA_HOST_MAKEIMAGES="$PWD/build/resources/lumetra_makeimages" >/dev/null
+    cmake --build build-windows -j "$JOBS"
+    rm -f build-windows/Lumetra-*-win64*
+    (cd build-windows && cpack -G ZIP && cpack -G NSIS) >build-windows/cpack.log 2>&1 \
+        || { tail -n 30 build-windows/cpack.log >&2; return 1; }
+    ls build-windows/Lumetra-*-win64*
+    stage "Windows programs, zip and installer"
+    tests/windows/run-under-wine.sh build-windows build
+    stage "Windows programs under wine"
 }
 
 # Lumetra with the meter emulator: the emulator exports once when Lumetra opens
@@ -264,8 +300,13 @@ soak)
     install_missing "${RUN_PACKAGES[@]}"
     soak "${2:-1800}" "${3:-}"
     ;;
+windows)
+    install_missing "${RUN_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    stage "set-up"
+    windows
+    ;;
 *)
-    echo "usage: $0 run|test|demo|fuzz [SECONDS]|soak [SECONDS] [SEED]" >&2
+    echo "usage: $0 run|test|demo|windows|fuzz [SECONDS]|soak [SECONDS] [SEED]" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,286 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Lumetra for Windows as a user meets it, under wine. The installer installs
+# silently into a scratch prefix. The installed program opens its window under
+# Xvfb, lists the COM port that wine maps to the meter emulator's
+# pseudo-terminal, is connected with a click, receives an export from a 2.0
+# meter, answers the warning, saves an archive and prints every report. The
+# same session with this machine's Linux build is the reference: both archives
+# must hold the same records and header texts. Then lumetra-cli.exe must print
+# what the Linux lumetra-cli prints, byte for byte.
+#   run-under-wine.sh WINDOWS_BUILD LINUX_BUILD
+set -euo pipefail
+windows_build=$(cd "$1" && pwd)
+linux_build=$(cd "$2" && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows_build/CMakeCache.txt")
+installer=$windows_build/Lumetra-$version-win64-setup.exe
+cli=$linux_build/tools/cli/lumetra-cli
+sim=$linux_build/tools/meter-sim/lumetra-meter-sim
+work=$windows_build/wine-run
+records=4
+
+fail() {
+    echo "windows under wine: $*" >&2
+    exit 1
+}
+step() { echo "-- $*"; }
+for tool in wine xdotool xwininfo import convert pdfinfo Xvfb; do
+    command -v "$tool" >/dev/null || fail "$tool not found (see WINDOWS_PACKAGES in lumetra.sh)"
+done
+[ -f "$installer" ] || fail "no installer $installer"
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+rm -rf "$work"
+mkdir -p "$work"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    WINEPREFIX=$work/prefix "$wineserver" -k 2>/dev/null || true
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# A display of its own, at 96 dpi.
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=:$(head -n 1 "$work/display")
+
+# wait_for SECONDS COMMAND...: until COMMAND succeeds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.2
+    done
+}
+# The newest visible top-level window called NAME, in this case (xdotool
+# ignores case, and the port list's window is called "lumetra").
+window_named() {
+    local id found=""
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && found=$id
+    done
+    echo "$found"
+}
+has_window() { [ -n "$(window_named "$1")" ]; }
+# x y width height of a window, from the X server.
+geometry_of() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+# The top-level window, other than the main window, under the point X Y.
+window_at() {
+    local id
+    for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }'); do
+        [ "$((id))" = "$main" ] && continue
+        xwininfo -id "$id" | grep -q "Map State: IsViewable" || continue
+        read -r wx wy ww wh < <(geometry_of "$id")
+        if [ "$1" -ge "$wx" ] && [ "$1" -lt $((wx + ww)) ] && [ "$2" -ge "$wy" ] \
+            && [ "$2" -lt $((wy + wh)) ]; then
+            echo "$id"
+            return
+        fi
+    done
+}
+# Answers the message box titled "Lumetra" the way a user does: Enter. A key
+# that comes while the box is still being shown may be lost: press it again.
+answer_box() {
+    wait_for 60 has_window Lumetra || fail "$1: no message box appeared"
+    local box
+    box=$(window_named Lumetra)
+    for _ in 1 2 3 4 5; do
+        sleep 0.5
+        xdotool windowfocus --sync "$box" key Return 2>/dev/null || true
+        wait_for 3 eval '! is_viewable $box' && break
+    done
+    is_viewable "$box" && fail "$1: the message box did not close"
+    [ -z "$(window_named Lumetra)" ] || fail "$1: another message box came up"
+}
+is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
+# The bounding box of the pixels of COLOUR in a screenshot: x y width height.
+box_of_colour() {
+    import -window root "$here/screen.png"
+    convert "$here/screen.png" -fill black +opaque "$1" -fill white -opaque "$1" -trim \
+        -format '%X %Y %w %h\n' info: | tr -d '+'
+}
+click() { xdotool mousemove --sync "$1" "$2" click 1; }
+# Types into the file dialog called TITLE and accepts.
+answer_file_dialog() {
+    wait_for 60 has_window "$1" || fail "no \"$1\" dialog"
+    xdotool windowfocus --sync "$(window_named "$1")"
+    sleep 0.5
+    xdotool key End shift+Home type --delay 20 "$2"
+    xdotool key Return
+    wait_for 30 eval "! has_window '$1'" || fail "the \"$1\" dialog did not close"
+}
+
+# session NAME PATH_STYLE COMMAND...: one technician's session with the program
+# COMMAND in the folder $work/NAME, against a meter emulator on $work/NAME/port.
+# PATH_STYLE (unix or windows) is how the file dialogs take paths.
+session() {
+    local name=$1 paths=$2
+    shift 2
+    here=$work/$name
+    mkdir -p "$here"
+    "$sim" --pty --link "$here/port" --wait-open --records $records --seed 2026 \
+        --meter-version 2.0 --linger 600 >"$here/sim.out" 2>"$here/sim.log" &
+    pids+=($!)
+    wait_for 10 test -e "$here/port" || fail "$name: the meter emulator did not start"
+    (cd "$here" && exec "$@" >"$here/app.log" 2>&1) &
+    app=$!
+    pids+=($app)
+    wait_for 120 has_window "Tavolin Lumetra" || fail "$name: no window; $(tail -n 5 "$here/app.log")"
+    main=$(window_named "Tavolin Lumetra")
+    sleep 1
+    read -r _ _ window_width window_height < <(geometry_of "$main")
+
+    # The DISCONNECTED field is the only pure red on screen; the port list is
+    # the box above it, the header fields are to the right.
+    local x y w h
+    read -r x y w h < <(box_of_colour "#ff0000")
+    [ -n "$w" ] && [ "$w" -gt 40 ] || fail "$name: no red DISCONNECTED field on screen"
+    local combo_x=$((x + w / 2)) combo_y=$((y + h / 2 - 25))
+    click $combo_x $combo_y
+    answer_box "$name: port hint"
+    local popup=""
+    for _ in 1 2 3; do
+        click $combo_x $combo_y
+        wait_for 5 eval 'popup=$(window_at $combo_x $((combo_y + 14))); [ -n "$popup" ]' && break
+    done
+    [ -n "$popup" ] || fail "$name: the port list did not open"
+    local px py pw ph
+    read -r px py pw ph < <(geometry_of "$popup")
+    port_list_height=$ph
+    click $((px + pw / 2)) $((py + ph - 8)) # our port is the last one listed
+    wait_for 20 eval '[ -n "$(box_of_colour "#00ffff" | awk "\$3 > 40")" ]' \
+        || fail "$name: not CONNECTED after picking the port"
+    answer_box "$name: version warning"
+
+    # Company and Operator, in the row above. Only what the keyboard map has:
+    # wine reads it once, and xdotool maps other characters on the fly.
+    click $((x + 290)) $((y - 12))
+    xdotool type --delay 30 "Mueller & Son, Koeln"
+    click $((x + 690)) $((y - 12))
+    xdotool type --delay 30 "J. Odegard"
+    # Focus away from the texts: Ctrl+A there would select text, not print.
+    click $((x - 50)) $((y + 480))
+    xdotool key ctrl+s
+    answer_file_dialog "Save Records" "$(path_for "$paths" "$here/saved.mrf")"
+    wait_for 30 test -s "$here/saved.mrf" || fail "$name: no archive saved"
+    click $((x - 50)) $((y + 480))
+    xdotool key ctrl+a
+    answer_file_dialog "Select output file" "$(path_for "$paths" "$here/all.pdf")"
+    wait_for 60 test -s "$here/all.pdf" || fail "$name: no PDF printed"
+    sleep 1
+    # File, Exit: Windows has no standard key for quitting.
+    xdotool windowfocus --sync "$main" key alt+f
+    sleep 0.5
+    xdotool key x
+    wait_for 30 eval '! kill -0 $app 2>/dev/null' || fail "$name: the window did not close"
+}
+path_for() {
+    if [ "$1" = windows ]; then
+        WINEPREFIX=$work/prefix winepath -w "$2" 2>/dev/null
+    else
+        echo "$2"
+    fi
+}
+
+step "Linux build, for reference"
+session linux unix env XDG_CONFIG_HOME="$work/linux/config" LUMETRA_PORTS="$work/linux/port" \
+    "$linux_build/app/lumetra"
+
+step "wine prefix"
+# A clean prefix per run, copied from one made once per machine and wine
+# version. Wine has no Windows fonts: the ones Qt asks for are mapped to a
+# Debian font with about their metrics.
+template=${XDG_CACHE_HOME:-$HOME/.cache}/lumetra/wine-$(wine --version | tr -c 'a-zA-Z0-9.\n-' _)
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+if [ ! -f "$template/.complete" ]; then
+    rm -rf "$template"
+    mkdir -p "$template"
+    WINEPREFIX=$template wineboot -i >/dev/null 2>&1 || fail "wineboot failed"
+    for font in "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI" "Tahoma"; do
+        WINEPREFIX=$template wine reg add \
+            'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+            /v "$font" /d "Liberation Sans" /f >/dev/null 2>&1
+    done
+    WINEPREFIX=$template wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d 96 /f >/dev/null 2>&1
+    WINEPREFIX=$template winecfg /v win10 >/dev/null 2>&1 # what our users run
+    WINEPREFIX=$template "$wineserver" -w
+    touch "$template/.complete"
+fi
+cp -a "$template" "$work/prefix"
+export WINEPREFIX=$work/prefix
+mkdir -p "$work/windows"
+# COM5 is the emulator's pseudo-terminal; wine lists it in the registry's
+# serial port list once a fresh server starts.
+wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$work/windows/port" /f >/dev/null 2>&1
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w 2>/dev/null || true
+
+step "silent install"
+wine "$installer" /S || fail "the installer failed"
+"$wineserver" -w
+folder="$WINEPREFIX/drive_c/Program Files/Lumetra"
+[ -f "$folder/lumetra.exe" ] || fail "nothing installed in $folder"
+find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Lumetra.lnk' | grep -q . \
+    || fail "no Start-menu shortcut"
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumetra' /v UninstallString \
+    >/dev/null 2>&1 \
+    || wine reg query 'HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Lumetra' \
+        /v UninstallString >/dev/null 2>&1 \
+    || fail "no uninstaller registered"
+wait_for 30 eval "wine reg query 'HKLM\\HARDWARE\\DEVICEMAP\\SERIALCOMM' 2>/dev/null | grep -q COM5" \
+    || fail "wine does not list COM5"
+
+step "installed Lumetra under wine"
+# Wine keeps QT_ variables from Windows programs; WINEQT_ passes them on.
+# Without it a program with no console sends its debug output to the debugger.
+session windows windows env WINEQT_FORCE_STDERR_LOGGING=1 wine "C:\\Program Files\\Lumetra\\lumetra.exe"
+log=$work/windows/debug.txt
+tr -d '\r\0' <"$work/windows/app.log" >"$log" # Windows line ends; the port trace writes a NUL
+echo "window ${window_width}x$window_height; $(grep -m 1 'winversion' "$log"); screen $(grep -m 1 'QRect' "$log")"
+[ "${window_width}x$window_height" = 820x671 ] || fail "the window is ${window_width}x$window_height, not 820x671"
+grep -q 'QRect(0,0 1280x1024)' "$log" || fail "GetDeviceCaps did not measure the 1280x1024 screen: $(cat "$log")"
+grep -Eq '^winversion =  [1-9]' "$log" || fail "no Windows version from RtlGetVersion: $(cat "$log")"
+
+step "the saved archives and the PDF"
+# The export time differs by when each session ran, and the note's HTML names
+# the platform's desktop font; everything else must be the same.
+comparable() {
+    "$cli" dump "$1" --json | sed -e 's/"exportTime":"[^"]*"/"exportTime":""/g' \
+        -e "s/font-family:'[^']*'; font-size:[0-9.]*pt;//g"
+}
+comparable "$work/linux/saved.mrf" >"$work/linux/saved.json"
+comparable "$work/windows/saved.mrf" >"$work/windows/saved.json"
+grep -q '"companyName":"Mueller & Son, Koeln","operatorName":"J. Odegard"' "$work/windows/saved.json" \
+    || fail "the typed header texts are not in the archive saved under wine"
+[ "$(grep -o '"recordNumber"' "$work/windows/saved.json" | wc -l)" -eq $records ] \
+    || fail "the archive saved under wine does not hold $records records"
+cmp -s "$work/linux/saved.json" "$work/windows/saved.json" \
+    || fail "the archives differ: diff $work/linux/saved.json $work/windows/saved.json"
+pages=$(pdfinfo "$work/windows/all.pdf" | awk '/^Pages:/ { print $2 }')
+[ "$pages" = $records ] || fail "Generate All printed $pages pages, not $records"
+
+step "lumetra-cli.exe against lumetra-cli"
+"$sim" --records 64 --seed 7 --no-pacing -o "$work/capture.bin" 2>/dev/null
+"$cli" decode "$work/capture.bin" -o "$work/plain.mrf" >/dev/null
+"$linux_build/tests/windows/lumetra_withheadertexts" "$work/plain.mrf" "$work/scripts.mrf"
+windows_cli="$folder/lumetra-cli.exe"
+for command in "decode capture.bin --json" "decode capture.bin --csv" "dump scripts.mrf --json" \
+    "dump scripts.mrf --csv"; do
+    read -r -a arguments <<<"$command"
+    (cd "$work" && "$cli" "${arguments[@]}" >linux.out 2>/dev/null)
+    (cd "$work" && wine "$windows_cli" "${arguments[@]}" >windows.out 2>/dev/null) \
+        || fail "lumetra-cli.exe $command failed"
+    cmp -s "$work/linux.out" "$work/windows.out" \
+        || fail "lumetra-cli.exe $command differs: cmp $work/linux.out $work/windows.out"
+    echo "lumetra-cli $command: $(wc -c <"$work/windows.out") bytes, the same"
+done
+echo "windows under wine: all done"
