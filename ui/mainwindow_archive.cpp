@@ -65,11 +65,16 @@ bool MainWindow::loadFile()
     RecordArchive::ReadResult archive;
     {
         const BusyCursor busy;
-        archive = RecordArchive::load(name);
+        const std::unique_ptr<ProgressIndicator> progress
+            = dialogs->progress(this, tr("Opening %1...").arg(QFileInfo(name).fileName()));
+        archive = RecordArchive::load(
+            name, [&](int done, int total) { return progress->step(done, total); });
     }
     switch (archive.status) {
     case RecordArchive::ReadStatus::Ok:
         break;
+    case RecordArchive::ReadStatus::Cancelled:
+        return false;
     case RecordArchive::ReadStatus::CannotOpen:
         dialogs->warning(
             this, appTitle, tr("Cannot read file %1:\n%2.").arg(name, archive.errorString));
