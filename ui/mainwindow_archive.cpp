@@ -57,8 +57,10 @@ bool MainWindow::loadFile()
     loadedRecords.clear();
     loadedHeaders.clear();
     QDir().mkpath(QStringLiteral("./records"));
-    const QString name = dialogs->getOpenFileName(this, tr("Open Records"),
-        QStringLiteral("./records/"), tr("MRF Files(*.mrf)"), QStringLiteral("mrf"));
+    // No default suffix: it would turn the exact name of a file without ".mrf" into one
+    // that does not exist.
+    const QString name = dialogs->getOpenFileName(
+        this, tr("Open Records"), QStringLiteral("./records/"), tr("MRF Files(*.mrf)"), QString());
     if (name.isEmpty())
         return false;
 
