@@ -6,7 +6,6 @@
 #include "reportpainter.h"
 #include "summarypage.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -20,11 +19,6 @@ constexpr double margin = 12.0;
 constexpr double headerHeight = 17.0;
 constexpr double footerHeight = 8.0;
 constexpr int recordsPerPage = 2;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CertificationReport", text);
-}
 } // namespace
 
 // Where things go on a page, in millimetres, and how many pages each part takes.
@@ -98,7 +92,7 @@ WriteOutcome CertificationReport::write(
         writer.setResolution(resolution);
         writer.setPageSize(QPageSize(pageSize));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(tr("Certification Report"));
+        writer.setTitle(reportText("Certification Report"));
         writer.setCreator(QStringLiteral("Lumetra"));
         painted = paint(writer, progress);
     }
@@ -107,8 +101,9 @@ WriteOutcome CertificationReport::write(
         return WriteOutcome::Cancelled;
     }
     if (painted == WriteOutcome::Failed || file.error() != QFileDevice::NoError)
-        return failed(file.error() != QFileDevice::NoError ? file.errorString()
-                                                           : tr("the PDF could not be drawn"));
+        return failed(file.error() != QFileDevice::NoError
+                ? file.errorString()
+                : reportText("the PDF could not be drawn"));
     if (!file.commit())
         return failed(file.errorString());
     return WriteOutcome::Written;
@@ -172,7 +167,8 @@ void CertificationReport::drawFrame(
         painter.drawImage(draw.mm(QRectF(margin, top, width, height)), logo);
     }
     draw.text(QRectF(margin + 30.0, top, frame.paper.width() - 2 * margin - 60.0, 11.0),
-        tr("Certification Report"), draw.font(16, true), Qt::AlignHCenter | Qt::AlignVCenter);
+        reportText("Certification Report"), draw.font(16, true),
+        Qt::AlignHCenter | Qt::AlignVCenter);
     draw.line(QPointF(margin, top + 13.0), QPointF(frame.paper.width() - margin, top + 13.0),
         QColor(0x55, 0x55, 0x55), 0.4);
 
@@ -181,5 +177,6 @@ void CertificationReport::drawFrame(
         QPointF(frame.paper.width() - margin, bottom - footerHeight + 2.0),
         QColor(0x99, 0x99, 0x99), 0.2);
     draw.text(QRectF(margin, bottom - 5.0, frame.paper.width() - 2 * margin, 5.0),
-        tr("Page %1 of %2").arg(page).arg(pages), draw.font(8), Qt::AlignRight | Qt::AlignVCenter);
+        reportText("Page %1 of %2").arg(page).arg(pages), draw.font(8),
+        Qt::AlignRight | Qt::AlignVCenter);
 }

@@ -15,26 +15,14 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CertificationReport", text);
-}
-
-const QColor labelInk(0x55, 0x55, 0x55);
 constexpr double lineHeight = 4.6;
 constexpr double labelWidth = 24.0;
 constexpr double noteHeight = 12.0;
-constexpr double tableHeaderHeight = 8.0;
+constexpr double fiberHeaderHeight = 8.0;
 constexpr double smallestRowHeight = 4.3;
 constexpr double largestRowHeight = 5.6;
 
-struct Column
-{
-    const char *title;
-    double width;
-};
-
-constexpr std::array<Column, 7> columns = { {
+constexpr std::array<ReportColumn, 7> fiberColumns = { {
     { QT_TRANSLATE_NOOP("CertificationReport", "Fiber"), 10 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Wavelength (nm)"), 17 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Power (dBm)"), 17 },
@@ -43,15 +31,6 @@ constexpr std::array<Column, 7> columns = { {
     { QT_TRANSLATE_NOOP("CertificationReport", "Margin (dB)"), 16 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Verdict"), 14 },
 } };
-
-void pair(const ReportPainter &page, double x, double y, double width, const QString &label,
-    const QString &value)
-{
-    page.text(QRectF(x, y, labelWidth, lineHeight), label, page.font(7.5),
-        Qt::AlignLeft | Qt::AlignVCenter, labelInk);
-    page.text(
-        QRectF(x + labelWidth, y, width - labelWidth - 1.0, lineHeight), value, page.font(8.5));
-}
 
 // The note as the window shows it, made smaller to fit its box if need be;
 // false when the note is empty.
@@ -81,20 +60,20 @@ void drawFiberTable(
     const ReportPainter &page, const RecordFigures &figures, const QRectF &area, double rowHeight)
 {
     double designWidth = 0;
-    for (const Column &column : columns)
+    for (const ReportColumn &column : fiberColumns)
         designWidth += column.width;
     const double scale = area.width() / designWidth;
 
     page.fill(
-        QRectF(area.left(), area.top(), area.width(), tableHeaderHeight), QColor(0xe4, 0xe4, 0xe4));
+        QRectF(area.left(), area.top(), area.width(), fiberHeaderHeight), QColor(0xe4, 0xe4, 0xe4));
     double x = area.left();
-    for (const Column &column : columns) {
-        page.wrapped(QRectF(x + 0.5, area.top(), column.width * scale - 1.0, tableHeaderHeight),
-            tr(column.title), page.font(7, true));
+    for (const ReportColumn &column : fiberColumns) {
+        page.wrapped(QRectF(x + 0.5, area.top(), column.width * scale - 1.0, fiberHeaderHeight),
+            reportText(column.title), page.font(7, true));
         x += column.width * scale;
     }
     const QFont cell = page.font(8);
-    double y = area.top() + tableHeaderHeight;
+    double y = area.top() + fiberHeaderHeight;
     for (int fiber = 0; fiber < figures.fibers.size(); ++fiber) {
         const FiberFigures &shown = figures.fibers.at(fiber);
         if (fiber % 2 == 1)
@@ -104,7 +83,7 @@ void drawFiberTable(
             shown.texts.verdictText };
         x = area.left();
         for (int c = 0; c < cells.size(); ++c) {
-            const double width = columns[size_t(c)].width * scale;
+            const double width = fiberColumns[size_t(c)].width * scale;
             const bool verdict = c == cells.size() - 1;
             page.text(QRectF(x, y, width, rowHeight), cells.at(c),
                 verdict ? page.font(8, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter,
@@ -113,8 +92,7 @@ void drawFiberTable(
         }
         y += rowHeight;
     }
-    page.frame(QRectF(area.left(), area.top(), area.width(), y - area.top()),
-        QColor(0x99, 0x99, 0x99), 0.2);
+    page.frame(QRectF(area.left(), area.top(), area.width(), y - area.top()), ruleInk(), 0.2);
 }
 
 } // namespace
@@ -127,36 +105,45 @@ void drawRecordSection(const ReportPainter &page, const RecordFigures &figures,
 
     const QString verdict = figures.verdict.text();
     page.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
-    page.text(QRectF(left + 2.0, y, 60.0, 7.0), tr("Record %1").arg(figures.recordNumber),
+    page.text(QRectF(left + 2.0, y, 60.0, 7.0), reportText("Record %1").arg(figures.recordNumber),
         page.font(11, true));
     page.text(QRectF(left + width - 92.0, y, 60.0, 7.0),
-        tr("PASS %1, FAIL %2, --- %3")
+        reportText("PASS %1, FAIL %2, --- %3")
             .arg(figures.verdict.passed)
             .arg(figures.verdict.failed)
             .arg(figures.verdict.unrated),
-        page.font(7.5), Qt::AlignRight | Qt::AlignVCenter, labelInk);
+        page.font(7.5), Qt::AlignRight | Qt::AlignVCenter, labelInk());
     page.text(QRectF(left + width - 30.0, y, 28.0, 7.0), verdict, page.font(11, true),
         Qt::AlignRight | Qt::AlignVCenter, verdictInk(verdict));
     y += 8.5;
 
     const double half = width / 2;
-    pair(page, left, y, half, tr("Company"), texts.companyName);
-    pair(page, left + half, y, half, tr("Operator"), texts.operatorName);
+    page.labelled(
+        QRectF(left, y, half, lineHeight), labelWidth, reportText("Company"), texts.companyName);
+    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Operator"),
+        texts.operatorName);
     y += lineHeight;
-    pair(page, left, y, half, tr("Test device"), texts.testDevice);
-    pair(page, left + half, y, half, tr("Test date"), texts.testDate);
+    page.labelled(
+        QRectF(left, y, half, lineHeight), labelWidth, reportText("Test device"), texts.testDevice);
+    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Test date"),
+        texts.testDate);
     y += lineHeight;
-    pair(page, left, y, half, tr("Serial number"), texts.serialNumber);
-    pair(page, left + half, y, half, tr("Export time"), texts.exportTime);
+    page.labelled(QRectF(left, y, half, lineHeight), labelWidth, reportText("Serial number"),
+        texts.serialNumber);
+    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Export time"),
+        texts.exportTime);
     y += lineHeight;
     const double third = width / 3;
-    pair(page, left, y, third, tr("Polarity"), figures.polarity);
-    pair(page, left + third, y, third, tr("Wavelength"), tr("%1 nm").arg(figures.wavelength));
-    pair(page, left + 2 * third, y, third, tr("Threshold"), tr("%1 dB").arg(figures.threshold));
+    page.labelled(
+        QRectF(left, y, third, lineHeight), labelWidth, reportText("Polarity"), figures.polarity);
+    page.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, reportText("Wavelength"),
+        reportText("%1 nm").arg(figures.wavelength));
+    page.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth,
+        reportText("Threshold"), reportText("%1 dB").arg(figures.threshold));
     y += lineHeight + 0.8;
 
-    page.text(QRectF(left, y, labelWidth, lineHeight), tr("Note"), page.font(7.5),
-        Qt::AlignLeft | Qt::AlignVCenter, labelInk);
+    page.text(QRectF(left, y, labelWidth, lineHeight), reportText("Note"), page.font(7.5),
+        Qt::AlignLeft | Qt::AlignVCenter, labelInk());
     const QRectF noteBox(left + labelWidth, y + 0.6, width - labelWidth, noteHeight);
     if (drawNote(page, texts.noteHtml, noteBox))
         y += noteHeight + 1.5;
@@ -166,9 +153,9 @@ void drawRecordSection(const ReportPainter &page, const RecordFigures &figures,
     // The table and the chart take the height that is left.
     const int rows = std::max(1, int(figures.fibers.size()));
     const double rowHeight = std::clamp(
-        (area.bottom() - y - tableHeaderHeight) / rows, smallestRowHeight, largestRowHeight);
+        (area.bottom() - y - fiberHeaderHeight) / rows, smallestRowHeight, largestRowHeight);
     const double tableWidth = 106.0 * width / 186.0;
-    const double tableHeight = tableHeaderHeight + rows * rowHeight;
+    const double tableHeight = fiberHeaderHeight + rows * rowHeight;
     drawFiberTable(page, figures, QRectF(left, y, tableWidth, tableHeight), rowHeight);
     drawLossChart(
         page, figures, QRectF(left + tableWidth + 4.0, y, width - tableWidth - 4.0, tableHeight));

@@ -3,6 +3,7 @@
 
 #include "recordverdict.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
@@ -79,6 +80,31 @@ void ReportPainter::line(const QPointF &from, const QPointF &to, const QColor &c
     pen.setStyle(style);
     p->setPen(pen);
     p->drawLine(QPointF(mm(from.x()), mm(from.y())), QPointF(mm(to.x()), mm(to.y())));
+}
+
+void ReportPainter::labelled(
+    const QRectF &line, double labelWidth, const QString &label, const QString &value) const
+{
+    text(QRectF(line.left(), line.top(), labelWidth, line.height()), label, font(7.5),
+        Qt::AlignLeft | Qt::AlignVCenter, labelInk());
+    text(QRectF(
+             line.left() + labelWidth, line.top(), line.width() - labelWidth - 1.0, line.height()),
+        value, font(8.5));
+}
+
+QString reportText(const char *text)
+{
+    return QCoreApplication::translate("CertificationReport", text);
+}
+
+QColor labelInk()
+{
+    return QColor(0x55, 0x55, 0x55);
+}
+
+QColor ruleInk()
+{
+    return QColor(0x99, 0x99, 0x99);
 }
 
 QColor verdictInk(const QString &verdictText)

@@ -34,10 +34,28 @@ public:
     void line(const QPointF &from, const QPointF &to, const QColor &color, double widthMm = 0.2,
         Qt::PenStyle style = Qt::SolidLine) const;
 
+    // A grey label in labelWidth, then the value, on a line of height lineHeight.
+    void labelled(
+        const QRectF &line, double labelWidth, const QString &label, const QString &value) const;
+
 private:
     QPainter *p;
     double unitsPerMm;
 };
+
+// A text of the report, for translation.
+QString reportText(const char *text);
+
+// A column of a report table: its title and its width on an A4 page, in millimetres.
+struct ReportColumn
+{
+    const char *title;
+    double width;
+};
+
+// The grey of labels and rules.
+QColor labelInk();
+QColor ruleInk();
 
 // The colours of the window's verdicts, and the tints of their table rows.
 QColor verdictInk(const QString &verdictText);

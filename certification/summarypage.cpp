@@ -10,21 +10,7 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CertificationReport", text);
-}
-
-const QColor labelInk(0x55, 0x55, 0x55);
-const QColor rule(0x99, 0x99, 0x99);
-
-struct Column
-{
-    const char *title;
-    double width; // share of the table's width, in millimetres of an A4 page
-};
-
-constexpr std::array<Column, 10> columns = { {
+constexpr std::array<ReportColumn, 10> summaryColumns = { {
     { QT_TRANSLATE_NOOP("CertificationReport", "Record"), 14 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Export time"), 34 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Wavelength (nm)"), 19 },
@@ -37,20 +23,12 @@ constexpr std::array<Column, 10> columns = { {
     { QT_TRANSLATE_NOOP("CertificationReport", "Verdict"), 19 },
 } };
 
-void pair(const ReportPainter &page, double x, double y, double width, const QString &label,
-    const QString &value)
-{
-    page.text(
-        QRectF(x, y, 27.0, 5.0), label, page.font(7.5), Qt::AlignLeft | Qt::AlignVCenter, labelInk);
-    page.text(QRectF(x + 27.0, y, width - 28.0, 5.0), value, page.font(8.5));
-}
-
 void countBox(const ReportPainter &page, const QRectF &box, const QString &label, int count,
     const QColor &ink)
 {
-    page.frame(box, rule, 0.2);
+    page.frame(box, ruleInk(), 0.2);
     page.text(QRectF(box.left(), box.top() + 0.5, box.width(), 4.0), label, page.font(7),
-        Qt::AlignHCenter | Qt::AlignVCenter, labelInk);
+        Qt::AlignHCenter | Qt::AlignVCenter, labelInk());
     page.text(QRectF(box.left(), box.top() + 4.5, box.width(), 6.5), QString::number(count),
         page.font(12, true), Qt::AlignHCenter | Qt::AlignVCenter, ink);
 }
@@ -66,44 +44,46 @@ void SummaryPage::drawFacts(
     const QRectF banner(left, top, width, 15.0);
     page.fill(banner, verdictTint(summary.verdict));
     page.frame(banner, verdictInk(summary.verdict), 0.5);
-    page.text(QRectF(left + 4.0, top, 40.0, 15.0), tr("Overall verdict"), page.font(11),
-        Qt::AlignLeft | Qt::AlignVCenter, labelInk);
+    page.text(QRectF(left + 4.0, top, 40.0, 15.0), reportText("Overall verdict"), page.font(11),
+        Qt::AlignLeft | Qt::AlignVCenter, labelInk());
     page.text(QRectF(left + 44.0, top, 50.0, 15.0), summary.verdict, page.font(24, true),
         Qt::AlignLeft | Qt::AlignVCenter, verdictInk(summary.verdict));
     const QString basis = summary.verdict == QLatin1String("---")
-        ? tr("no fiber has a verdict")
-        : tr("%1 of %2 fibers with a verdict pass")
+        ? reportText("no fiber has a verdict")
+        : reportText("%1 of %2 fibers with a verdict pass")
               .arg(summary.passed)
               .arg(summary.passed + summary.failed);
     page.text(QRectF(left + 96.0, top, width - 100.0, 15.0), basis, page.font(9),
-        Qt::AlignRight | Qt::AlignVCenter, labelInk);
+        Qt::AlignRight | Qt::AlignVCenter, labelInk());
 
     const double half = width / 2;
     double y = top + 19.0;
-    pair(page, left, y, half, tr("Company"), summary.companyName);
-    pair(page, left + half, y, half, tr("Operator"), summary.operatorName);
+    page.labelled(QRectF(left, y, half, 5.0), 27.0, reportText("Company"), summary.companyName);
+    page.labelled(
+        QRectF(left + half, y, half, 5.0), 27.0, reportText("Operator"), summary.operatorName);
     y += 6.0;
-    pair(page, left, y, half, tr("Test device"), summary.testDevice);
-    pair(page, left + half, y, half, tr("Serial number"), summary.serialNumber);
+    page.labelled(QRectF(left, y, half, 5.0), 27.0, reportText("Test device"), summary.testDevice);
+    page.labelled(
+        QRectF(left + half, y, half, 5.0), 27.0, reportText("Serial number"), summary.serialNumber);
     y += 6.0;
     const QString exports = summary.firstExportTime == summary.lastExportTime
         ? summary.firstExportTime
-        : tr("%1 to %2").arg(summary.firstExportTime, summary.lastExportTime);
-    pair(page, left, y, width, tr("Export times"), exports);
+        : reportText("%1 to %2").arg(summary.firstExportTime, summary.lastExportTime);
+    page.labelled(QRectF(left, y, width, 5.0), 27.0, reportText("Export times"), exports);
     y += 6.0;
     const QString smallest = summary.smallestMarginFiber == 0
         ? QStringLiteral("---")
-        : tr("%1 dB, record %2, fiber %3")
+        : reportText("%1 dB, record %2, fiber %3")
               .arg(summary.smallestMarginText.trimmed(), summary.smallestMarginRecord)
               .arg(summary.smallestMarginFiber);
-    pair(page, left, y, width, tr("Smallest margin"), smallest);
+    page.labelled(QRectF(left, y, width, 5.0), 27.0, reportText("Smallest margin"), smallest);
     y += 8.0;
 
     const double gap = 3.0;
     const double boxWidth = (width - 4 * gap) / 5;
     const std::array<std::pair<QString, int>, 5> counts = { {
-        { tr("Records"), summary.records },
-        { tr("Fibers"), summary.fibers },
+        { reportText("Records"), summary.records },
+        { reportText("Fibers"), summary.fibers },
         { QStringLiteral("PASS"), summary.passed },
         { QStringLiteral("FAIL"), summary.failed },
         { QStringLiteral("---"), summary.unrated },
@@ -119,16 +99,16 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
     int first, int count, const QRectF &area)
 {
     double designWidth = 0;
-    for (const Column &column : columns)
+    for (const ReportColumn &column : summaryColumns)
         designWidth += column.width;
     const double scale = area.width() / designWidth;
 
     page.fill(
         QRectF(area.left(), area.top(), area.width(), tableHeaderHeight), QColor(0xe4, 0xe4, 0xe4));
     double x = area.left();
-    for (const Column &column : columns) {
+    for (const ReportColumn &column : summaryColumns) {
         page.wrapped(QRectF(x + 0.5, area.top(), column.width * scale - 1.0, tableHeaderHeight),
-            tr(column.title), page.font(7, true));
+            reportText(column.title), page.font(7, true));
         x += column.width * scale;
     }
 
@@ -149,7 +129,7 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
             QString::number(figures.verdict.failed), verdict };
         x = area.left();
         for (int c = 0; c < cells.size(); ++c) {
-            const double width = columns[size_t(c)].width * scale;
+            const double width = summaryColumns[size_t(c)].width * scale;
             const bool last = c == cells.size() - 1;
             page.text(QRectF(x + 0.5, y, width - 1.0, rowHeight), cells.at(c),
                 last ? page.font(7.5, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter,
@@ -158,5 +138,5 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
         }
         y += rowHeight;
     }
-    page.line(QPointF(area.left(), y), QPointF(area.right(), y), rule, 0.2);
+    page.line(QPointF(area.left(), y), QPointF(area.right(), y), ruleInk(), 0.2);
 }
