@@ -14,7 +14,8 @@ public:
 
 signals:
     void NewFileGenerated(uint verdict); // one per finished batch; 0 supported meter, 1 not
-    void StartDownload(); // every poll while records are being collected
+    // Every poll while records are being collected, with how many have come so far.
+    void StartDownload(int receivedRecords);
     void PortCOMInitialisation(int port);
     void ExitWithFailure(int code);
 

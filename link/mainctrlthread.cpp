@@ -94,7 +94,7 @@ void MainCtrlThread::checkReceived()
     }
     if (decoder.receivedRecords().isEmpty())
         return;
-    emit debugCommunication.StartDownload();
+    emit debugCommunication.StartDownload(decoder.receivedRecords().size());
     const uint64_t lastArrival = decoder.receivedRecords().constLast().arrivalTime.ticks();
     if (now > lastArrival + batchQuietTicks)
         handOver();

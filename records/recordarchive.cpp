@@ -139,7 +139,7 @@ bool RecordArchive::save(const QString &path, const QVector<TestRecord> &records
     return true;
 }
 
-RecordArchive::ReadResult RecordArchive::read(QIODevice &device)
+RecordArchive::ReadResult RecordArchive::read(QIODevice &device, const ProgressStep &progress)
 {
     QDataStream in(&device);
     QString firstText;
@@ -163,6 +163,8 @@ RecordArchive::ReadResult RecordArchive::read(QIODevice &device)
     result.records = QVector<TestRecord>(count); // exactly, where resize() would round up
     result.headers = QVector<ReportHeaderTexts>(count);
     for (int i = 0; i < count; ++i) {
+        if (progress && !progress(i, count))
+            return failure(ReadStatus::Cancelled, QString());
         if (!readEntry(in, device, result.records[i], result.headers[i]))
             return failure(ReadStatus::Corrupt,
                 QStringLiteral("record %1 of %2 is truncated or damaged").arg(i + 1).arg(count));
@@ -173,10 +175,10 @@ RecordArchive::ReadResult RecordArchive::read(QIODevice &device)
     return result;
 }
 
-RecordArchive::ReadResult RecordArchive::load(const QString &path)
+RecordArchive::ReadResult RecordArchive::load(const QString &path, const ProgressStep &progress)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(ReadStatus::CannotOpen, file.errorString());
-    return read(file);
+    return read(file, progress);
 }

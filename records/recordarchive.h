@@ -2,6 +2,7 @@
 #ifndef LUMETRA_RECORDARCHIVE_H
 #define LUMETRA_RECORDARCHIVE_H
 
+#include "progressstep.h"
 #include "reportheadertexts.h"
 #include "testrecord.h"
 
@@ -28,6 +29,7 @@ public:
         CannotOpen, // errorString: the system's text
         NotAnArchive, // the first text is not the magic
         Corrupt, // errorString: what is wrong, in English
+        Cancelled, // progress asked to stop; nothing is delivered
     };
 
     struct ReadResult
@@ -50,9 +52,10 @@ public:
     static bool save(const QString &path, const QVector<TestRecord> &records,
         const QVector<ReportHeaderTexts> &headers, QString *errorString = nullptr);
 
-    // Reads a whole archive from a random-access device positioned at its start.
-    static ReadResult read(QIODevice &device);
-    static ReadResult load(const QString &path);
+    // Reads a whole archive from a random-access device positioned at its
+    // start. progress counts records.
+    static ReadResult read(QIODevice &device, const ProgressStep &progress = {});
+    static ReadResult load(const QString &path, const ProgressStep &progress = {});
 };
 
 #endif

@@ -19,18 +19,6 @@ QString numberText(float value)
     return QStringLiteral("%1").arg(double(value), 5, 'f', 2, QLatin1Char(' '));
 }
 
-QString lossText(float loss, uint8_t headerByte5, uint8_t headerByte8)
-{
-    if (headerByte5 == 0 || headerByte8 == 0)
-        return noValue;
-    if (loss == -100.0f || loss >= 100.0f)
-        return noValue;
-    // The meter's own noise: a slight gain reads as no loss at all.
-    if (loss < 0.0f && double(loss) > -0.1)
-        return numberText(0.0f);
-    return numberText(loss);
-}
-
 QString verdictText(float power, float loss, float threshold, uint8_t headerByte5,
     uint8_t polarityCode, uint8_t headerByte8)
 {
@@ -90,13 +78,51 @@ ChannelRowText formatChannelRow(float powerDbm, float referenceDbm, float thresh
     // Only a garbled frame carries these; never show them as a number or a pass.
     const bool bothFinite = powerFinite && std::isfinite(referenceDbm);
     const float loss = referenceDbm - powerDbm;
+    const std::optional<float> shown
+        = shownLossDb(powerDbm, referenceDbm, headerByte5, headerByte8);
 
     row.powerText = (!powerFinite || isMissingReading(powerDbm)) ? noValue : numberText(powerDbm);
-    row.lossText = bothFinite ? lossText(loss, headerByte5, headerByte8) : noValue;
+    row.lossText = shown ? numberText(*shown) : noValue;
     row.verdictText = bothFinite
         ? verdictText(powerDbm, loss, thresholdDb, headerByte5, polarityCode, headerByte8)
         : noValue;
     return row;
+}
+
+std::optional<float> shownLossDb(
+    float powerDbm, float referenceDbm, uint8_t headerByte5, uint8_t headerByte8)
+{
+    if (!std::isfinite(powerDbm) || !std::isfinite(referenceDbm))
+        return std::nullopt;
+    if (headerByte5 == 0 || headerByte8 == 0)
+        return std::nullopt;
+    const float loss = referenceDbm - powerDbm;
+    if (loss == -100.0f || loss >= 100.0f)
+        return std::nullopt;
+    // The meter's own noise: a slight gain reads as no loss at all.
+    if (loss < 0.0f && double(loss) > -0.1)
+        return 0.0f;
+    return loss;
+}
+
+std::optional<float> marginDb(float powerDbm, float referenceDbm, float thresholdDb,
+    uint8_t headerByte5, uint8_t polarityCode, uint8_t headerByte8)
+{
+    const std::optional<float> loss = shownLossDb(powerDbm, referenceDbm, headerByte5, headerByte8);
+    if (!loss
+        || verdictText(powerDbm, referenceDbm - powerDbm, thresholdDb, headerByte5, polarityCode,
+               headerByte8)
+            == noValue)
+        return std::nullopt;
+    return thresholdDb - *loss;
+}
+
+QString marginText(float powerDbm, float referenceDbm, float thresholdDb, uint8_t headerByte5,
+    uint8_t polarityCode, uint8_t headerByte8)
+{
+    const std::optional<float> margin
+        = marginDb(powerDbm, referenceDbm, thresholdDb, headerByte5, polarityCode, headerByte8);
+    return margin ? numberText(*margin) : noValue;
 }
 
 QString recordNumberText(uint16_t recordNumber)

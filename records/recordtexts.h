@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 struct TestRecord;
 
@@ -21,5 +22,17 @@ ChannelRowText formatChannelRow(float powerDbm, float referenceDbm, float thresh
 
 QString recordNumberText(uint16_t recordNumber);
 QString thresholdText(double thresholdDb);
+
+// The loss a fiber row shows, as a number; none where it shows "---".
+std::optional<float> shownLossDb(
+    float powerDbm, float referenceDbm, uint8_t headerByte5, uint8_t headerByte8);
+
+// How far the shown loss stays below the threshold (threshold - loss). Only a
+// fiber with a loss and a verdict has one: none where either shows "---".
+std::optional<float> marginDb(float powerDbm, float referenceDbm, float thresholdDb,
+    uint8_t headerByte5, uint8_t polarityCode, uint8_t headerByte8);
+// The margin with two decimals, as the loss is written; "---" where there is none.
+QString marginText(float powerDbm, float referenceDbm, float thresholdDb, uint8_t headerByte5,
+    uint8_t polarityCode, uint8_t headerByte8);
 
 #endif

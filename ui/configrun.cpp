@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSize>
 #include <QTimer>
 #include <QVariant>
 
@@ -63,6 +64,8 @@ ConfigRun::ConfigRun(
     List_Records = new QListWidget(Panel_List);
     List_Records->setObjectName(QStringLiteral("List_Records"));
     List_Records->setGeometry(s.rect(0, 0, 205, 401));
+    // Room for a small verdict mark before each entry's text, not a full icon.
+    List_Records->setIconSize(QSize(s.x(8), s.y(8)));
 
     Label_Config_port_status = addLabel(this, "Label_Config_port_status",
         QStringLiteral("  Device Status : "), s.rect(10, 90, 160, 32));

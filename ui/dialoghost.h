@@ -2,7 +2,10 @@
 #ifndef LUMETRA_DIALOGHOST_H
 #define LUMETRA_DIALOGHOST_H
 
+#include "progressindicator.h"
+
 #include <QString>
+#include <memory>
 
 class QUrl;
 class QWidget;
@@ -31,6 +34,10 @@ public:
 
     // Opens url with the user's default application; false when none could be started.
     virtual bool openUrl(const QUrl &url) = 0;
+
+    // Progress of a long task with a Cancel button, shown once the task has
+    // taken half a second; it goes when the indicator is destroyed.
+    virtual std::unique_ptr<ProgressIndicator> progress(QWidget *parent, const QString &label) = 0;
 };
 
 #endif

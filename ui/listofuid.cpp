@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "listofuid.h"
 
+#include "recordverdict.h"
 #include "reportfont.h"
 #include "scaledlayout.h"
 
@@ -136,10 +137,8 @@ void ListOfUID::updatetablevalueandcolor(int row, int column, QString text)
     if (!cell)
         return;
     cell->setText(text);
-    if (text == QLatin1String("FAIL"))
-        cell->setForeground(QBrush(Qt::red));
-    else if (text == QLatin1String("PASS"))
-        cell->setForeground(QBrush(Qt::blue));
+    if (const std::optional<Qt::GlobalColor> color = verdictColor(text))
+        cell->setForeground(QBrush(*color));
 }
 
 void ListOfUID::on_cellClicked(int /*row*/, int /*column*/) { }

@@ -137,6 +137,8 @@ void MainWindow::createActions()
 
     usageAct = makeAction(":/images/help-browser.png", tr("&Usage"), tr("Help User with Lumetra"));
     connect(usageAct, &QAction::triggered, this, &MainWindow::usage);
+
+    createExportActions();
 }
 
 void MainWindow::createMenus()
@@ -144,6 +146,7 @@ void MainWindow::createMenus()
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addAction(openAct);
     fileMenu->addAction(saveAct);
+    fileMenu->addAction(exportCsvAct);
     fileMenu->addSeparator();
     fileMenu->addAction(exitAct);
 
@@ -154,6 +157,7 @@ void MainWindow::createMenus()
     reportsMenu = menuBar()->addMenu(tr("&Reports"));
     reportsMenu->addAction(generateAct);
     reportsMenu->addAction(generateAllAct);
+    reportsMenu->addAction(certificationAct);
 
     menuBar()->addSeparator();
     helpMenu = menuBar()->addMenu(tr("&Help"));

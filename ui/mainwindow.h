@@ -67,6 +67,8 @@ public:
     QAction *usageAct;
     QAction *generateAct;
     QAction *generateAllAct;
+    QAction *certificationAct;
+    QAction *exportCsvAct;
 
     const QString appTitle;
     const QString appVersion;
@@ -100,13 +102,15 @@ private slots:
     void ScreenChanged(int);
     void on_portcom_changed(int index);
     void Quit();
-    void on_file_transfer();
+    void on_file_transfer(int receivedRecords);
     void on_file_ready(uint status);
     void on_file_open();
     void new_listRec_to_display(QListWidgetItem *item);
     void itemSelectionChanged_onList();
     void on_failure_detected(int code);
     void on_newportconnection_requested();
+    void certificationReport();
+    void exportCsv();
 
 private:
     void placeWindow(QRect referenceScreen, const ScreenProbe &screen);
@@ -124,6 +128,8 @@ private:
     // The record display (mainwindow_records.cpp).
     bool recordViewsOpen() const;
     void listBatch(const DownloadBatch &batch);
+    // The one way entries are added: the record's text with its verdict mark.
+    void appendListEntry(const QString &text, const TestRecord &record);
     void showLastEntry();
     int listedRow(const QListWidgetItem *item) const;
     void showRecordRows(const TestRecord &record);
@@ -137,6 +143,11 @@ private:
     // Archives and reports (mainwindow_archive.cpp, mainwindow_reports.cpp).
     static QString withDefaultSuffix(const QString &name, const QString &suffix);
     void printReport(ReportDocument &document, const QString &suggestedName);
+
+    // The certification report and the CSV export (mainwindow_exports.cpp).
+    void createExportActions();
+    QString askExportName(const QString &suggested, const QString &filter, const QString &suffix,
+        const QString &nothingListed);
 
     DialogHost *dialogs;
     // Batches taken from the thread, not yet listed; see on_file_ready.

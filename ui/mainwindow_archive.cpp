@@ -57,19 +57,26 @@ bool MainWindow::loadFile()
     loadedRecords.clear();
     loadedHeaders.clear();
     QDir().mkpath(QStringLiteral("./records"));
-    const QString name = dialogs->getOpenFileName(this, tr("Open Records"),
-        QStringLiteral("./records/"), tr("MRF Files(*.mrf)"), QStringLiteral("mrf"));
+    // No default suffix: it would turn the exact name of a file without ".mrf" into one
+    // that does not exist.
+    const QString name = dialogs->getOpenFileName(
+        this, tr("Open Records"), QStringLiteral("./records/"), tr("MRF Files(*.mrf)"), QString());
     if (name.isEmpty())
         return false;
 
     RecordArchive::ReadResult archive;
     {
         const BusyCursor busy;
-        archive = RecordArchive::load(name);
+        const std::unique_ptr<ProgressIndicator> progress
+            = dialogs->progress(this, tr("Opening %1...").arg(QFileInfo(name).fileName()));
+        archive = RecordArchive::load(
+            name, [&](int done, int total) { return progress->step(done, total); });
     }
     switch (archive.status) {
     case RecordArchive::ReadStatus::Ok:
         break;
+    case RecordArchive::ReadStatus::Cancelled:
+        return false;
     case RecordArchive::ReadStatus::CannotOpen:
         dialogs->warning(
             this, appTitle, tr("Cannot read file %1:\n%2.").arg(name, archive.errorString));

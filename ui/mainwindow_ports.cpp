@@ -69,8 +69,8 @@ void MainWindow::showPortAdvice(const QString &advice)
     if (!portAdvice) {
         portAdvice = new QLabel(statusBar());
         portAdvice->setObjectName(QStringLiteral("Label_PortAdvice"));
-        statusBar()->addWidget(portAdvice, 1);
         portAdviceTimer = new QTimer(this);
+        portAdviceTimer->setObjectName(QStringLiteral("Timer_PortAdvice"));
         portAdviceTimer->setSingleShot(true);
         portAdviceTimer->setInterval(portAdviceMs);
         connect(portAdviceTimer, &QTimer::timeout, this, &MainWindow::hidePortAdvice);
@@ -78,16 +78,20 @@ void MainWindow::showPortAdvice(const QString &advice)
     statusBar()->clearMessage();
     portAdvice->setText(advice);
     portAdvice->setToolTip(advice);
+    statusBar()->removeWidget(portAdvice); // once on the line, however often it is shown
+    statusBar()->addWidget(portAdvice, 1);
     portAdvice->show();
     portAdviceTimer->start();
 }
 
+// Taken off the line, not just hidden: the line hides its widgets under a
+// status tip and shows them again after it, an advice hidden meanwhile too.
 void MainWindow::hidePortAdvice()
 {
-    if (!portAdvice || portAdvice->isHidden())
+    if (!portAdvice)
         return;
     portAdviceTimer->stop();
-    portAdvice->hide();
+    statusBar()->removeWidget(portAdvice);
     statusBar()->showMessage(tr("Ready"));
 }
 

@@ -6,10 +6,13 @@
 #include "listofuid.h"
 #include "mainctrlthread.h"
 #include "recordtexts.h"
+#include "recordverdict.h"
 
+#include <QColor>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -22,9 +25,10 @@ bool MainWindow::recordViewsOpen() const
     return connectionPanel && reportWindow;
 }
 
-void MainWindow::on_file_transfer()
+void MainWindow::on_file_transfer(int receivedRecords)
 {
     setCursor(Qt::WaitCursor);
+    statusBar()->showMessage(tr("Receiving: %1 records").arg(receivedRecords));
 }
 
 void MainWindow::on_file_ready(uint /*status*/)
@@ -46,6 +50,7 @@ void MainWindow::on_file_ready(uint /*status*/)
     while (!arrivedBatches.isEmpty() && recordViewsOpen())
         listBatch(arrivedBatches.dequeue());
     listingBatches = false;
+    statusBar()->showMessage(tr("Ready"));
 }
 
 void MainWindow::listBatch(const DownloadBatch &batch)
@@ -66,12 +71,11 @@ void MainWindow::listBatch(const DownloadBatch &batch)
     setCursor(Qt::ArrowCursor);
 
     const ReportHeaderTexts texts = headerTextsOnScreen();
-    QListWidget *list = connectionPanel->List_Records;
     for (const TestRecord &record : batch.records) {
         // Collection first: a selection change seen by the list must find its record.
         records.append(record);
         recordHeaders.append(texts);
-        list->addItem(recordNumberText(record.recordNumber));
+        appendListEntry(recordNumberText(record.recordNumber), record);
     }
     // Only the last record stays on screen, and the selection change shows
     // it: filling the table for every record would change nothing the user sees.
@@ -82,15 +86,27 @@ void MainWindow::on_file_open()
 {
     if (!recordViewsOpen())
         return;
-    QListWidget *list = connectionPanel->List_Records;
     records += loadedRecords;
     recordHeaders += loadedHeaders;
     for (const TestRecord &record : qAsConst(loadedRecords))
-        list->addItem(QString::number(record.recordNumber));
+        appendListEntry(QString::number(record.recordNumber), record);
     if (!recordHeaders.isEmpty())
         showHeaderTexts(recordHeaders.constLast());
     showLastEntry();
     setCursor(Qt::ArrowCursor);
+}
+
+// The mark says at a glance whether the record passed; its tip names the failing fibers.
+void MainWindow::appendListEntry(const QString &text, const TestRecord &record)
+{
+    auto *entry = new QListWidgetItem(text);
+    const RecordVerdict verdict = recordVerdict(record);
+    // A colour as the decoration: the list draws it as a small square, and no
+    // picture is kept per entry.
+    const std::optional<Qt::GlobalColor> color = verdictColor(verdict.text());
+    entry->setData(Qt::DecorationRole, QColor(color ? *color : Qt::gray));
+    entry->setToolTip(recordVerdictTip(verdict));
+    connectionPanel->List_Records->addItem(entry);
 }
 
 // Makes the last entry current; the selection change shows its record.

@@ -72,8 +72,14 @@ void MainWindow::printAll()
     QString html = listed > 0 ? QStringLiteral("<html><body><h1></h1>") : QString();
     {
         const BusyCursor busy;
+        const std::unique_ptr<ProgressIndicator> progress
+            = dialogs->progress(this, tr("Capturing the reports..."));
         // The count is read on every pass: records arriving meanwhile are printed too.
         for (int row = 0; row < connectionPanel->List_Records->count(); ++row) {
+            if (!progress->step(row, connectionPanel->List_Records->count()))
+                return; // before anything is asked or written
+            if (!recordViewsOpen())
+                return;
             connectionPanel->List_Records->setCurrentRow(row);
             // Repaints and delivers arriving records; input waits until the
             // reports are captured.
@@ -103,12 +109,17 @@ void MainWindow::printReport(ReportDocument &document, const QString &suggestedN
     if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return;
     QString why;
-    bool printed = false;
+    WriteOutcome printed = WriteOutcome::Failed;
     {
         const BusyCursor busy;
-        printed = document.print(name, &why);
+        const std::unique_ptr<ProgressIndicator> progress
+            = dialogs->progress(this, tr("Writing the PDF..."));
+        printed = document.print(
+            name, [&](int done, int total) { return progress->step(done, total); }, &why);
     }
-    if (!printed) {
+    if (printed == WriteOutcome::Cancelled)
+        return;
+    if (printed == WriteOutcome::Failed) {
         dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
         return;
     }

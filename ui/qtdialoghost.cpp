@@ -2,12 +2,52 @@
 #include "qtdialoghost.h"
 
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QStringList>
 #include <QUrl>
 
 namespace {
+constexpr int showAfterMs = 500;
+// Each update runs the event loop once the dialog shows: not for every record.
+constexpr int updateEveryMs = 50;
+
+class DialogProgress : public ProgressIndicator
+{
+public:
+    DialogProgress(QWidget *parent, const QString &label)
+        : dialog(new QProgressDialog(label, QProgressDialog::tr("Cancel"), 0, 0, parent))
+    {
+        dialog->setWindowModality(Qt::WindowModal);
+        dialog->setMinimumDuration(showAfterMs);
+        dialog->setAutoReset(false);
+        dialog->setAutoClose(false);
+        sinceUpdate.start();
+    }
+    ~DialogProgress() override
+    {
+        delete dialog; // a guarded pointer: the parent may have taken it along already
+    }
+    bool step(int done, int total) override
+    {
+        if (!dialog)
+            return false;
+        if (done == 0 || done >= total || sinceUpdate.elapsed() >= updateEveryMs) {
+            sinceUpdate.restart();
+            dialog->setMaximum(total);
+            dialog->setValue(done);
+        }
+        return dialog && !dialog->wasCanceled();
+    }
+
+private:
+    QPointer<QProgressDialog> dialog;
+    QElapsedTimer sinceUpdate;
+};
+
 // The static QFileDialog functions take no default suffix.
 QString askFileName(QWidget *parent, const QString &caption, const QString &dir,
     const QString &filter, const QString &defaultSuffix, QFileDialog::AcceptMode mode)
@@ -58,6 +98,11 @@ QString QtDialogHost::getOpenFileName(QWidget *parent, const QString &caption, c
 bool QtDialogHost::openUrl(const QUrl &url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+std::unique_ptr<ProgressIndicator> QtDialogHost::progress(QWidget *parent, const QString &label)
+{
+    return std::make_unique<DialogProgress>(parent, label);
 }
 
 DialogHost &defaultDialogHost()

@@ -20,6 +20,8 @@ public:
         const QString &filter, const QString &defaultSuffix) override;
 
     bool openUrl(const QUrl &url) override;
+
+    std::unique_ptr<ProgressIndicator> progress(QWidget *parent, const QString &label) override;
 };
 
 // The host the windows use unless they are given another.

@@ -9,6 +9,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextFormat>
 #include <QUrl>
 #include <algorithm>
@@ -63,27 +65,46 @@ void ReportDocument::setUpPrinter(QPrinter &printer, const QString &fileName)
     printer.setOutputFileName(fileName);
 }
 
-bool ReportDocument::print(const QString &fileName, QString *errorString)
+WriteOutcome ReportDocument::print(
+    const QString &fileName, const ProgressStep &progress, QString *errorString)
 {
-    // The printer tells only that it failed; the file tells why.
-    QFile probe(fileName);
-    if (!probe.open(QIODevice::WriteOnly)) {
-        *errorString = probe.errorString();
-        return false;
+    QSaveFile out(fileName);
+    QTemporaryFile printed;
+    if (!out.open(QIODevice::WriteOnly) || !printed.open()) {
+        *errorString = out.isOpen() ? printed.errorString() : out.errorString();
+        return WriteOutcome::Failed;
     }
-    probe.close();
+    printed.close(); // the printer opens it by name
 
     QPrinter printer(QPrinter::ScreenResolution);
-    setUpPrinter(printer, fileName);
+    setUpPrinter(printer, printed.fileName());
+    printing = progress;
+    capturesDrawn = 0;
+    cancelled = false;
     document.print(&printer);
+    printing = nullptr;
     drawn = QPixmap();
     drawnName.clear();
-    if (printer.printerState() == QPrinter::Error) {
-        QFile::remove(fileName);
-        *errorString = QStringLiteral("the PDF could not be written");
-        return false;
+    if (cancelled) {
+        out.cancelWriting();
+        return WriteOutcome::Cancelled;
     }
-    return true;
+    if (printer.printerState() == QPrinter::Error || !printed.open()) {
+        *errorString = QStringLiteral("the PDF could not be written");
+        out.cancelWriting();
+        return WriteOutcome::Failed;
+    }
+    while (!printed.atEnd()) {
+        const QByteArray chunk = printed.read(1 << 20);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+            break;
+    }
+    if (!printed.atEnd() || !out.commit()) {
+        *errorString = out.errorString();
+        out.cancelWriting();
+        return WriteOutcome::Failed;
+    }
+    return WriteOutcome::Written;
 }
 
 QSizeF ReportDocument::intrinsicSize(
@@ -100,6 +121,12 @@ void ReportDocument::drawObject(QPainter *painter, const QRectF &rect, QTextDocu
     if (png == encoded.constEnd()) {
         layoutImages->drawObject(painter, rect, doc, posInDocument, format);
         return;
+    }
+    if (name != drawnName && printing) {
+        cancelled = cancelled || !printing(++capturesDrawn, encoded.size());
+        // The printer cannot be stopped; once cancelled, it runs on drawing nothing.
+        if (cancelled)
+            return;
     }
     if (name != drawnName) {
         drawn = QPixmap(); // one decoded image at a time

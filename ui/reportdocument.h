@@ -2,6 +2,8 @@
 #ifndef LUMETRA_REPORTDOCUMENT_H
 #define LUMETRA_REPORTDOCUMENT_H
 
+#include "progressstep.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
@@ -35,9 +37,10 @@ public:
 
     // The printer every report is printed on: A4, 10 mm margins, colour, PDF.
     static void setUpPrinter(QPrinter &printer, const QString &fileName);
-    // Prints the document into fileName; false with the reason when the file
-    // could not be written.
-    bool print(const QString &fileName, QString *errorString);
+    // Prints the document into fileName, all or nothing: the printer writes a
+    // file of its own, which replaces fileName only once it is whole. progress
+    // counts the captures drawn; errorString says why a print failed.
+    WriteOutcome print(const QString &fileName, const ProgressStep &progress, QString *errorString);
 
     QSizeF intrinsicSize(QTextDocument *doc, int posInDocument, const QTextFormat &format) override;
     void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *doc, int posInDocument,
@@ -53,6 +56,9 @@ private:
     // keeping it decoded puts it into the PDF once.
     QString drawnName;
     QPixmap drawn;
+    ProgressStep printing;
+    int capturesDrawn = 0;
+    bool cancelled = false;
 };
 
 #endif

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "configrun.h"
 #include "listofuid.h"
+#include "mainctrlthread.h"
 #include "recordarchive.h"
 #include "recordjson.h"
 #include "reportdocument.h"
@@ -27,6 +28,7 @@ private slots:
     void generateAllPaginatesLikeTheDocument_data();
     void generateAllPaginatesLikeTheDocument();
     void refusalsAndFailures();
+    void batchArrivingDuringGenerateAll();
 
 private:
     QTemporaryDir settingsDir;
@@ -111,7 +113,8 @@ void TestKeepAndPrint::downloadSaveOpenAndPrint()
         asked << shown(main, call);
     QCOMPARE(asked,
         QStringList({ "save|main|Save Records||./records/Record_" + stamp + "|MRF Files(*.mrf)|mrf",
-            "open|main|Open Records||./records/|MRF Files(*.mrf)|mrf",
+            // No default suffix: a typed name is opened as it is.
+            "open|main|Open Records||./records/|MRF Files(*.mrf)|",
             "save|main|Select output file||./reports/Report_40000|PDF Files(*.pdf)|pdf",
             urlOf("reports/one.pdf"),
             "save|main|Select output file||./reports/Report_All_6|PDF Files(*.pdf)|pdf",
@@ -162,6 +165,9 @@ void TestKeepAndPrint::generateAllPaginatesLikeTheDocument()
 
     const int pages = pageCount(pdf);
     QCOMPARE(pages, pageCount(reference));
+    // The reference shares the printer set-up: the paper is checked on its own.
+    QVERIFY(
+        QString(outputOf("pdfinfo", { pdf })).contains(QRegularExpression("Page size:.*\\(A4\\)")));
     QVERIFY(pages >= records);
     for (const QString &file : { pdf, reference })
         outputOf("pdftoppm", { "-r", "30", "-png", file, file });
@@ -242,6 +248,50 @@ void TestKeepAndPrint::refusalsAndFailures()
     main.generateAct->trigger();
     QVERIFY(lastShown().startsWith("save|"));
     QVERIFY(!QFile::exists("report.txt"));
+
+    // A list of exactly one record is saved like any other.
+    main.clearSelectedAct->trigger();
+    dialogs.fileAnswers << "one.mrf";
+    QVERIFY(callSlot(main, "saveFile"));
+    compareRecordLists(RecordArchive::load("one.mrf").records, main.records.mid(0, 1));
+    QCOMPARE(main.records.size(), 1);
+}
+
+// A batch the meter completes while Generate All lets events in is listed
+// and printed after the records before it; page i still shows record i.
+void TestKeepAndPrint::batchArrivingDuringGenerateAll()
+{
+    ScriptedMeter meter;
+    QVERIFY(
+        meter.start({ exportOf({ edgeRecord(21, -22.0f), edgeRecord(22, -23.5f) }, 2, 1) }, 1000));
+    TestWindow window({ meter.path() });
+    MainWindow &main = window.main;
+    main.show();
+    main.loadedRecords = { edgeRecord(11, -20.5f), edgeRecord(12, -21.0f) };
+    main.loadedHeaders = { ReportHeaderTexts { "first", {}, {}, {}, {}, {}, {} },
+        ReportHeaderTexts { "second", {}, {}, {}, {}, {}, {} } };
+    QMetaObject::invokeMethod(&main, "on_file_open");
+    QVERIFY(pickPort(main, meter.path()));
+    // The batch's announcement waits in the event queue for Generate All.
+    QDeadlineTimer deadline(15000);
+    while (main.ctrlThread->queuedBatchCount() == 0 && !deadline.hasExpired())
+        QThread::msleep(20);
+    QCOMPARE(main.ctrlThread->queuedBatchCount(), 1);
+
+    const QString pdf = workDir.filePath("growing.pdf");
+    window.dialogs.fileAnswers << pdf;
+    main.generateAllAct->trigger();
+    QCOMPARE(entriesOf(main), QStringList({ "11", "12", "021", "022" }));
+    QCOMPARE(pageCount(pdf), 4);
+    for (int row = 0; row < 4; ++row) {
+        main.connectionPanel->List_Records->setCurrentRow(row);
+        const QImage shown
+            = main.reportWindow->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(
+            QImage(QStringLiteral("data/rec%1.png").arg(row)).convertToFormat(QImage::Format_RGB32)
+                == shown,
+            qPrintable(QString::number(row)));
+    }
 }
 
 QTEST_MAIN(TestKeepAndPrint)

@@ -230,15 +230,19 @@ void TestMainWindow::menus()
         nullptr, Qt::WindowFlags(), rectOf({ 800, 600 }), screenOf({ 800, 600 }), dialogs);
     QCOMPARE(
         entriesOf(main.menuBar()), QStringList({ "&File", "&Records", "&Reports", "|", "&Help" }));
-    QCOMPARE(entriesOf(main.fileMenu), QStringList({ "&Open", "&Save", "|", "E&xit" }));
+    QCOMPARE(entriesOf(main.fileMenu),
+        QStringList({ "&Open", "&Save", "Export &CSV...", "|", "E&xit" }));
     QCOMPARE(entriesOf(main.recordsMenu), QStringList({ "Clear Selected", "Clear All" }));
-    QCOMPARE(entriesOf(main.reportsMenu), QStringList({ "&Generate", "&Generate All" }));
+    QCOMPARE(entriesOf(main.reportsMenu),
+        QStringList({ "&Generate", "&Generate All", "&Certification Report..." }));
     QCOMPARE(entriesOf(main.helpMenu), QStringList({ "&About", "&Usage" }));
 
     // The keys users are told about.
     QVERIFY(main.clearAllAct->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_X)));
     QVERIFY(main.clearSelectedAct->shortcuts().contains(QKeySequence(Qt::Key_Delete)));
     QVERIFY(main.openAct->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_O)));
+    QCOMPARE(main.certificationAct->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QCOMPARE(main.exportCsvAct->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
 }
 
 void TestMainWindow::statusLineSaysReady()

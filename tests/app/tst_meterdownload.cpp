@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -99,11 +100,19 @@ void TestMeterDownload::exportsArriveInTheWindow()
     QVERIFY(pickPort(main, meter.path()));
     QCOMPARE(main.connectionPanel->Edit_PortStatus->text(), QStringLiteral("CONNECTED"));
     bool waitCursorSeen = false;
+    QStringList receiving, announced; // the status line at each announcement, and its count
     connect(&main.ctrlThread->debugCommunication, &DebugCommunication::StartDownload, this,
-        [&] { waitCursorSeen |= main.cursor().shape() == Qt::WaitCursor; });
+        [&](int received) {
+            waitCursorSeen |= main.cursor().shape() == Qt::WaitCursor;
+            receiving << main.statusBar()->currentMessage();
+            announced << QStringLiteral("Receiving: %1 records").arg(received);
+        });
 
     QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 15000);
     QVERIFY(waitCursorSeen);
+    QCOMPARE(receiving, announced);
+    QCOMPARE(receiving.last(), QStringLiteral("Receiving: 3 records"));
+    QCOMPARE(main.statusBar()->currentMessage(), QStringLiteral("Ready"));
     QCOMPARE(main.cursor().shape(), Qt::ArrowCursor);
     QCOMPARE(dialogs.calls.size(), 2); // the port hint, then the version warning
     const DialogCall &warning = dialogs.calls.last();

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <linux/capability.h>
 #include <sys/stat.h>
@@ -233,6 +234,20 @@ void TestPortSelection::noPermissionSaysWhyAndTheFix()
     QVERIFY(main.ctrlThread->openFailureAdvice().empty());
     QVERIFY(adviceLine->isHidden());
     QCOMPARE(main.statusBar()->currentMessage(), QStringLiteral("Ready"));
+
+    // Its ten seconds may end under a status tip; it stays gone after the tip.
+    QVERIFY(::chmod(port.path.toLocal8Bit().constData(), 0) == 0);
+    {
+        WithoutFileOverride ordinaryUser;
+        QVERIFY(pickPort(main, port.path));
+    }
+    QVERIFY(adviceLine->isVisible());
+    QTimer *tenSeconds = main.findChild<QTimer *>("Timer_PortAdvice");
+    QVERIFY(tenSeconds && tenSeconds->isActive());
+    QApplication::sendEvent(&main, &tip);
+    QVERIFY(QMetaObject::invokeMethod(tenSeconds, "timeout"));
+    QApplication::sendEvent(&main, &tipGone);
+    QVERIFY(adviceLine->isHidden());
 }
 
 QTEST_MAIN(TestPortSelection)

@@ -164,6 +164,7 @@ void TestRecordList::clearingLoadedRecords()
     }
     QVERIFY(QMetaObject::invokeMethod(&main, "on_file_open"));
     QCOMPARE(entriesOf(main), QStringList({ "7", "8", "9" }));
+    QCOMPARE(list->item(2)->toolTip(), QStringLiteral("FAIL: fibers 7, 8, 9, 10, 11, 12"));
     QCOMPARE(page.Edit_FileNumber->text(), QStringLiteral("9"));
     QCOMPARE(page.Edit_Company->text(), QStringLiteral("Gamma"));
 

@@ -163,7 +163,12 @@ void TestCli::dumpCsv()
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
     QCOMPARE(lines.size(), 1 + 2 * 12);
     QVERIFY(lines.first().startsWith("recordNumber,"));
-    QCOMPARE(lines.at(1), QByteArray("7,007,50,0.5,1310,40G,1,-19.75,-20.25,0,-20.25, 0.50,FAIL"));
+    QVERIFY(lines.first().endsWith(",verdictText,companyName,operatorName,testDevice,testDate,"
+                                   "serialNumber,exportTime,noteHtml"));
+    QCOMPARE(QString(lines.at(1)),
+        QStringLiteral("7,007,50,0.5,1310,40G,1,-19.75,-20.25,0,-20.25, 0.50,FAIL,\"Fibre "
+                       "\"\"Works\"\", Łódź\",,,,,,"
+                       "<p>ok</p>"));
     QVERIFY(lines.at(13).startsWith("1234,1234,"));
 }
 

@@ -3,6 +3,24 @@
 
 #include <QUrl>
 
+namespace {
+class RecordingProgress : public ProgressIndicator
+{
+public:
+    explicit RecordingProgress(RecordingDialogHost &host)
+        : host(host)
+    {
+    }
+    bool step(int, int) override
+    {
+        return host.cancelAtStep < 0 || ++host.progressSteps <= host.cancelAtStep;
+    }
+
+private:
+    RecordingDialogHost &host;
+};
+} // namespace
+
 void RecordingDialogHost::record(const DialogCall &call)
 {
     calls.append(call);
@@ -53,4 +71,10 @@ bool RecordingDialogHost::openUrl(const QUrl &url)
 {
     record({ QStringLiteral("openUrl"), nullptr, {}, url.toString(), {}, {}, {} });
     return true;
+}
+
+std::unique_ptr<ProgressIndicator> RecordingDialogHost::progress(QWidget *, const QString &label)
+{
+    progressLabels << label;
+    return std::make_unique<RecordingProgress>(*this);
 }

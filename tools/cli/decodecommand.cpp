@@ -41,7 +41,7 @@ int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
     }
 
     if (options.flags.contains(QStringLiteral("--csv"))) {
-        out << recordListCsv(decoded.records);
+        out << recordListCsv(decoded.records, {}, QStringLiteral("\n"));
         // CSV has no room for the trailer: tell it beside the data.
         if (decoded.hasVersion)
             err << "meter version " << decoded.meterVersionMajor << '.' << decoded.meterVersionMinor

@@ -1,16 +1,30 @@
 // SPDX-License-Identifier: MIT
+#include "cliarchive.h"
 #include "clicommands.h"
 #include "clioptions.h"
 #include "recordarchive.h"
 #include "recordcsv.h"
 #include "recordjson.h"
 
+#include <QSaveFile>
 #include <QTextStream>
+
+namespace {
+bool writeText(const QString &path, const QString &text, QString *why)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    *why = file.errorString();
+    return false;
+}
+} // namespace
 
 int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const CliOptions options
-        = CliOptions::parse(arguments, { QStringLiteral("--json"), QStringLiteral("--csv") }, {});
+    const CliOptions options = CliOptions::parse(
+        arguments, { QStringLiteral("--json"), QStringLiteral("--csv") }, { QStringLiteral("-o") });
     if (!options.error.isEmpty() || options.positional.size() != 1) {
         err << "lumetra-cli dump: "
             << (options.error.isEmpty() ? QStringLiteral("expects one archive file")
@@ -19,25 +33,28 @@ int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err
         return 2;
     }
     const QString path = options.positional.first();
-    const RecordArchive::ReadResult archive = RecordArchive::load(path);
-    switch (archive.status) {
-    case RecordArchive::ReadStatus::Ok:
-        break;
-    case RecordArchive::ReadStatus::CannotOpen:
-        err << "lumetra-cli: " << path << ": cannot read file: " << archive.errorString << '\n';
+    RecordArchive::ReadResult archive;
+    if (!loadArchiveFor(path, archive, err))
         return 2;
-    case RecordArchive::ReadStatus::NotAnArchive:
-        err << "lumetra-cli: " << path << ": not a record archive (.mrf)\n";
-        return 2;
-    case RecordArchive::ReadStatus::Corrupt:
-        err << "lumetra-cli: " << path << ": damaged archive: " << archive.errorString << '\n';
-        return 2;
-    }
 
-    if (options.flags.contains(QStringLiteral("--csv"))) {
-        out << recordListCsv(archive.records);
-    } else {
-        out << recordListJson(archive.records, &archive.headers) << "}\n";
+    const bool csv = options.flags.contains(QStringLiteral("--csv"));
+    if (!options.values.contains(QStringLiteral("-o"))) {
+        if (csv)
+            out << recordListCsv(archive.records, archive.headers, QStringLiteral("\n"));
+        else
+            out << recordListJson(archive.records, &archive.headers) << "}\n";
+        return 0;
+    }
+    // The file a spreadsheet opens: the same as the window's CSV export.
+    const QString outPath = options.values.value(QStringLiteral("-o"));
+    QString why;
+    const bool written = csv
+        ? writeRecordCsvFile(outPath, archive.records, archive.headers, {}, &why)
+            == WriteOutcome::Written
+        : writeText(outPath, recordListJson(archive.records, &archive.headers) + "}\n", &why);
+    if (!written) {
+        err << "lumetra-cli: " << outPath << ": cannot write file: " << why << '\n';
+        return 2;
     }
     return 0;
 }

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "clicommands.h"
 #include "lumetraversion.h"
+#include "reportplatform.h"
 #include "standardoutput.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
+#include <cstring>
+#include <memory>
 
 QString usageText()
 {
@@ -13,7 +17,7 @@ QString usageText()
         "  or:  lumetra-cli --help | --version\n"
         "\n"
         "Commands:\n"
-        "  dump FILE.mrf [--json|--csv]\n"
+        "  dump FILE.mrf [--json|--csv] [-o OUT]\n"
         "      Print every record of an archive with its header texts and the\n"
         "      per-fiber texts the report window shows.\n"
         "  decode CAPTURE [--json|--csv] [-o OUT.mrf]\n"
@@ -30,6 +34,12 @@ QString usageText()
         "      batches or S seconds; without either it runs until interrupted.\n"
         "      With --reopen, a port that fails (an adapter pulled out) is opened\n"
         "      again under the same name as soon as it is back.\n"
+        "  report FILE.mrf [-o OUT.pdf]\n"
+        "      Write the certification report of an archive as a PDF: a summary\n"
+        "      with the overall verdict and a row per record, then every record\n"
+        "      with its header texts, fiber table, margins and loss chart. OUT.pdf\n"
+        "      is FILE.pdf beside the archive unless given. A4, or US Letter where\n"
+        "      the system locale uses it. Needs no display.\n"
         "\n"
         "Output:\n"
         "  --json   (default) one object {\"records\":[...]}; decode adds\n"
@@ -38,15 +48,24 @@ QString usageText()
         "           \"pendingBytes\" (bytes of an unfinished frame at the end).\n"
         "           Powers carry 9 significant digits; a value that is not finite\n"
         "           is the string \"nan\", \"inf\" or \"-inf\". Null texts are null.\n"
-        "  --csv    a header line, then one row per fiber, record number first;\n"
-        "           decode writes the meter version to standard error.\n"
+        "  --csv    a header line, then one row per fiber, record number first,\n"
+        "           the header texts last; decode writes the meter version to\n"
+        "           standard error. dump --csv -o OUT.csv writes the file the\n"
+        "           window's Export CSV writes (UTF-8 with a byte-order mark).\n"
         "\n"
         "Exit status: 0 done, 2 bad usage or bad input (one line on standard error).\n");
 }
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // A report draws text, which takes the GUI's fonts.
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (drawing)
+        chooseReportPlatform();
+    const std::unique_ptr<QCoreApplication> application = drawing
+        ? std::make_unique<QGuiApplication>(argc, argv)
+        : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     useBinaryStandardOutput();
     QTextStream out(stdout);
     out.setCodec("UTF-8"); // JSON and CSV are UTF-8 whatever the system's code page
@@ -72,6 +91,8 @@ int main(int argc, char *argv[])
         return decodeCommand(arguments, out, err);
     if (command == QLatin1String("receive"))
         return receiveCommand(arguments, out, err);
+    if (command == QLatin1String("report"))
+        return reportCommand(arguments, out, err);
     err << "lumetra-cli: unknown command " << command << " (see --help)\n";
     return 2;
 }

@@ -59,6 +59,7 @@ bool MeterSim::preparePlan(QString *error)
             *error = QStringLiteral("%1: not a record archive").arg(path);
             return false;
         case RecordArchive::ReadStatus::Corrupt:
+        case RecordArchive::ReadStatus::Cancelled: // read without progress: never
             *error = QStringLiteral("%1: damaged archive: %2").arg(path, archive.errorString);
             return false;
         }

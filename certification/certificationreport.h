@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#ifndef LUMETRA_CERTIFICATIONREPORT_H
+#define LUMETRA_CERTIFICATIONREPORT_H
+
+#include "certificationsummary.h"
+#include "progressstep.h"
+#include "reportheadertexts.h"
+#include "testrecord.h"
+
+#include <QImage>
+#include <QPageSize>
+#include <QString>
+#include <QVector>
+
+class QPainter;
+class QPdfWriter;
+
+// The report a customer files: a summary first, then each record, two to a
+// page, drawn as text and lines into a PDF with its fonts embedded. Every
+// value comes from the window's own text functions.
+class CertificationReport
+{
+public:
+    // headers[i] belongs to records[i]. The logo is ":/images/Tavolin.png"
+    // once the images are registered; the paper is the system locale's.
+    CertificationReport(
+        const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
+
+    void setPageSize(QPageSize::PageSizeId id);
+    void setLogo(const QImage &image);
+
+    int pageCount() const;
+
+    // Writes through QSaveFile: a report that was cancelled or failed leaves
+    // no file, and an earlier file of that name as it was. progress counts pages.
+    WriteOutcome write(const QString &path, const ProgressStep &progress = {},
+        QString *errorString = nullptr) const;
+
+private:
+    struct Layout;
+    Layout layout() const;
+    WriteOutcome paint(QPdfWriter &writer, const ProgressStep &progress) const;
+    void drawFrame(QPainter &painter, const Layout &frame, int page, int pages) const;
+
+    CertificationSummary summary;
+    QVector<ReportHeaderTexts> headers;
+    QPageSize::PageSizeId pageSize;
+    QImage logo;
+};
+
+#endif

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#ifndef LUMETRA_CERTIFICATIONSUMMARY_H
+#define LUMETRA_CERTIFICATIONSUMMARY_H
+
+#include "recordfigures.h"
+#include "reportheadertexts.h"
+#include "testrecord.h"
+
+#include <QString>
+#include <QVector>
+
+// The first page of a certification report: what the job was and whether it passed.
+struct CertificationSummary
+{
+    // The records' header texts where all records agree, "several" where they differ.
+    QString companyName;
+    QString operatorName;
+    QString testDevice;
+    QString serialNumber;
+    // The earliest and latest export time, as the records carry them.
+    QString firstExportTime;
+    QString lastExportTime;
+
+    int records = 0;
+    int fibers = 0;
+    int passed = 0;
+    int failed = 0;
+    int unrated = 0; // "---"
+    // PASS only when every fiber with a verdict passes; "---" when none has one.
+    QString verdict;
+
+    // The record and fiber (1 to 12) with the smallest margin; fiber 0 when no fiber has one.
+    QString smallestMarginRecord;
+    int smallestMarginFiber = 0;
+    QString smallestMarginText;
+
+    QVector<RecordFigures> figures; // per record, in list order
+    QVector<QString> exportTimes; // per record
+};
+
+// headers[i] belongs to records[i].
+CertificationSummary summarizeRecords(
+    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
+
+#endif

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#ifndef LUMETRA_REPORTPAINTER_H
+#define LUMETRA_REPORTPAINTER_H
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+// Draws the report's text and lines in millimetres from the page's top-left
+// corner, in the report's one font family; text stays text in the PDF.
+class ReportPainter
+{
+public:
+    explicit ReportPainter(QPainter &painter);
+
+    QPainter &painter() const { return *p; }
+    double mm(double millimetres) const;
+    QRectF mm(const QRectF &millimetres) const;
+
+    QFont font(double pointSize, bool bold = false) const;
+
+    // One line in rect. A text too wide is set smaller, down to 70 %, and then
+    // shortened with an ellipsis.
+    void text(const QRectF &rect, const QString &text, const QFont &font,
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+        const QColor &color = Qt::black) const;
+    // Word-wrapped lines in rect, at the font's size.
+    void wrapped(const QRectF &rect, const QString &text, const QFont &font,
+        Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignVCenter) const;
+    void fill(const QRectF &rect, const QColor &color) const;
+    void frame(const QRectF &rect, const QColor &color, double widthMm = 0.2) const;
+    void line(const QPointF &from, const QPointF &to, const QColor &color, double widthMm = 0.2,
+        Qt::PenStyle style = Qt::SolidLine) const;
+
+    // A grey label in labelWidth, then the value, on a line of height lineHeight.
+    void labelled(
+        const QRectF &line, double labelWidth, const QString &label, const QString &value) const;
+
+private:
+    QPainter *p;
+    double unitsPerMm;
+};
+
+// A text of the report, for translation.
+QString reportText(const char *text);
+
+// A column of a report table: its title and its width on an A4 page, in millimetres.
+struct ReportColumn
+{
+    const char *title;
+    double width;
+};
+
+// The grey of labels and rules.
+QColor labelInk();
+QColor ruleInk();
+
+// The colours of the window's verdicts, and the tints of their table rows.
+QColor verdictInk(const QString &verdictText);
+QColor verdictTint(const QString &verdictText);
+
+#endif

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+#include "summarypage.h"
+
+#include "certificationsummary.h"
+#include "reportpainter.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <array>
+
+namespace {
+
+constexpr std::array<ReportColumn, 10> summaryColumns = { {
+    { QT_TRANSLATE_NOOP("CertificationReport", "Record"), 14 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Export time"), 34 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Wavelength (nm)"), 19 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Polarity"), 15 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Threshold (dB)"), 18 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Worst loss (dB)"), 18 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Smallest margin (dB)"), 21 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Passed"), 14 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Failed"), 14 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Verdict"), 19 },
+} };
+
+void countBox(const ReportPainter &page, const QRectF &box, const QString &label, int count,
+    const QColor &ink)
+{
+    page.frame(box, ruleInk(), 0.2);
+    page.text(QRectF(box.left(), box.top() + 0.5, box.width(), 4.0), label, page.font(7),
+        Qt::AlignHCenter | Qt::AlignVCenter, labelInk());
+    page.text(QRectF(box.left(), box.top() + 4.5, box.width(), 6.5), QString::number(count),
+        page.font(12, true), Qt::AlignHCenter | Qt::AlignVCenter, ink);
+}
+
+} // namespace
+
+void SummaryPage::drawFacts(
+    const ReportPainter &page, const CertificationSummary &summary, const QRectF &area)
+{
+    const double left = area.left(), top = area.top(), width = area.width();
+
+    // First what the customer looks for: did the job pass?
+    const QRectF banner(left, top, width, 15.0);
+    page.fill(banner, verdictTint(summary.verdict));
+    page.frame(banner, verdictInk(summary.verdict), 0.5);
+    page.text(QRectF(left + 4.0, top, 40.0, 15.0), reportText("Overall verdict"), page.font(11),
+        Qt::AlignLeft | Qt::AlignVCenter, labelInk());
+    page.text(QRectF(left + 44.0, top, 50.0, 15.0), summary.verdict, page.font(24, true),
+        Qt::AlignLeft | Qt::AlignVCenter, verdictInk(summary.verdict));
+    const QString basis = summary.verdict == QLatin1String("---")
+        ? reportText("no fiber has a verdict")
+        : reportText("%1 of %2 fibers with a verdict pass")
+              .arg(summary.passed)
+              .arg(summary.passed + summary.failed);
+    page.text(QRectF(left + 96.0, top, width - 100.0, 15.0), basis, page.font(9),
+        Qt::AlignRight | Qt::AlignVCenter, labelInk());
+
+    const double half = width / 2;
+    double y = top + 19.0;
+    page.labelled(QRectF(left, y, half, 5.0), 27.0, reportText("Company"), summary.companyName);
+    page.labelled(
+        QRectF(left + half, y, half, 5.0), 27.0, reportText("Operator"), summary.operatorName);
+    y += 6.0;
+    page.labelled(QRectF(left, y, half, 5.0), 27.0, reportText("Test device"), summary.testDevice);
+    page.labelled(
+        QRectF(left + half, y, half, 5.0), 27.0, reportText("Serial number"), summary.serialNumber);
+    y += 6.0;
+    const QString exports = summary.firstExportTime == summary.lastExportTime
+        ? summary.firstExportTime
+        : reportText("%1 to %2").arg(summary.firstExportTime, summary.lastExportTime);
+    page.labelled(QRectF(left, y, width, 5.0), 27.0, reportText("Export times"), exports);
+    y += 6.0;
+    const QString smallest = summary.smallestMarginFiber == 0
+        ? QStringLiteral("---")
+        : reportText("%1 dB, record %2, fiber %3")
+              .arg(summary.smallestMarginText.trimmed(), summary.smallestMarginRecord)
+              .arg(summary.smallestMarginFiber);
+    page.labelled(QRectF(left, y, width, 5.0), 27.0, reportText("Smallest margin"), smallest);
+    y += 8.0;
+
+    const double gap = 3.0;
+    const double boxWidth = (width - 4 * gap) / 5;
+    const std::array<std::pair<QString, int>, 5> counts = { {
+        { reportText("Records"), summary.records },
+        { reportText("Fibers"), summary.fibers },
+        { QStringLiteral("PASS"), summary.passed },
+        { QStringLiteral("FAIL"), summary.failed },
+        { QStringLiteral("---"), summary.unrated },
+    } };
+    for (size_t i = 0; i < counts.size(); ++i) {
+        const QRectF box(left + i * (boxWidth + gap), y, boxWidth, 12.0);
+        countBox(page, box, counts[i].first, counts[i].second,
+            i < 2 ? QColor(Qt::black) : verdictInk(counts[i].first));
+    }
+}
+
+void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummary &summary,
+    int first, int count, const QRectF &area)
+{
+    double designWidth = 0;
+    for (const ReportColumn &column : summaryColumns)
+        designWidth += column.width;
+    const double scale = area.width() / designWidth;
+
+    page.fill(
+        QRectF(area.left(), area.top(), area.width(), tableHeaderHeight), QColor(0xe4, 0xe4, 0xe4));
+    double x = area.left();
+    for (const ReportColumn &column : summaryColumns) {
+        page.wrapped(QRectF(x + 0.5, area.top(), column.width * scale - 1.0, tableHeaderHeight),
+            reportText(column.title), page.font(7, true));
+        x += column.width * scale;
+    }
+
+    const QFont cell = page.font(7.5);
+    double y = area.top() + tableHeaderHeight;
+    for (int row = first; row < first + count && row < summary.figures.size(); ++row) {
+        const RecordFigures &figures = summary.figures.at(row);
+        const QString verdict = figures.verdict.text();
+        const bool failed = verdict == QLatin1String("FAIL");
+        const QRectF line(area.left(), y, area.width(), rowHeight);
+        if (failed)
+            page.fill(line, verdictTint(verdict));
+        else if (row % 2 == 1)
+            page.fill(line, QColor(0xf4, 0xf4, 0xf4));
+        const QStringList cells = { figures.recordNumber, summary.exportTimes.value(row),
+            figures.wavelength, figures.polarity, figures.threshold, figures.worstLossText(),
+            figures.smallestMarginText(), QString::number(figures.verdict.passed),
+            QString::number(figures.verdict.failed), verdict };
+        x = area.left();
+        for (int c = 0; c < cells.size(); ++c) {
+            const double width = summaryColumns[size_t(c)].width * scale;
+            const bool last = c == cells.size() - 1;
+            page.text(QRectF(x + 0.5, y, width - 1.0, rowHeight), cells.at(c),
+                last ? page.font(7.5, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter,
+                last ? verdictInk(verdict) : (failed ? QColor(0x90, 0, 0) : QColor(Qt::black)));
+            x += width;
+        }
+        y += rowHeight;
+    }
+    page.line(QPointF(area.left(), y), QPointF(area.right(), y), ruleInk(), 0.2);
+}

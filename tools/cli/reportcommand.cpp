@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "certificationreport.h"
+#include "cliarchive.h"
+#include "clicommands.h"
+#include "clioptions.h"
+#include "lumetraimages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+int reportCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const CliOptions options = CliOptions::parse(arguments, {}, { QStringLiteral("-o") });
+    if (!options.error.isEmpty() || options.positional.size() != 1) {
+        err << "lumetra-cli report: "
+            << (options.error.isEmpty() ? QStringLiteral("expects one archive file")
+                                        : options.error)
+            << " (see --help)\n";
+        return 2;
+    }
+    const QString path = options.positional.first();
+    RecordArchive::ReadResult archive;
+    if (!loadArchiveFor(path, archive, err))
+        return 2;
+
+    const QFileInfo input(path);
+    const QString outPath = options.values.value(QStringLiteral("-o"),
+        input.dir().filePath(input.completeBaseName() + QStringLiteral(".pdf")));
+    registerLumetraImages();
+    const CertificationReport report(archive.records, archive.headers);
+    QString why;
+    if (report.write(outPath, {}, &why) != WriteOutcome::Written) {
+        err << "lumetra-cli: " << outPath << ": cannot write file: " << why << '\n';
+        return 2;
+    }
+    out << outPath << ": " << report.pageCount() << " pages\n";
+    return 0;
+}
