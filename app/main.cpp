@@ -63,6 +63,9 @@ int main(int argc, char *argv[])
     if (answeredCommandLine(argc, argv))
         return 0;
     registerLumetraImages();
+    // The records store's folder is named after these, for lumetra-cli too.
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavolin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
 
     std::unique_ptr<QApplication> app;
     if (screenMeasurementNeedsApplication)

@@ -58,6 +58,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceSc
     startDownloadThread();
     connectSignals();
     readSettings();
+    startRecordStore();
 }
 
 MainWindow::~MainWindow()
@@ -137,6 +138,11 @@ void MainWindow::createActions()
 
     usageAct = makeAction(":/images/help-browser.png", tr("&Usage"), tr("Help User with Lumetra"));
     connect(usageAct, &QAction::triggered, this, &MainWindow::usage);
+
+    historyAct = new QAction(tr("&History..."), this);
+    historyAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    historyAct->setStatusTip(tr("Find and open every record received or opened before"));
+    connect(historyAct, &QAction::triggered, this, &MainWindow::showHistory);
 }
 
 void MainWindow::createMenus()
@@ -150,6 +156,8 @@ void MainWindow::createMenus()
     recordsMenu = menuBar()->addMenu(tr("&Records"));
     recordsMenu->addAction(clearSelectedAct);
     recordsMenu->addAction(clearAllAct);
+    recordsMenu->addSeparator();
+    recordsMenu->addAction(historyAct);
 
     reportsMenu = menuBar()->addMenu(tr("&Reports"));
     reportsMenu->addAction(generateAct);
@@ -282,6 +290,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    closeRecordStore();
     writeSettings();
     event->accept();
 }

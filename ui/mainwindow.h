@@ -12,11 +12,13 @@
 #include <QQueue>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
 class ConfigRun;
 class DialogHost;
+class HistoryWindow;
 class ListOfUID;
 class MainCtrlThread;
 class QAction;
@@ -27,6 +29,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTimer;
+class RecordKeeper;
 class ReportDocument;
 
 // The application's one top-level window: the connection panel on the left,
@@ -67,6 +70,7 @@ public:
     QAction *usageAct;
     QAction *generateAct;
     QAction *generateAllAct;
+    QAction *historyAct;
 
     const QString appTitle;
     const QString appVersion;
@@ -138,6 +142,20 @@ private:
     static QString withDefaultSuffix(const QString &name, const QString &suffix);
     void printReport(ReportDocument &document, const QString &suggestedName);
 
+    // The records store (mainwindow_store.cpp).
+    void startRecordStore();
+    void offerLostRecords();
+    void keepArrivedBatch(const DownloadBatch &batch);
+    void keepOpenedArchive(const QString &path);
+    void keepTextsOf(int first, int count = 1);
+    void keepSaved(const QString &archive);
+    void keepDiscarded(const QVector<TestRecord> &gone);
+    void keepTextsOnScreen();
+    void closeRecordStore();
+    void showHistory();
+    void openFromHistory(const QStringList &keys);
+    void showStoreState(bool keeping, const QString &problem);
+
     DialogHost *dialogs;
     // Batches taken from the thread, not yet listed; see on_file_ready.
     QQueue<DownloadBatch> arrivedBatches;
@@ -145,6 +163,11 @@ private:
     // What the user can do about a port that would not open; see showPortAdvice.
     QPointer<QLabel> portAdvice;
     QPointer<QTimer> portAdviceTimer;
+    // Every record listed is kept in the store; see mainwindow_store.cpp.
+    RecordKeeper *keeper = nullptr;
+    QTimer *typingPause = nullptr;
+    QPointer<QLabel> storeState;
+    QPointer<HistoryWindow> historyWindow;
 };
 
 #endif
