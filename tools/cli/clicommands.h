@@ -11,6 +11,7 @@ class QTextStream;
 int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 QString usageText();
 
