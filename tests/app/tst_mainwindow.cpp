@@ -231,7 +231,8 @@ void TestMainWindow::menus()
     QCOMPARE(
         entriesOf(main.menuBar()), QStringList({ "&File", "&Records", "&Reports", "|", "&Help" }));
     QCOMPARE(entriesOf(main.fileMenu), QStringList({ "&Open", "&Save", "|", "E&xit" }));
-    QCOMPARE(entriesOf(main.recordsMenu), QStringList({ "Clear Selected", "Clear All" }));
+    QCOMPARE(entriesOf(main.recordsMenu),
+        QStringList({ "Clear Selected", "Clear All", "|", "&History..." }));
     QCOMPARE(entriesOf(main.reportsMenu), QStringList({ "&Generate", "&Generate All" }));
     QCOMPARE(entriesOf(main.helpMenu), QStringList({ "&About", "&Usage" }));
 

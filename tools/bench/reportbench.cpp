@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
     const QString pdf = argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath()
                                  : work.filePath(QStringLiteral("all.pdf"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
+    qputenv("LUMETRA_DATABASE", work.filePath(QStringLiteral("records.sqlite")).toLocal8Bit());
     QDir::setCurrent(work.path());
     registerLumetraImages();
 
