@@ -253,9 +253,9 @@ bool RecordStore::open()
         return false;
     if (version > schemaVersion) {
         state = Status::NewerSchema;
-        error = QStringLiteral("%1 was written by a newer Lumetra (records store version %2; "
-                               "this Lumetra knows version %3); it is left as it is")
-                    .arg(where.displayName())
+        error = QStringLiteral("this records store was written by a newer Lumetra (records "
+                               "store version %1; this Lumetra knows version %2); it is left as "
+                               "it is")
                     .arg(version)
                     .arg(schemaVersion);
         database().close();
