@@ -71,9 +71,8 @@ bool RecordKeeper::drainSpool()
     return true;
 }
 
-bool RecordKeeper::flush()
+bool RecordKeeper::flush(bool newRows)
 {
-    const bool hadRows = !unwritten.isEmpty();
     if (!primary->isOpen())
         primary->open();
     QString problemText;
@@ -82,7 +81,7 @@ bool RecordKeeper::flush()
             unwritten.clear();
             unwrittenSessions.clear();
             setKeeping(true, QString());
-            if (hadRows)
+            if (newRows)
                 emit recordsWritten();
             return true;
         }
@@ -205,7 +204,7 @@ bool RecordKeeper::keep(QVector<StoredRecord> rows)
         }
         changed(row);
     }
-    return flush();
+    return flush(true);
 }
 
 StoredRecord RecordKeeper::current(const TestRecord &record) const

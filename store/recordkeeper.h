@@ -61,10 +61,11 @@ public:
 
 signals:
     void keepingChanged(bool keeping, const QString &problem);
+    // Records were added to the store (not only changed).
     void recordsWritten();
 
 private:
-    bool flush();
+    bool flush(bool newRows = false);
     bool drainSpool();
     bool openSpool();
     void setKeeping(bool nowKeeping, const QString &problemText);

@@ -507,8 +507,8 @@ bool RecordStore::isEmpty()
         && query.value(0).toLongLong() == 0;
 }
 
-QString RecordStore::historySql(
-    const QString &columns, const HistoryFilter &filter, bool newestFirst, QVariantList *values)
+QString RecordStore::historySql(const QString &columns, const HistoryFilter &filter,
+    bool newestFirst, int limit, QVariantList *values)
 {
     QString sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM lumetra_records");
     QStringList conditions;
@@ -533,6 +533,8 @@ QString RecordStore::historySql(
         sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     sql += newestFirst ? QStringLiteral(" ORDER BY received_at DESC, batch_position DESC")
                        : QStringLiteral(" ORDER BY received_at, batch_position");
+    if (limit > 0)
+        sql += QStringLiteral(" LIMIT %1").arg(limit);
     return sql;
 }
 
@@ -544,7 +546,7 @@ bool RecordStore::forEachRecord(
     QVariantList values;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(historySql(recordColumns, filter, false, &values)))
+    if (!query.prepare(historySql(recordColumns, filter, false, 0, &values)))
         return failed(query);
     for (const QVariant &value : qAsConst(values))
         query.addBindValue(value);

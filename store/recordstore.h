@@ -70,9 +70,9 @@ public:
         const HistoryFilter &filter, const std::function<void(const StoredRecord &)> &visit);
 
     // The query of the history: columns of lumetra_records that pass filter,
-    // newest first; values receives what to bind, in order.
-    static QString historySql(
-        const QString &columns, const HistoryFilter &filter, bool newestFirst, QVariantList *values);
+    // newest first, at most limit rows (0: all); values receives what to bind.
+    static QString historySql(const QString &columns, const HistoryFilter &filter,
+        bool newestFirst, int limit, QVariantList *values);
 
 private:
     bool fail(const QString &why);

@@ -57,6 +57,14 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     Label_Problem->setWordWrap(true);
     Label_Problem->hide();
 
+    Label_Cut = new QLabel(
+        tr("The newest %L1 records that match are shown: narrow the search or the dates to "
+           "find older ones.")
+            .arg(RecordHistoryModel::rowLimit),
+        this);
+    Label_Cut->setObjectName(QStringLiteral("Label_Cut"));
+    Label_Cut->hide();
+
     Button_Open = new QPushButton(tr("&Open"), this);
     Button_Open->setDefault(true);
     Button_Close = new QPushButton(tr("&Close"), this);
@@ -76,6 +84,7 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     layout->addLayout(filters);
     layout->addWidget(Label_Problem);
     layout->addWidget(Table_History, 1);
+    layout->addWidget(Label_Cut);
     layout->addLayout(buttons);
 
     connect(Edit_Search, &QLineEdit::textChanged, this, &HistoryWindow::applyFilter);
@@ -99,8 +108,9 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
 
 HistoryWindow::~HistoryWindow()
 {
-    // The model's query must go before its connection.
-    model->clear();
+    // The model and its query hold the connection: they go first.
+    Table_History->setModel(nullptr);
+    delete model;
 }
 
 void HistoryWindow::applyFilter()
@@ -115,12 +125,19 @@ void HistoryWindow::applyFilter()
         filter.untilMs = QDateTime(Date_To->date().addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
     if (!model->show(store->database(), filter))
         showProblem(model->lastError().text());
+    showCut();
 }
 
 void HistoryWindow::refresh()
 {
     if (store->isOpen() && !model->refresh())
         showProblem(model->lastError().text());
+    showCut();
+}
+
+void HistoryWindow::showCut()
+{
+    Label_Cut->setVisible(model->isCut());
 }
 
 void HistoryWindow::showProblem(const QString &problem)

@@ -34,6 +34,7 @@ public:
     QDateEdit *Date_To;
     QTableView *Table_History;
     QLabel *Label_Problem;
+    QLabel *Label_Cut;
     QPushButton *Button_Open;
     QPushButton *Button_Close;
     RecordHistoryModel *model;
@@ -49,6 +50,7 @@ private:
     void applyFilter();
     void openSelected();
     void showProblem(const QString &problem);
+    void showCut();
 
     std::unique_ptr<RecordStore> store;
 };

@@ -29,11 +29,13 @@ bool RecordHistoryModel::refresh()
     query.prepare(RecordStore::historySql(
         QStringLiteral("record_key, received_at, record_number, company, operator_name,"
                        " serial_number, wavelength_nm, verdict"),
-        current, true, &values));
+        current, true, rowLimit, &values));
     for (const QVariant &value : qAsConst(values))
         query.addBindValue(value);
     query.exec();
     setQuery(query);
+    while (canFetchMore())
+        fetchMore();
     const QStringList titles = { tr("Key"), tr("Received"), tr("Record"), tr("Company"),
         tr("Operator"), tr("Serial Number"), tr("Wavelength"), tr("Verdict") };
     for (int column = 0; column < titles.size(); ++column)

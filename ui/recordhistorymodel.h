@@ -8,12 +8,15 @@
 #include <QSqlQueryModel>
 #include <QString>
 
-// The stored records the filter lets through, newest first, as a model on
-// the query: rows are fetched from the store as a view scrolls to them.
+// The newest stored records the filter lets through, as a model on the query.
+// At most rowLimit: a server hands over every row of a result at once, and a
+// keystroke in the filter must not wait for a hundred thousand of them.
 class RecordHistoryModel : public QSqlQueryModel
 {
     Q_OBJECT
 public:
+    static constexpr int rowLimit = 5000;
+
     enum Column { Key, Received, RecordNumber, Company, Operator, SerialNumber, Wavelength, Verdict };
 
     explicit RecordHistoryModel(QObject *parent = nullptr);
@@ -22,6 +25,8 @@ public:
     bool show(const QSqlDatabase &database, const HistoryFilter &filter);
     bool refresh();
     QString keyAt(int row) const;
+    // More records match than are shown.
+    bool isCut() const { return rowCount() >= rowLimit; }
 
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 

@@ -9,6 +9,7 @@
 #include "recordgenerator.h"
 #include "recordhistorymodel.h"
 #include "recordkeeper.h"
+#include "recordstore.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -117,6 +119,14 @@ int main(int argc, char *argv[])
             batchTimes << timer.nsecsElapsed();
         }
     }
+    {
+        // The statistics a server's autovacuum gathers within a minute of the
+        // inserts; without them its planner takes a text filter for rarer
+        // than it is and sorts the whole table instead of reading the index.
+        RecordStore store(location);
+        if (store.open())
+            QSqlQuery(store.database()).exec(QStringLiteral("ANALYZE"));
+    }
     std::vector<qint64> sorted(batchTimes.begin(), batchTimes.end());
     std::sort(sorted.begin(), sorted.end());
     out << "storing a batch of " << batchSize << " records (" << batchTimes.size()
@@ -135,7 +145,8 @@ int main(int argc, char *argv[])
             << count << "): " << ms(opened) << "\n";
         QStringList keystrokes;
         qint64 slowest = 0;
-        for (const QChar key : QStringLiteral("trunk 7")) {
+        // The last key matches nothing: the whole store is looked through.
+        for (const QChar key : QStringLiteral("trunk 7x")) {
             const qint64 took = typeKey(history, key);
             slowest = std::max(slowest, took);
             keystrokes << QStringLiteral("\"%1\" %2 (%3 rows)")
