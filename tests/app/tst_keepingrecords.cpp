@@ -107,26 +107,35 @@ void TestKeepingRecords::killedWindowOffersItsRecordsAgain()
     QCOMPARE(received.size(), 5);
 
     // The next start.
-    TestWindow window;
-    window.dialogs.questionAnswers << true;
-    QListWidget *list = window.main.connectionPanel->List_Records;
-    QTRY_COMPARE(list->count(), 5);
-    QCOMPARE(window.dialogs.calls.size(), 1);
-    const DialogCall &question = window.dialogs.calls.first();
-    QCOMPARE(question.kind, QStringLiteral("question"));
-    QCOMPARE(question.title, QStringLiteral("Lumetra"));
-    QCOMPARE(question.text,
-        QStringLiteral("The last session ended with 5 records that were not saved to an archive. "
-                       "Show them again?"));
-    // As an opened archive is listed, in the order the records arrived.
-    QCOMPARE(entriesOf(window.main), received);
-    QStringList operators;
-    for (const ReportHeaderTexts &texts : qAsConst(window.main.recordHeaders)) {
-        operators << texts.operatorName;
-        QVERIFY(!texts.exportTime.isEmpty());
+    {
+        TestWindow window;
+        window.dialogs.questionAnswers << true;
+        QListWidget *list = window.main.connectionPanel->List_Records;
+        QTRY_COMPARE(list->count(), 5);
+        QCOMPARE(window.dialogs.calls.size(), 1);
+        const DialogCall &question = window.dialogs.calls.first();
+        QCOMPARE(question.kind, QStringLiteral("question"));
+        QCOMPARE(question.title, QStringLiteral("Lumetra"));
+        QCOMPARE(question.text,
+            QStringLiteral("The last session ended with 5 records that were not saved to an "
+                           "archive. Show them again?"));
+        // As an opened archive is listed, in the order the records arrived.
+        QCOMPARE(entriesOf(window.main), received);
+        QStringList operators;
+        for (const ReportHeaderTexts &texts : qAsConst(window.main.recordHeaders)) {
+            operators << texts.operatorName;
+            QVERIFY(!texts.exportTime.isEmpty());
+        }
+        QCOMPARE(operators, QStringList({ "", "", "", "", typed }));
+        QCOMPARE(window.main.reportWindow->Edit_Operator->text(), typed);
+        QVERIFY(window.main.close());
     }
-    QCOMPARE(operators, QStringList({ "", "", "", "", typed }));
-    QCOMPARE(window.main.reportWindow->Edit_Operator->text(), typed);
+
+    // Closed on purpose, unsaved: they stay in the history and are not offered again.
+    TestWindow next;
+    QCoreApplication::processEvents();
+    QVERIFY(next.dialogs.calls.isEmpty());
+    QCOMPARE(historyOf(store).size(), 5);
 }
 
 void TestKeepingRecords::lockedStoreCatchesUp()
