@@ -50,7 +50,8 @@ bool RecordKeeper::openSpool()
     if (where.kind == StoreLocation::Kind::SQLite && where.file.isEmpty())
         return false;
     if (!spool)
-        spool = std::make_unique<RecordStore>(StoreLocation::parse(where.sideFile(QStringLiteral("pending"))));
+        spool = std::make_unique<RecordStore>(
+            StoreLocation::parse(where.sideFile(QStringLiteral("pending"))));
     return spool->isOpen() || spool->open();
 }
 
@@ -224,7 +225,8 @@ StoredRecord RecordKeeper::current(const TestRecord &record) const
     return row;
 }
 
-bool RecordKeeper::keepTexts(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &texts)
+bool RecordKeeper::keepTexts(
+    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &texts)
 {
     for (int i = 0; i < records.size() && i < texts.size(); ++i) {
         StoredRecord row = current(records.at(i));

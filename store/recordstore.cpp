@@ -59,11 +59,11 @@ const QString recordColumns = QStringLiteral(
     " export_time, note_html, received_at, batch_position, source_kind, source, meter_version,"
     " meter_verdict, host_name, last_archive, session_id, unsaved, list_position, changed_at");
 
-const QString textColumnsUpdate = QStringLiteral(
-    "company = excluded.company, operator_name = excluded.operator_name,"
-    " test_device = excluded.test_device, test_date = excluded.test_date,"
-    " serial_number = excluded.serial_number, export_time = excluded.export_time,"
-    " note_html = excluded.note_html, search_text = excluded.search_text, ");
+const QString textColumnsUpdate
+    = QStringLiteral("company = excluded.company, operator_name = excluded.operator_name,"
+                     " test_device = excluded.test_device, test_date = excluded.test_date,"
+                     " serial_number = excluded.serial_number, export_time = excluded.export_time,"
+                     " note_html = excluded.note_html, search_text = excluded.search_text, ");
 
 QString upsertSql(bool withTexts)
 {
@@ -140,7 +140,8 @@ bool rowFrom(const QSqlQuery &query, StoredRecord *row)
     const QByteArray frame = QByteArray::fromHex(query.value(1).toString().toLatin1());
     if (frame.size() != FrameDecoder::frameSize)
         return false;
-    row->record = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
+    row->record
+        = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
     ReportHeaderTexts &h = row->headers;
     QString *texts[] = { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate,
         &h.serialNumber, &h.exportTime, &h.noteHtml };
@@ -197,7 +198,8 @@ bool RecordStore::fail(const QString &why)
 bool RecordStore::failed(const QSqlQuery &query)
 {
     const QSqlError sqlError = query.lastError();
-    const QString text = sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText();
+    const QString text
+        = sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText();
     return fail(text.trimmed());
 }
 
@@ -215,11 +217,11 @@ bool RecordStore::open()
     if (!where.error.isEmpty())
         return fail(where.error);
     if (!QSqlDatabase::isDriverAvailable(where.driverName()))
-        return fail(QStringLiteral("this Lumetra has no %1 driver (%2)")
-                        .arg(where.kind == StoreLocation::Kind::SQLite
-                                ? QStringLiteral("SQLite")
-                                : QStringLiteral("PostgreSQL"),
-                            where.driverName()));
+        return fail(
+            QStringLiteral("this Lumetra has no %1 driver (%2)")
+                .arg(where.kind == StoreLocation::Kind::SQLite ? QStringLiteral("SQLite")
+                                                               : QStringLiteral("PostgreSQL"),
+                    where.driverName()));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(where.driverName(), connectionName);
         if (where.kind == StoreLocation::Kind::SQLite) {
@@ -241,9 +243,9 @@ bool RecordStore::open()
         }
         if (!db.open()) {
             const QSqlError sqlError = db.lastError();
-            return fail((sqlError.databaseText().isEmpty() ? sqlError.text()
-                                                           : sqlError.databaseText())
-                            .trimmed());
+            return fail(
+                (sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText())
+                    .trimmed());
         }
     }
     state = Status::Open;
@@ -479,8 +481,8 @@ bool RecordStore::remove(const QVector<StoredRecord> &rows, const QVector<StoreS
 {
     return transact([&] {
         QSqlQuery query(database());
-        query.prepare(QStringLiteral(
-            "DELETE FROM lumetra_records WHERE record_key = ? AND changed_at <= ?"));
+        query.prepare(
+            QStringLiteral("DELETE FROM lumetra_records WHERE record_key = ? AND changed_at <= ?"));
         for (const StoredRecord &row : rows) {
             query.addBindValue(row.key());
             query.addBindValue(row.changedAtMs);

@@ -71,8 +71,8 @@ public:
 
     // The query of the history: columns of lumetra_records that pass filter,
     // newest first, at most limit rows (0: all); values receives what to bind.
-    static QString historySql(const QString &columns, const HistoryFilter &filter,
-        bool newestFirst, int limit, QVariantList *values);
+    static QString historySql(const QString &columns, const HistoryFilter &filter, bool newestFirst,
+        int limit, QVariantList *values);
 
 private:
     bool fail(const QString &why);

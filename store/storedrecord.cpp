@@ -60,10 +60,10 @@ QString plainTextOfHtml(QString html)
 
 QString searchTextOf(const TestRecord &record, const ReportHeaderTexts &headers)
 {
-    const QStringList parts = { QString::number(record.recordNumber),
-        recordNumberText(record.recordNumber), headers.companyName, headers.operatorName,
-        headers.testDevice, headers.testDate, headers.serialNumber, headers.exportTime,
-        plainTextOfHtml(headers.noteHtml) };
+    const QStringList parts
+        = { QString::number(record.recordNumber), recordNumberText(record.recordNumber),
+              headers.companyName, headers.operatorName, headers.testDevice, headers.testDate,
+              headers.serialNumber, headers.exportTime, plainTextOfHtml(headers.noteHtml) };
     return parts.join(QLatin1Char('\n')).toLower();
 }
 

@@ -45,8 +45,8 @@ void QtDialogHost::about(QWidget *parent, const QString &title, const QString &t
 
 bool QtDialogHost::question(QWidget *parent, const QString &title, const QString &text)
 {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::Yes)
+    return QMessageBox::question(
+               parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes;
 }
 

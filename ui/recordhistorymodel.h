@@ -17,7 +17,16 @@ class RecordHistoryModel : public QSqlQueryModel
 public:
     static constexpr int rowLimit = 5000;
 
-    enum Column { Key, Received, RecordNumber, Company, Operator, SerialNumber, Wavelength, Verdict };
+    enum Column {
+        Key,
+        Received,
+        RecordNumber,
+        Company,
+        Operator,
+        SerialNumber,
+        Wavelength,
+        Verdict
+    };
 
     explicit RecordHistoryModel(QObject *parent = nullptr);
 

@@ -197,7 +197,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--window-child") == 0)
-        return runWindowUntilKilled(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return runWindowUntilKilled(
+            QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     TestKeepingRecords test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -55,7 +55,8 @@ void TestSharedStore::twoReceiversAtOnce()
     QTemporaryDir dir;
 
     // Two exports of 60 records that share ten, as two meters of a team may.
-    const QVector<TestRecord> first = MeterSimProcess::recordsFor({ "--records", "60", "--seed", "51" });
+    const QVector<TestRecord> first
+        = MeterSimProcess::recordsFor({ "--records", "60", "--seed", "51" });
     QVector<TestRecord> second = MeterSimProcess::recordsFor({ "--records", "50", "--seed", "52" });
     second += first.mid(20, 10);
     QCOMPARE(first.size() + second.size(), 120);

@@ -141,8 +141,8 @@ int main(int argc, char *argv[])
         history.show();
         QApplication::processEvents();
         const qint64 opened = timer.nsecsElapsed();
-        out << "opening the history (" << history.model->rowCount() << " rows fetched of "
-            << count << "): " << ms(opened) << "\n";
+        out << "opening the history (" << history.model->rowCount() << " rows fetched of " << count
+            << "): " << ms(opened) << "\n";
         QStringList keystrokes;
         qint64 slowest = 0;
         // The last key matches nothing: the whole store is looked through.

@@ -84,9 +84,9 @@ private:
 
 int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const CliOptions options
-        = CliOptions::parse(arguments, { QStringLiteral("--json"), QStringLiteral("--csv") },
-            { QStringLiteral("--database"), QStringLiteral("--search"), QStringLiteral("--since") });
+    const CliOptions options = CliOptions::parse(arguments,
+        { QStringLiteral("--json"), QStringLiteral("--csv") },
+        { QStringLiteral("--database"), QStringLiteral("--search"), QStringLiteral("--since") });
     HistoryFilter filter;
     filter.search = options.values.value(QStringLiteral("--search"));
     QString usageError = options.error;
@@ -116,7 +116,8 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         return 2;
     }
     ChunkWriter writer(out, options.flags.contains(QStringLiteral("--csv")));
-    const bool read = store.forEachRecord(filter, [&](const StoredRecord &row) { writer.add(row); });
+    const bool read
+        = store.forEachRecord(filter, [&](const StoredRecord &row) { writer.add(row); });
     writer.finish();
     if (!read) {
         err << "lumetra-cli: " << store.location().displayName() << ": " << store.errorString()

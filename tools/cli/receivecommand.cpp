@@ -3,8 +3,8 @@
 #include "clioptions.h"
 #include "mainctrlthread.h"
 #include "recordarchive.h"
-#include "recordkeeper.h"
 #include "recordjson.h"
+#include "recordkeeper.h"
 #include "recordtexts.h"
 
 #include <QEventLoop>
@@ -127,8 +127,8 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
             StoreLocation::parse(options.values.value(QStringLiteral("--database"))));
         const auto tell = [&err, &keeper](bool keeping, const QString &problem) {
             if (keeping)
-                err << "lumetra-cli: records are kept again in "
-                    << keeper->location().displayName() << '\n';
+                err << "lumetra-cli: records are kept again in " << keeper->location().displayName()
+                    << '\n';
             else
                 err << "lumetra-cli: records are not being kept: " << problem << '\n';
             err.flush();
@@ -178,8 +178,7 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                     status = 2;
                     loop.quit();
                 } else if (keeper) {
-                    keeper->keepSaved(
-                        batch.records, {}, QFileInfo(archivePath).absoluteFilePath());
+                    keeper->keepSaved(batch.records, {}, QFileInfo(archivePath).absoluteFilePath());
                 }
             }
             if (wantedBatches > 0 && received >= wantedBatches)
