@@ -28,7 +28,6 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     Edit_Search = new QLineEdit(this);
     Edit_Search->setObjectName(QStringLiteral("Edit_Search"));
     Edit_Search->setPlaceholderText(tr("Company, operator, note, record number..."));
-    Edit_Search->setClearButtonEnabled(true);
     const auto makeDate = [this](const char *name) {
         auto *date = new QDateEdit(QDate::currentDate(), this);
         date->setObjectName(QLatin1String(name));
