@@ -25,12 +25,15 @@ RUN_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools
     fonts-dejavu-core
     help2man
+    libqt5sql5-sqlite libqt5sql5-psql
 )
 # What the tests add: a display server, the Windows cross-build and wine,
 # PDF tools, clang's fuzzing runtime, the .deb tools and the validators of
-# the package and its metadata.
+# the package and its metadata, and a PostgreSQL server for the shared
+# records store.
 TEST_PACKAGES=(
     xvfb xauth
+    postgresql
     mingw-w64 wine wine64
     poppler-utils
     clang libclang-rt-14-dev

@@ -22,6 +22,8 @@ public:
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void critical(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void about(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Yes and No, Yes the default; true for Yes.
+    virtual bool question(QWidget *parent, const QString &title, const QString &text) = 0;
 
     // dir may name a file to suggest. A name typed without a suffix gets
     // defaultSuffix (without the dot); empty when cancelled.

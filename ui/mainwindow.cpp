@@ -58,6 +58,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceSc
     startDownloadThread();
     connectSignals();
     readSettings();
+    startRecordStore();
 }
 
 MainWindow::~MainWindow()
@@ -139,6 +140,10 @@ void MainWindow::createActions()
     connect(usageAct, &QAction::triggered, this, &MainWindow::usage);
 
     createExportActions();
+    historyAct = new QAction(tr("&History..."), this);
+    historyAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    historyAct->setStatusTip(tr("Find and open every record received or opened before"));
+    connect(historyAct, &QAction::triggered, this, &MainWindow::showHistory);
 }
 
 void MainWindow::createMenus()
@@ -153,6 +158,8 @@ void MainWindow::createMenus()
     recordsMenu = menuBar()->addMenu(tr("&Records"));
     recordsMenu->addAction(clearSelectedAct);
     recordsMenu->addAction(clearAllAct);
+    recordsMenu->addSeparator();
+    recordsMenu->addAction(historyAct);
 
     reportsMenu = menuBar()->addMenu(tr("&Reports"));
     reportsMenu->addAction(generateAct);
@@ -286,6 +293,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    closeRecordStore();
     writeSettings();
     event->accept();
 }

@@ -12,11 +12,13 @@
 #include <QQueue>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
 class ConfigRun;
 class DialogHost;
+class HistoryWindow;
 class ListOfUID;
 class MainCtrlThread;
 class QAction;
@@ -27,6 +29,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTimer;
+class RecordKeeper;
 class ReportDocument;
 
 // The application's one top-level window: the connection panel on the left,
@@ -69,6 +72,7 @@ public:
     QAction *generateAllAct;
     QAction *certificationAct;
     QAction *exportCsvAct;
+    QAction *historyAct;
 
     const QString appTitle;
     const QString appVersion;
@@ -148,6 +152,19 @@ private:
     void createExportActions();
     QString askExportName(const QString &suggested, const QString &filter, const QString &suffix,
         const QString &nothingListed);
+    // The records store (mainwindow_store.cpp).
+    void startRecordStore();
+    void offerLostRecords();
+    void keepArrivedBatch(const DownloadBatch &batch);
+    void keepOpenedArchive(const QString &path);
+    void keepTextsOf(int first, int count = 1);
+    void keepSaved(const QString &archive);
+    void keepDiscarded(const QVector<TestRecord> &gone);
+    void keepTextsOnScreen();
+    void closeRecordStore();
+    void showHistory();
+    void openFromHistory(const QStringList &keys);
+    void showStoreState(bool keeping, const QString &problem);
 
     DialogHost *dialogs;
     // Batches taken from the thread, not yet listed; see on_file_ready.
@@ -156,6 +173,11 @@ private:
     // What the user can do about a port that would not open; see showPortAdvice.
     QPointer<QLabel> portAdvice;
     QPointer<QTimer> portAdviceTimer;
+    // Every record listed is kept in the store; see mainwindow_store.cpp.
+    RecordKeeper *keeper = nullptr;
+    QTimer *typingPause = nullptr;
+    QPointer<QLabel> storeState;
+    QPointer<HistoryWindow> historyWindow;
 };
 
 #endif

@@ -48,6 +48,7 @@ bool MainWindow::saveFile()
         dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
         return false;
     }
+    keepSaved(name);
     return true;
 }
 
@@ -89,6 +90,7 @@ bool MainWindow::loadFile()
     }
     loadedRecords = std::move(archive.records);
     loadedHeaders = std::move(archive.headers);
+    keepOpenedArchive(name);
     on_file_open();
     return true;
 }

@@ -40,6 +40,7 @@ void MainWindow::on_file_ready(uint /*status*/)
     DownloadBatch batch = ctrlThread->takeBatch();
     if (batch.records.isEmpty())
         return; // nothing was queued: the thread never hands over an empty batch
+    keepArrivedBatch(batch); // before anything can keep it waiting
     arrivedBatches.enqueue(std::move(batch));
 
     // A call that arrives while an earlier one waits on its warning leaves the
@@ -77,6 +78,7 @@ void MainWindow::listBatch(const DownloadBatch &batch)
         recordHeaders.append(texts);
         appendListEntry(recordNumberText(record.recordNumber), record);
     }
+    keepTextsOf(records.size() - batch.records.size(), batch.records.size());
     // Only the last record stays on screen, and the selection change shows
     // it: filling the table for every record would change nothing the user sees.
     showLastEntry();
@@ -124,8 +126,10 @@ void MainWindow::new_listRec_to_display(QListWidgetItem *item)
     if (!recordViewsOpen())
         return;
     const int shown = listedRow(connectionPanel->displayedItem);
-    if (shown >= 0)
+    if (shown >= 0) {
         recordHeaders[shown] = headerTextsOnScreen();
+        keepTextsOf(shown);
+    }
 
     const int row = listedRow(item);
     if (row < 0)
@@ -167,6 +171,7 @@ void MainWindow::clearAll()
         const QSignalBlocker quiet(list);
         list->clear();
     }
+    keepDiscarded(records);
     records.clear();
     recordHeaders.clear();
 
@@ -197,6 +202,7 @@ void MainWindow::clearSingle()
         if (connectionPanel->displayedItem == removed)
             connectionPanel->displayedItem = nullptr; // its texts on screen are dropped
         delete removed;
+        keepDiscarded({ records.at(row) });
         records.remove(row);
         recordHeaders.remove(row);
         if (QListWidgetItem *current = list->currentItem())

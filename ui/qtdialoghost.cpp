@@ -83,6 +83,13 @@ void QtDialogHost::about(QWidget *parent, const QString &title, const QString &t
     QMessageBox::about(parent, title, text);
 }
 
+bool QtDialogHost::question(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(
+               parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
 QString QtDialogHost::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
     const QString &filter, const QString &defaultSuffix)
 {

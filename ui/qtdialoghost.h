@@ -13,6 +13,7 @@ public:
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     void critical(QWidget *parent, const QString &title, const QString &text) override;
     void about(QWidget *parent, const QString &title, const QString &text) override;
+    bool question(QWidget *parent, const QString &title, const QString &text) override;
 
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
         const QString &filter, const QString &defaultSuffix) override;

@@ -232,7 +232,8 @@ void TestMainWindow::menus()
         entriesOf(main.menuBar()), QStringList({ "&File", "&Records", "&Reports", "|", "&Help" }));
     QCOMPARE(entriesOf(main.fileMenu),
         QStringList({ "&Open", "&Save", "Export &CSV...", "|", "E&xit" }));
-    QCOMPARE(entriesOf(main.recordsMenu), QStringList({ "Clear Selected", "Clear All" }));
+    QCOMPARE(entriesOf(main.recordsMenu),
+        QStringList({ "Clear Selected", "Clear All", "|", "&History..." }));
     QCOMPARE(entriesOf(main.reportsMenu),
         QStringList({ "&Generate", "&Generate All", "&Certification Report..." }));
     QCOMPARE(entriesOf(main.helpMenu), QStringList({ "&About", "&Usage" }));

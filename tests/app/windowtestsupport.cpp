@@ -21,6 +21,9 @@
 bool prepareWindowTests(const QTemporaryDir &settingsDir)
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    // The records store too, never the user's.
+    qputenv(
+        "LUMETRA_DATABASE", settingsDir.filePath(QStringLiteral("records.sqlite")).toLocal8Bit());
     registerLumetraImages();
     useFixedTestFont();
     return settingsDir.isValid();

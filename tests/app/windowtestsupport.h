@@ -19,8 +19,8 @@
 
 class MeterSimProcess;
 
-// Settings kept in settingsDir, the images registered, the same font everywhere;
-// false when settingsDir could not be made.
+// Settings and the records store kept in settingsDir, the images registered,
+// the same font everywhere; false when settingsDir could not be made.
 bool prepareWindowTests(const QTemporaryDir &settingsDir);
 
 ScreenProbe screenOf(QSize size);

@@ -53,6 +53,12 @@ void RecordingDialogHost::about(QWidget *parent, const QString &title, const QSt
     record({ QStringLiteral("about"), parent, title, text, {}, {}, {} });
 }
 
+bool RecordingDialogHost::question(QWidget *parent, const QString &title, const QString &text)
+{
+    record({ QStringLiteral("question"), parent, title, text, {}, {}, {} });
+    return !questionAnswers.isEmpty() && questionAnswers.takeFirst();
+}
+
 QString RecordingDialogHost::getSaveFileName(QWidget *parent, const QString &caption,
     const QString &dir, const QString &filter, const QString &defaultSuffix)
 {

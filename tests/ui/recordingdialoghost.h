@@ -4,6 +4,7 @@
 
 #include "dialoghost.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -14,7 +15,7 @@ class QWidget;
 
 struct DialogCall
 {
-    QString kind; // information, warning, critical, about, save, open, openUrl
+    QString kind; // information, warning, critical, about, question, save, open, openUrl
     QWidget *parent = nullptr;
     QString title; // the caption of a file dialog
     QString text; // empty for a file dialog; the URL to open
@@ -32,6 +33,7 @@ public:
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     void critical(QWidget *parent, const QString &title, const QString &text) override;
     void about(QWidget *parent, const QString &title, const QString &text) override;
+    bool question(QWidget *parent, const QString &title, const QString &text) override;
 
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
         const QString &filter, const QString &defaultSuffix) override;
@@ -44,6 +46,7 @@ public:
 
     QVector<DialogCall> calls;
     QStringList fileAnswers; // taken front first; an empty queue answers "cancelled"
+    QList<bool> questionAnswers; // Yes is true; taken front first; an empty queue answers No
     std::function<void(const DialogCall &)> onShow; // runs while the "box" is open
     QStringList progressLabels;
     int cancelAtStep = -1; // counted over every progress shown; -1: never

@@ -82,6 +82,7 @@ int main(int argc, char *argv[])
         argc > 2 ? QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath() : work.path());
     kept.mkpath(QStringLiteral("."));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
+    qputenv("LUMETRA_DATABASE", work.filePath(QStringLiteral("records.sqlite")).toLocal8Bit());
     QDir::setCurrent(work.path());
     registerLumetraImages();
 

@@ -12,6 +12,7 @@ int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err
 int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int reportCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 QString usageText();
 

@@ -4,12 +4,14 @@
 #include "mainctrlthread.h"
 #include "recordarchive.h"
 #include "recordjson.h"
+#include "recordkeeper.h"
 #include "recordtexts.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -60,13 +62,35 @@ QString batchSummary(int index, const DownloadBatch &batch)
             dropped);
 }
 
+// What the window keeps of a batch, less the header texts a window has.
+QVector<StoredRecord> storedRows(const DownloadBatch &batch, const QString &port)
+{
+    StoredRecord row;
+    row.textsKnown = false;
+    row.sourceKind = QStringLiteral("port");
+    row.source = port;
+    row.hasVersion = batch.hasVersion;
+    row.meterVersionMajor = batch.meterVersionMajor;
+    row.meterVersionMinor = batch.meterVersionMinor;
+    row.meterVerdict = int(batch.verdict);
+    QVector<StoredRecord> rows;
+    for (const TestRecord &record : batch.records) {
+        row.record = record;
+        row.receivedAtMs = unixMsOf(record.arrivalTime);
+        rows << row;
+        ++row.batchPosition;
+    }
+    return rows;
+}
+
 } // namespace
 
 int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const CliOptions options
         = CliOptions::parse(arguments, { QStringLiteral("--json"), QStringLiteral("--reopen") },
-            { QStringLiteral("--batches"), QStringLiteral("--timeout"), QStringLiteral("-o") });
+            { QStringLiteral("--batches"), QStringLiteral("--timeout"), QStringLiteral("-o"),
+                QStringLiteral("--database") });
     bool batchesOk = true, timeoutOk = true;
     const int wantedBatches
         = options.values.value(QStringLiteral("--batches"), QStringLiteral("0")).toInt(&batchesOk);
@@ -96,6 +120,24 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         }
     }
 
+    // Kept as they arrive, before anything else is done with them.
+    std::unique_ptr<RecordKeeper> keeper;
+    if (options.values.contains(QStringLiteral("--database"))) {
+        keeper = std::make_unique<RecordKeeper>(
+            StoreLocation::parse(options.values.value(QStringLiteral("--database"))));
+        const auto tell = [&err, &keeper](bool keeping, const QString &problem) {
+            if (keeping)
+                err << "lumetra-cli: records are kept again in " << keeper->location().displayName()
+                    << '\n';
+            else
+                err << "lumetra-cli: records are not being kept: " << problem << '\n';
+            err.flush();
+        };
+        if (!keeper->isKeeping())
+            tell(false, keeper->problem());
+        QObject::connect(keeper.get(), &RecordKeeper::keepingChanged, tell);
+    }
+
     MainCtrlThread thread;
     thread.portTrace = stderr; // standard output carries the batches
     const int index = findPort(thread, port);
@@ -116,6 +158,8 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         &thread.debugCommunication, &DebugCommunication::NewFileGenerated, &loop, [&](uint) {
             const DownloadBatch batch = thread.takeBatch();
             ++received;
+            if (keeper)
+                keeper->keep(storedRows(batch, port));
             if (options.flags.contains(QStringLiteral("--json")))
                 out << recordListJson(batch.records)
                     << versionJsonFields(
@@ -133,6 +177,8 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                         << '\n';
                     status = 2;
                     loop.quit();
+                } else if (keeper) {
+                    keeper->keepSaved(batch.records, {}, QFileInfo(archivePath).absoluteFilePath());
                 }
             }
             if (wantedBatches > 0 && received >= wantedBatches)

@@ -1,0 +1,563 @@
+// SPDX-License-Identifier: MIT
+#include "recordstore.h"
+
+#include "framedecoder.h"
+#include "recordtexts.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <algorithm>
+
+namespace {
+
+QAtomicInt connectionCount;
+
+// Portable SQL: TEXT, INTEGER, BIGINT and upserts read the same on SQLite
+// and PostgreSQL. Times are milliseconds since 1970 UTC.
+const char *const schemaStatements[] = {
+    "CREATE TABLE IF NOT EXISTS lumetra_meta ("
+    " name TEXT PRIMARY KEY,"
+    " value TEXT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS lumetra_records ("
+    " record_key TEXT PRIMARY KEY," // SHA-256 of the frame
+    " frame_hex TEXT NOT NULL," // the 117 bytes the meter sent
+    " record_number INTEGER NOT NULL,"
+    " threshold_centi_db INTEGER NOT NULL,"
+    " wavelength_nm INTEGER NOT NULL,"
+    " verdict TEXT NOT NULL,"
+    " company TEXT, operator_name TEXT, test_device TEXT, test_date TEXT,"
+    " serial_number TEXT, export_time TEXT, note_html TEXT,"
+    " search_text TEXT NOT NULL,"
+    " received_at BIGINT NOT NULL,"
+    " batch_position INTEGER NOT NULL,"
+    " source_kind TEXT NOT NULL,"
+    " source TEXT NOT NULL,"
+    " meter_version TEXT,"
+    " meter_verdict INTEGER,"
+    " host_name TEXT NOT NULL,"
+    " last_archive TEXT,"
+    " session_id TEXT,"
+    " unsaved INTEGER NOT NULL,"
+    " list_position BIGINT NOT NULL,"
+    " changed_at BIGINT NOT NULL)",
+    "CREATE INDEX IF NOT EXISTS lumetra_records_received"
+    " ON lumetra_records (received_at, batch_position)",
+    "CREATE INDEX IF NOT EXISTS lumetra_records_session ON lumetra_records (session_id)",
+    "CREATE TABLE IF NOT EXISTS lumetra_sessions ("
+    " session_id TEXT PRIMARY KEY,"
+    " host_name TEXT NOT NULL,"
+    " started_at BIGINT NOT NULL,"
+    " ended_at BIGINT)",
+};
+
+const QString recordColumns = QStringLiteral(
+    "record_key, frame_hex, company, operator_name, test_device, test_date, serial_number,"
+    " export_time, note_html, received_at, batch_position, source_kind, source, meter_version,"
+    " meter_verdict, host_name, last_archive, session_id, unsaved, list_position, changed_at");
+
+const QString textColumnsUpdate
+    = QStringLiteral("company = excluded.company, operator_name = excluded.operator_name,"
+                     " test_device = excluded.test_device, test_date = excluded.test_date,"
+                     " serial_number = excluded.serial_number, export_time = excluded.export_time,"
+                     " note_html = excluded.note_html, search_text = excluded.search_text, ");
+
+QString upsertSql(bool withTexts)
+{
+    return QStringLiteral(
+               "INSERT INTO lumetra_records (record_key, frame_hex, record_number,"
+               " threshold_centi_db, wavelength_nm, verdict, company, operator_name, test_device,"
+               " test_date, serial_number, export_time, note_html, search_text, received_at,"
+               " batch_position, source_kind, source, meter_version, meter_verdict, host_name,"
+               " last_archive, session_id, unsaved, list_position, changed_at)"
+               " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+               " ?, ?)"
+               " ON CONFLICT (record_key) DO UPDATE SET ")
+        + (withTexts ? textColumnsUpdate : QString())
+        + QStringLiteral(
+            "last_archive = COALESCE(excluded.last_archive, lumetra_records.last_archive),"
+            " session_id = COALESCE(excluded.session_id, lumetra_records.session_id),"
+            " unsaved = CASE WHEN excluded.session_id IS NULL THEN lumetra_records.unsaved"
+            " ELSE excluded.unsaved END,"
+            " list_position = CASE WHEN excluded.session_id IS NULL"
+            " THEN lumetra_records.list_position ELSE excluded.list_position END,"
+            " changed_at = excluded.changed_at"
+            " WHERE excluded.changed_at >= lumetra_records.changed_at");
+}
+
+QVariant textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QVariant::String) : QVariant(text);
+}
+
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QString versionText(const StoredRecord &row)
+{
+    if (!row.hasVersion)
+        return QString();
+    return QStringLiteral("%1.%2").arg(row.meterVersionMajor).arg(row.meterVersionMinor);
+}
+
+void bindRow(QSqlQuery &query, const StoredRecord &row)
+{
+    const TestRecord &record = row.record;
+    query.addBindValue(row.key());
+    query.addBindValue(QString::fromLatin1(row.frameBytes().toHex()));
+    query.addBindValue(int(record.recordNumber));
+    query.addBindValue(int(record.thresholdCentiDb));
+    query.addBindValue(wavelengthNm(record.wavelengthCode));
+    query.addBindValue(overallVerdict(record));
+    const ReportHeaderTexts &h = row.headers;
+    // Null and empty texts differ in archives and in JSON: NULL keeps that apart.
+    for (const QString *text : { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate,
+             &h.serialNumber, &h.exportTime, &h.noteHtml })
+        query.addBindValue(text->isNull() ? QVariant(QVariant::String) : QVariant(*text));
+    query.addBindValue(searchTextOf(record, h));
+    query.addBindValue(row.receivedAtMs);
+    query.addBindValue(row.batchPosition);
+    query.addBindValue(notNull(row.sourceKind));
+    query.addBindValue(notNull(row.source));
+    query.addBindValue(textOrNull(versionText(row)));
+    query.addBindValue(row.meterVerdict < 0 ? QVariant(QVariant::Int) : QVariant(row.meterVerdict));
+    query.addBindValue(notNull(row.hostName));
+    query.addBindValue(textOrNull(row.lastArchive));
+    query.addBindValue(textOrNull(row.sessionId));
+    query.addBindValue(row.unsaved ? 1 : 0);
+    query.addBindValue(row.listPosition);
+    query.addBindValue(row.changedAtMs);
+}
+
+// A row of recordColumns; false when its frame is damaged.
+bool rowFrom(const QSqlQuery &query, StoredRecord *row)
+{
+    const QByteArray frame = QByteArray::fromHex(query.value(1).toString().toLatin1());
+    if (frame.size() != FrameDecoder::frameSize)
+        return false;
+    row->record
+        = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
+    ReportHeaderTexts &h = row->headers;
+    QString *texts[] = { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate,
+        &h.serialNumber, &h.exportTime, &h.noteHtml };
+    for (int i = 0; i < 7; ++i) {
+        const QVariant value = query.value(2 + i);
+        const QString text = value.toString();
+        *texts[i] = value.isNull() ? QString() : text.isNull() ? QStringLiteral("") : text;
+    }
+    row->textsKnown = true;
+    row->receivedAtMs = query.value(9).toLongLong();
+    row->batchPosition = query.value(10).toInt();
+    row->sourceKind = query.value(11).toString();
+    row->source = query.value(12).toString();
+    const QString version = query.value(13).toString();
+    row->hasVersion = !version.isEmpty();
+    row->meterVersionMajor = int8_t(version.section(QLatin1Char('.'), 0, 0).toInt());
+    row->meterVersionMinor = int8_t(version.section(QLatin1Char('.'), 1, 1).toInt());
+    row->meterVerdict = query.value(14).isNull() ? -1 : query.value(14).toInt();
+    row->hostName = query.value(15).toString();
+    row->lastArchive = query.value(16).toString();
+    row->sessionId = query.value(17).toString();
+    row->unsaved = query.value(18).toInt() != 0;
+    row->listPosition = query.value(19).toLongLong();
+    row->changedAtMs = query.value(20).toLongLong();
+    return row->key() == query.value(0).toString();
+}
+
+} // namespace
+
+RecordStore::RecordStore(const StoreLocation &location)
+    : where(location)
+    , connectionName(QStringLiteral("lumetra-store-%1").arg(connectionCount.fetchAndAddOrdered(1)))
+{
+}
+
+RecordStore::~RecordStore()
+{
+    close();
+}
+
+QSqlDatabase RecordStore::database() const
+{
+    return QSqlDatabase::database(connectionName, false);
+}
+
+bool RecordStore::fail(const QString &why)
+{
+    error = why;
+    if (state == Status::Open)
+        state = Status::Failed;
+    return false;
+}
+
+bool RecordStore::failed(const QSqlQuery &query)
+{
+    const QSqlError sqlError = query.lastError();
+    const QString text
+        = sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText();
+    return fail(text.trimmed());
+}
+
+bool RecordStore::run(const QString &sql)
+{
+    QSqlQuery query(database());
+    return query.exec(sql) || failed(query);
+}
+
+bool RecordStore::open()
+{
+    close();
+    error.clear();
+    state = Status::Failed;
+    if (!where.error.isEmpty())
+        return fail(where.error);
+    if (!QSqlDatabase::isDriverAvailable(where.driverName()))
+        return fail(
+            QStringLiteral("this Lumetra has no %1 driver (%2)")
+                .arg(where.kind == StoreLocation::Kind::SQLite ? QStringLiteral("SQLite")
+                                                               : QStringLiteral("PostgreSQL"),
+                    where.driverName()));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(where.driverName(), connectionName);
+        if (where.kind == StoreLocation::Kind::SQLite) {
+            QDir().mkpath(QFileInfo(where.file).absolutePath());
+            db.setDatabaseName(where.file);
+            // Another writer holds the file for a transaction at most this long.
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500"));
+        } else {
+            db.setHostName(where.host);
+            db.setPort(where.port);
+            db.setDatabaseName(where.database);
+            db.setUserName(where.user);
+            db.setPassword(where.password);
+            // A server out of reach must not hold the window for long.
+            QString options = QStringLiteral("connect_timeout=3");
+            if (!where.options.isEmpty())
+                options += QLatin1Char(';') + where.options;
+            db.setConnectOptions(options);
+        }
+        if (!db.open()) {
+            const QSqlError sqlError = db.lastError();
+            return fail(
+                (sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText())
+                    .trimmed());
+        }
+    }
+    state = Status::Open;
+
+    int version = 0;
+    if (!readSchemaVersion(&version))
+        return false;
+    if (version > schemaVersion) {
+        state = Status::NewerSchema;
+        error = QStringLiteral("this records store was written by a newer Lumetra (records "
+                               "store version %1; this Lumetra knows version %2); it is left as "
+                               "it is")
+                    .arg(version)
+                    .arg(schemaVersion);
+        database().close();
+        return false;
+    }
+    // Only now that the store is known to be ours may anything be written.
+    if (where.kind == StoreLocation::Kind::SQLite) {
+        // WAL: readers never wait for the writer; FULL: a commit survives a power cut.
+        QSqlQuery wal(database());
+        if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !wal.next())
+            return failed(wal);
+        if (!run(QStringLiteral("PRAGMA synchronous=FULL")))
+            return false;
+    }
+    if (version == 0 && !makeSchema())
+        return false;
+    return true;
+}
+
+void RecordStore::close()
+{
+    if (QSqlDatabase::contains(connectionName)) {
+        database().close();
+        QSqlDatabase::removeDatabase(connectionName);
+    }
+    if (state == Status::Open)
+        state = Status::Closed;
+}
+
+// 0 for a store without our tables yet.
+bool RecordStore::readSchemaVersion(int *version)
+{
+    *version = 0;
+    QSqlQuery query(database());
+    // A file that is not a database fails here, before anything is written to it.
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM lumetra_meta WHERE name = 'x'"))) {
+        QSqlQuery probe(database());
+        if (where.kind == StoreLocation::Kind::SQLite
+                ? !probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"))
+                : !probe.exec(QStringLiteral("SELECT 1")))
+            return failed(probe);
+        return true; // a database, not ours yet
+    }
+    query.finish();
+    if (!query.exec(QStringLiteral("SELECT value FROM lumetra_meta WHERE name = 'schema_version'")))
+        return failed(query);
+    if (query.next())
+        *version = query.value(0).toInt();
+    return true;
+}
+
+bool RecordStore::makeSchema()
+{
+    // Two programs may make the schema of an empty server at once; the one
+    // that loses the race finds it made when it tries again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const bool made = transact([this] {
+            for (const char *statement : schemaStatements) {
+                if (!run(QString::fromLatin1(statement)))
+                    return false;
+            }
+            QSqlQuery query(database());
+            query.prepare(QStringLiteral("INSERT INTO lumetra_meta (name, value) VALUES "
+                                         "('schema_version', ?) ON CONFLICT (name) DO NOTHING"));
+            query.addBindValue(QString::number(schemaVersion));
+            return query.exec() || failed(query);
+        });
+        if (made) {
+            int version = 0;
+            if (!readSchemaVersion(&version))
+                return false;
+            if (version == schemaVersion)
+                return true;
+            return fail(QStringLiteral("%1: the records store version is %2, not %3")
+                            .arg(where.displayName())
+                            .arg(version)
+                            .arg(schemaVersion));
+        }
+    }
+    return false;
+}
+
+bool RecordStore::transact(const std::function<bool()> &work)
+{
+    QSqlDatabase db = database();
+    if (!db.transaction()) {
+        const QSqlError sqlError = db.lastError();
+        return fail(sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText());
+    }
+    if (work() && db.commit())
+        return true;
+    const QString why = error.isEmpty() ? db.lastError().text() : error;
+    db.rollback();
+    return fail(why);
+}
+
+bool RecordStore::write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
+{
+    if (!isOpen())
+        return fail(error.isEmpty() ? QStringLiteral("the records store is not open") : error);
+    // Rows in key order: two writers that share rows take their locks in the
+    // same order and never deadlock.
+    QVector<const StoredRecord *> ordered;
+    ordered.reserve(rows.size());
+    for (const StoredRecord &row : rows)
+        ordered << &row;
+    std::sort(ordered.begin(), ordered.end(),
+        [](const StoredRecord *a, const StoredRecord *b) { return a->key() < b->key(); });
+    error.clear();
+    return transact([&] {
+        QSqlQuery sessionQuery(database());
+        if (!sessions.isEmpty()
+            && !sessionQuery.prepare(QStringLiteral(
+                "INSERT INTO lumetra_sessions (session_id, host_name, started_at, ended_at)"
+                " VALUES (?, ?, ?, ?) ON CONFLICT (session_id) DO UPDATE SET"
+                " ended_at = COALESCE(excluded.ended_at, lumetra_sessions.ended_at)")))
+            return failed(sessionQuery);
+        for (const StoreSession &session : sessions) {
+            sessionQuery.addBindValue(session.id);
+            sessionQuery.addBindValue(notNull(session.hostName));
+            sessionQuery.addBindValue(session.startedAtMs);
+            sessionQuery.addBindValue(
+                session.endedAtMs ? QVariant(session.endedAtMs) : QVariant(QVariant::LongLong));
+            if (!sessionQuery.exec())
+                return failed(sessionQuery);
+        }
+        QSqlQuery withTexts(database());
+        QSqlQuery keepingTexts(database());
+        bool withTextsReady = false, keepingTextsReady = false;
+        for (const StoredRecord *row : qAsConst(ordered)) {
+            QSqlQuery &query = row->textsKnown ? withTexts : keepingTexts;
+            bool &ready = row->textsKnown ? withTextsReady : keepingTextsReady;
+            if (!ready && !query.prepare(upsertSql(row->textsKnown)))
+                return failed(query);
+            ready = true;
+            bindRow(query, *row);
+            if (!query.exec())
+                return failed(query);
+        }
+        return true;
+    });
+}
+
+bool RecordStore::readRows(QSqlQuery &query, QVector<StoredRecord> *rows)
+{
+    if (!query.exec())
+        return failed(query);
+    while (query.next()) {
+        StoredRecord row;
+        if (rowFrom(query, &row))
+            rows->append(row);
+    }
+    return true;
+}
+
+bool RecordStore::readOpenSessions(const QString &hostName, QVector<StoreSession> *sessions)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT session_id, host_name, started_at FROM lumetra_sessions"
+                                 " WHERE host_name = ? AND ended_at IS NULL ORDER BY started_at"));
+    query.addBindValue(hostName);
+    if (!query.exec())
+        return failed(query);
+    while (query.next())
+        sessions->append({ query.value(0).toString(), query.value(1).toString(),
+            query.value(2).toLongLong(), 0 });
+    return true;
+}
+
+bool RecordStore::readUnsaved(const QString &sessionId, QVector<StoredRecord> *rows)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT ") + recordColumns
+        + QStringLiteral(" FROM lumetra_records WHERE session_id = ? AND unsaved = 1"
+                         " ORDER BY list_position"));
+    query.addBindValue(sessionId);
+    return readRows(query, rows);
+}
+
+bool RecordStore::readRecords(const QStringList &keys, QVector<StoredRecord> *rows)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT ") + recordColumns
+        + QStringLiteral(" FROM lumetra_records WHERE record_key = ?"));
+    for (const QString &key : keys) {
+        query.addBindValue(key);
+        if (!readRows(query, rows))
+            return false;
+    }
+    return true;
+}
+
+bool RecordStore::readEverything(QVector<StoredRecord> *rows, QVector<StoreSession> *sessions)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery records(database());
+    records.setForwardOnly(true);
+    records.prepare(QStringLiteral("SELECT ") + recordColumns
+        + QStringLiteral(" FROM lumetra_records ORDER BY received_at, batch_position"));
+    if (!readRows(records, rows))
+        return false;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral(
+            "SELECT session_id, host_name, started_at, ended_at FROM lumetra_sessions")))
+        return failed(query);
+    while (query.next())
+        sessions->append({ query.value(0).toString(), query.value(1).toString(),
+            query.value(2).toLongLong(), query.value(3).toLongLong() });
+    return true;
+}
+
+bool RecordStore::remove(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
+{
+    return transact([&] {
+        QSqlQuery query(database());
+        query.prepare(
+            QStringLiteral("DELETE FROM lumetra_records WHERE record_key = ? AND changed_at <= ?"));
+        for (const StoredRecord &row : rows) {
+            query.addBindValue(row.key());
+            query.addBindValue(row.changedAtMs);
+            if (!query.exec())
+                return failed(query);
+        }
+        QSqlQuery sessionQuery(database());
+        sessionQuery.prepare(QStringLiteral(
+            "DELETE FROM lumetra_sessions WHERE session_id = ? AND COALESCE(ended_at, 0) = ?"));
+        for (const StoreSession &session : sessions) {
+            sessionQuery.addBindValue(session.id);
+            sessionQuery.addBindValue(session.endedAtMs);
+            if (!sessionQuery.exec())
+                return failed(sessionQuery);
+        }
+        return true;
+    });
+}
+
+bool RecordStore::isEmpty()
+{
+    QSqlQuery query(database());
+    return query.exec(QStringLiteral("SELECT COUNT(*) FROM lumetra_records")) && query.next()
+        && query.value(0).toLongLong() == 0;
+}
+
+QString RecordStore::historySql(const QString &columns, const HistoryFilter &filter,
+    bool newestFirst, int limit, QVariantList *values)
+{
+    QString sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM lumetra_records");
+    QStringList conditions;
+    const QString search = filter.search.trimmed().toLower();
+    if (!search.isEmpty()) {
+        QString pattern = search;
+        pattern.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+        pattern.replace(QLatin1String("%"), QLatin1String("\\%"));
+        pattern.replace(QLatin1String("_"), QLatin1String("\\_"));
+        conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
+        values->append(QLatin1Char('%') + pattern + QLatin1Char('%'));
+    }
+    if (filter.fromMs > 0) {
+        conditions << QStringLiteral("received_at >= ?");
+        values->append(filter.fromMs);
+    }
+    if (filter.untilMs > 0) {
+        conditions << QStringLiteral("received_at < ?");
+        values->append(filter.untilMs);
+    }
+    if (!conditions.isEmpty())
+        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    sql += newestFirst ? QStringLiteral(" ORDER BY received_at DESC, batch_position DESC")
+                       : QStringLiteral(" ORDER BY received_at, batch_position");
+    if (limit > 0)
+        sql += QStringLiteral(" LIMIT %1").arg(limit);
+    return sql;
+}
+
+bool RecordStore::forEachRecord(
+    const HistoryFilter &filter, const std::function<void(const StoredRecord &)> &visit)
+{
+    if (!isOpen())
+        return false;
+    QVariantList values;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(historySql(recordColumns, filter, false, 0, &values)))
+        return failed(query);
+    for (const QVariant &value : qAsConst(values))
+        query.addBindValue(value);
+    if (!query.exec())
+        return failed(query);
+    while (query.next()) {
+        StoredRecord row;
+        if (rowFrom(query, &row))
+            visit(row);
+    }
+    return !query.lastError().isValid() || failed(query);
+}

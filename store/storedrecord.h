@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#ifndef LUMETRA_STOREDRECORD_H
+#define LUMETRA_STOREDRECORD_H
+
+#include "reportheadertexts.h"
+#include "testrecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// One record as the store keeps it: the record, its header texts, where and
+// when it came from, and what the window that listed it last made of it.
+struct StoredRecord
+{
+    TestRecord record;
+    ReportHeaderTexts headers;
+    // False for a writer that has no texts of its own (lumetra-cli): texts
+    // already stored are then left as they are.
+    bool textsKnown = true;
+
+    QString sourceKind; // "port" or "archive"
+    QString source; // the port's name or the archive's path
+    bool hasVersion = false; // the meter version of the batch, when it had one
+    int8_t meterVersionMajor = 0;
+    int8_t meterVersionMinor = 0;
+    int meterVerdict = -1; // 0 supported, 1 not, -1 not from a port
+    QString hostName;
+    qint64 receivedAtMs = 0; // since 1970-01-01 UTC
+    int batchPosition = 0; // its place in its batch or archive
+
+    QString lastArchive; // empty: never saved to one
+    QString sessionId; // the window session that listed it last; empty for none
+    bool unsaved = false; // listed by that session and not in an archive as it is now
+    qint64 listPosition = 0; // its place in that session's list
+    qint64 changedAtMs = 0; // when this version of it was made
+
+    // The 117 bytes the meter sends for it: exactly the record, every float bit for bit.
+    QByteArray frameBytes() const;
+    // The same record, however it reached us, has the same key.
+    QString key() const;
+    static QString keyOf(const TestRecord &record);
+};
+
+// "PASS" when every fiber with a verdict passes, "FAIL" when one fails, "---"
+// when no fiber has a verdict.
+QString overallVerdict(const TestRecord &record);
+
+// The text the history's filter looks through: the header texts (the note
+// without its markup) and the record number in both forms, in lower case.
+QString searchTextOf(const TestRecord &record, const ReportHeaderTexts &headers);
+
+// A file time as milliseconds since 1970, or now when it is zero.
+qint64 unixMsOf(FileTime time);
+
+#endif

@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: MIT
+#include "configrun.h"
+#include "historywindow.h"
+#include "listofuid.h"
+#include "metersimprocess.h"
+#include "recordhistorymodel.h"
+#include "recordkeeper.h"
+#include "recordstore.h"
+#include "windowtestsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextEdit>
+#include <QtTest>
+#include <csignal>
+
+// Nothing the technician received or typed is lost: not when the window is
+// killed, not while the records store is locked.
+class TestKeepingRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedWindowOffersItsRecordsAgain();
+    void lockedStoreCatchesUp();
+    void historyFindsAndOpens();
+};
+
+namespace {
+const QString typed = QStringLiteral("Typed just before the plug was pulled");
+
+QByteArray generatedExport(int records, int seed)
+{
+    return MeterSimProcess::streamFor({ "--records", QString::number(records), "--seed",
+        QString::number(seed), "--meter-version", "2.1" });
+}
+
+// The records lumetra-cli finds in the store.
+QJsonArray historyOf(const QString &store, const QString &search = QString())
+{
+    QStringList arguments { "history", "--database", store, "--json" };
+    if (!search.isEmpty())
+        arguments << "--search" << search;
+    return QJsonDocument::fromJson(outputOf(QStringLiteral(LUMETRA_CLI), arguments))
+        .object()
+        .value(QLatin1String("records"))
+        .toArray();
+}
+
+QStringList numbersOf(const QJsonArray &records)
+{
+    QStringList numbers;
+    for (const QJsonValue &record : records)
+        numbers << QString::number(record[QLatin1String("recordNumber")].toInt());
+    return numbers;
+}
+
+// The window of the child process: receives from the port it is given,
+// types into a header field like a user, says so, and runs until killed.
+int runWindowUntilKilled(const QString &port, const QString &store)
+{
+    QTemporaryDir settings;
+    if (!prepareWindowTests(settings))
+        return 3;
+    qputenv("LUMETRA_DATABASE", store.toLocal8Bit());
+    TestWindow window({ port });
+    window.main.show();
+    if (!QTest::qWaitFor([&] { return !window.main.connectionPanel->exportTimeText.isEmpty(); })
+        || !pickPort(window.main, port))
+        return 4;
+    QListWidget *list = window.main.connectionPanel->List_Records;
+    if (!QTest::qWaitFor([&] { return list->count() == 5; }, 30000))
+        return 5;
+    QTest::keyClicks(window.main.reportWindow->Edit_Operator, typed);
+    QTextStream(stdout) << "typed" << Qt::endl;
+    return QApplication::exec();
+}
+} // namespace
+
+void TestKeepingRecords::killedWindowOffersItsRecordsAgain()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    ScriptedMeter meter;
+    QVERIFY(meter.start({ generatedExport(3, 41), generatedExport(2, 42) }, 1500));
+
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), { "--window-child", meter.path(), store });
+    QVERIFY(child.waitForStarted());
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     child.waitForReadyRead(100);
+                     return child.readAll().contains("typed")
+                         || child.state() == QProcess::NotRunning;
+                 },
+                 60000),
+        "the child window got no records");
+    QCOMPARE(child.state(), QProcess::Running);
+    // About a second after the last keystroke the text is on disk: then the plug.
+    QVERIFY(QTest::qWaitFor([&] { return historyOf(store, typed).size() == 1; }, 15000));
+    ::kill(pid_t(child.processId()), SIGKILL);
+    QVERIFY(child.waitForFinished());
+    const QStringList received = numbersOf(historyOf(store));
+    QCOMPARE(received.size(), 5);
+
+    // The next start.
+    {
+        TestWindow window;
+        window.dialogs.questionAnswers << true;
+        QListWidget *list = window.main.connectionPanel->List_Records;
+        QTRY_COMPARE(list->count(), 5);
+        QCOMPARE(window.dialogs.calls.size(), 1);
+        const DialogCall &question = window.dialogs.calls.first();
+        QCOMPARE(question.kind, QStringLiteral("question"));
+        QCOMPARE(question.title, QStringLiteral("Lumetra"));
+        QCOMPARE(question.text,
+            QStringLiteral("The last session ended with 5 records that were not saved to an "
+                           "archive. Show them again?"));
+        // As an opened archive is listed, in the order the records arrived.
+        QCOMPARE(entriesOf(window.main), received);
+        QStringList operators;
+        for (const ReportHeaderTexts &texts : qAsConst(window.main.recordHeaders)) {
+            operators << texts.operatorName;
+            QVERIFY(!texts.exportTime.isEmpty());
+        }
+        QCOMPARE(operators, QStringList({ "", "", "", "", typed }));
+        QCOMPARE(window.main.reportWindow->Edit_Operator->text(), typed);
+        QVERIFY(window.main.close());
+    }
+
+    // Closed on purpose, unsaved: they stay in the history and are not offered again.
+    TestWindow next;
+    QCoreApplication::processEvents();
+    QVERIFY(next.dialogs.calls.isEmpty());
+    QCOMPARE(historyOf(store).size(), 5);
+}
+
+void TestKeepingRecords::lockedStoreCatchesUp()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    QStringList warnings;
+    static QStringList *seen = nullptr;
+    seen = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtWarningMsg)
+                *seen << text;
+        });
+    ScriptedMeter meter;
+    QVERIFY(meter.start({ generatedExport(3, 43), generatedExport(2, 44) }, 6000));
+    TestWindow window({ meter.path() });
+    QListWidget *list = window.main.connectionPanel->List_Records;
+    QTRY_VERIFY(!window.main.connectionPanel->exportTimeText.isEmpty());
+
+    // Another program holds the store for writing, as long as it likes.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+        other.setDatabaseName(store);
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(pickPort(window.main, meter.path()));
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 20000);
+        const QLabel *state = window.main.statusBar()->findChild<QLabel *>("Label_StoreState");
+        QVERIFY(state && !state->isHidden());
+        QCOMPARE(state->text(), QStringLiteral("Records are not being kept: database is locked"));
+        QCOMPARE(warnings.filter(QStringLiteral("not being kept")),
+            QStringList({ "Lumetra: records are not being kept: database is locked" }));
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("COMMIT")));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+
+    // The next batch brings the store the first one too.
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 5, 20000);
+    const QLabel *state = window.main.statusBar()->findChild<QLabel *>("Label_StoreState");
+    QTRY_VERIFY(state->isHidden());
+    qInstallMessageHandler(previous);
+    // Each once, in the order listed, with the texts it was listed with.
+    QStringList listed, listedTimes, storedTimes;
+    for (const QString &entry : entriesOf(window.main))
+        listed << QString::number(entry.toInt());
+    for (const ReportHeaderTexts &texts : qAsConst(window.main.recordHeaders))
+        listedTimes << texts.exportTime;
+    const QJsonArray stored = historyOf(store);
+    for (const QJsonValue &record : stored)
+        storedTimes << record[QLatin1String("headers")][QLatin1String("exportTime")].toString();
+    QCOMPARE(numbersOf(stored), listed);
+    QCOMPARE(storedTimes, listedTimes);
+}
+
+void TestKeepingRecords::historyFindsAndOpens()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    {
+        // Kept by an earlier run: six records of two customers, an hour apart.
+        RecordKeeper earlier(StoreLocation::configured());
+        QVector<StoredRecord> rows;
+        for (int i = 0; i < 6; ++i) {
+            StoredRecord row;
+            row.record.recordNumber = uint16_t(100 + i);
+            row.headers.companyName
+                = i % 2 ? QStringLiteral("North Fibre") : QStringLiteral("South");
+            row.headers.noteHtml = QStringLiteral("<p>cassette %1</p>").arg(i);
+            row.sourceKind = QStringLiteral("archive");
+            row.receivedAtMs = QDateTime::currentMSecsSinceEpoch() - (6 - i) * 3600000;
+            rows << row;
+        }
+        QVERIFY(earlier.keep(rows));
+    }
+    TestWindow window;
+    window.main.historyAct->trigger();
+    HistoryWindow *history = window.main.findChild<HistoryWindow *>();
+    QVERIFY(history && history->isVisible());
+    const auto shown = [history] {
+        QStringList numbers;
+        for (int row = 0; row < history->model->rowCount(); ++row)
+            numbers
+                << history->model->index(row, RecordHistoryModel::RecordNumber).data().toString();
+        return numbers;
+    };
+    QCOMPARE(shown(), QStringList({ "105", "104", "103", "102", "101", "100" }));
+    QTest::keyClicks(history->Edit_Search, QStringLiteral("NORTH"));
+    QCOMPARE(shown(), QStringList({ "105", "103", "101" }));
+    history->Date_To->setDate(QDate::currentDate().addDays(-2));
+    history->Check_To->setChecked(true);
+    QVERIFY(shown().isEmpty());
+    history->Check_To->setChecked(false);
+
+    history->Table_History->selectAll();
+    QTest::mouseClick(history->Button_Open, Qt::LeftButton);
+    // In the order they came, as an opened archive is listed, with their texts.
+    QCOMPARE(entriesOf(window.main), QStringList({ "101", "103", "105" }));
+    QCOMPARE(window.main.recordHeaders.last().companyName, QStringLiteral("North Fibre"));
+    QCOMPARE(window.main.reportWindow->Edit_Comment->toPlainText(), QStringLiteral("cassette 5"));
+    QVERIFY(window.dialogs.calls.isEmpty());
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--window-child") == 0)
+        return runWindowUntilKilled(
+            QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    TestKeepingRecords test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_keepingrecords.moc"
