@@ -57,12 +57,13 @@ wait_for() {
         sleep 0.2
     done
 }
-# The newest visible top-level window called NAME, in this case (xdotool
-# ignores case, and the port list's window is called "lumetra").
+# The newest visible window called NAME, in this case (xdotool ignores case),
+# that is not a drop-down list (those carry the program's name too).
 window_named() {
     local id found=""
     for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && found=$id
+        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] || continue
+        grep -q "Override Redirect State: yes" <<<"$(xwininfo -id "$id")" || found=$id
     done
     echo "$found"
 }
@@ -77,7 +78,7 @@ window_at() {
     local id
     for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }'); do
         [ "$((id))" = "$main" ] && continue
-        xwininfo -id "$id" | grep -q "Map State: IsViewable" || continue
+        is_viewable "$id" || continue
         read -r wx wy ww wh < <(geometry_of "$id")
         if [ "$1" -ge "$wx" ] && [ "$1" -lt $((wx + ww)) ] && [ "$2" -ge "$wy" ] \
             && [ "$2" -lt $((wy + wh)) ]; then
@@ -100,7 +101,7 @@ answer_box() {
     is_viewable "$box" && fail "$1: the message box did not close"
     [ -z "$(window_named Lumetra)" ] || fail "$1: another message box came up"
 }
-is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
+is_viewable() { grep -q "Map State: IsViewable" <<<"$(xwininfo -id "$1" 2>/dev/null)"; }
 # The bounding box of the pixels of COLOUR in a screenshot: x y width height.
 box_of_colour() {
     import -window root "$here/screen.png"
@@ -191,7 +192,7 @@ path_for() {
 }
 
 step "Linux build, for reference"
-session linux unix env XDG_CONFIG_HOME="$work/linux/config" LUMETRA_PORTS="$work/linux/port" \
+session linux unix env XDG_CONFIG_HOME="$work/linux/config" XDG_DATA_HOME="$work/linux/data" LUMETRA_PORTS="$work/linux/port" \
     "$linux_build/app/lumetra"
 
 step "wine prefix"
@@ -229,14 +230,14 @@ wine "$installer" /S || fail "the installer failed"
 "$wineserver" -w
 folder="$WINEPREFIX/drive_c/Program Files/Lumetra"
 [ -f "$folder/lumetra.exe" ] || fail "nothing installed in $folder"
-find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Lumetra.lnk' | grep -q . \
+[ -n "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Lumetra.lnk')" ] \
     || fail "no Start-menu shortcut"
 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumetra' /v UninstallString \
     >/dev/null 2>&1 \
     || wine reg query 'HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Lumetra' \
         /v UninstallString >/dev/null 2>&1 \
     || fail "no uninstaller registered"
-wait_for 30 eval "wine reg query 'HKLM\\HARDWARE\\DEVICEMAP\\SERIALCOMM' 2>/dev/null | grep -q COM5" \
+wait_for 30 eval "grep -q COM5 <<<\"\$(wine reg query 'HKLM\\HARDWARE\\DEVICEMAP\\SERIALCOMM' 2>/dev/null)\"" \
     || fail "wine does not list COM5"
 
 step "installed Lumetra under wine"
@@ -283,4 +284,17 @@ for command in "decode capture.bin --json" "decode capture.bin --csv" "dump scri
         || fail "lumetra-cli.exe $command differs: cmp $work/linux.out $work/windows.out"
     echo "lumetra-cli $command: $(wc -c <"$work/windows.out") bytes, the same"
 done
+# The window kept what it received in its records store (SQLite, deployed
+# beside it), where lumetra-cli.exe finds it.
+kept=$(wine "$windows_cli" history --search "Mueller & Son" --json 2>/dev/null | grep -o '"recordNumber"' | wc -l)
+[ "$kept" -ge 1 ] || fail "the records store under wine holds nothing the window received"
+echo "lumetra-cli history: the window's records are in the store"
+# The certification report needs no display there either.
+(cd "$work" && wine "$windows_cli" report scripts.mrf -o report.pdf >/dev/null 2>&1) \
+    || fail "lumetra-cli.exe report failed"
+# Greek and Cyrillic: a prefix without Windows fonts has glyphs for them.
+report_text=$(pdftotext "$work/report.pdf" -)
+grep -q "ООО «Оптоволокно»" <<<"$report_text" && grep -q "Μπλε Ίνα Α.Ε." <<<"$report_text" \
+    || fail "the certification report from lumetra-cli.exe lacks the header texts"
+echo "lumetra-cli report: $(pdfinfo "$work/report.pdf" | awk '/^Pages:/ { print $2 }') pages"
 echo "windows under wine: all done"
