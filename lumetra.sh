@@ -44,7 +44,7 @@ TEST_PACKAGES=(
 # and SQLite sources needs, NSIS, and wine with a display, the tools that drive
 # it and a font with the metrics of the Windows one.
 WINDOWS_PACKAGES=(
-    mingw-w64 dpkg-dev perl tcl nsis
+    mingw-w64 dpkg-dev xz-utils perl tcl nsis
     wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2
 )
 
