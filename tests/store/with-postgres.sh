@@ -47,6 +47,12 @@ if ! "${as_server[@]}" "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 6
     cat "$dir/server.log" >&2
     exit 1
 fi
+# Should this script be killed outright (a test run's time-out), a watchdog of
+# its own session stops the server once the script is gone.
+setsid bash -c 'while kill -0 "$1" 2>/dev/null; do sleep 1; done
+    [ -d "$2/data" ] || exit 0
+    ${3:+runuser -u "$3" --} "$4/pg_ctl" -D "$2/data" -m immediate stop
+    rm -rf "$2"' watchdog $$ "$dir" "${server_user:-}" "$bin" </dev/null >/dev/null 2>&1 &
 PGPASSWORD=$password "$bin/createdb" -h "$dir" -p 5432 -U lumetra lumetra
 
 export LUMETRA_TEST_DATABASE="postgresql://lumetra:$password@/lumetra?host=$dir&port=5432"
