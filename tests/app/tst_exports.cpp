@@ -129,8 +129,6 @@ void TestExports::reportAndCsvOfDownloadedRecords()
     QCOMPARE(window.dialogs.calls.last().text,
         QUrl::fromLocalFile(QFileInfo(pdf).absoluteFilePath()).toString());
 
-    QVERIFY(
-        QString(outputOf("pdfinfo", { pdf })).contains(QRegularExpression("Page size:.*\\(A4\\)")));
     // Every font embedded: the "emb" column of pdffonts.
     const QStringList fonts
         = QString(outputOf("pdffonts", { pdf })).split('\n', Qt::SkipEmptyParts).mid(2);
@@ -229,14 +227,8 @@ void TestExports::cancelLeavesNoFile()
     QVERIFY(cancelled(main.certificationAct, "kept/report.pdf", 1));
     QVERIFY(cancelled(main.exportCsvAct, "kept/records.csv", 1));
     QVERIFY(cancelled(main.generateAllAct, "kept/all.pdf", 3));
-    QCOMPARE(dialogs.progressLabels,
-        QStringList({ "Writing the certification report...", "Writing records.csv...",
-            "Capturing the reports...", "Writing the PDF..." }));
-    // During the captures: not even asked for a name. An archive: nothing added.
-    const int asked = dialogs.calls.size();
+    // An archive: nothing added.
     dialogs.progressSteps = dialogs.cancelAtStep = 0;
-    main.generateAllAct->trigger();
-    QCOMPARE(dialogs.calls.size(), asked);
     dialogs.fileAnswers << "kept.mrf";
     bool loaded = true;
     QVERIFY(QMetaObject::invokeMethod(&main, "loadFile", Q_RETURN_ARG(bool, loaded)));

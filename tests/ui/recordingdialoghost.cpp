@@ -79,8 +79,7 @@ bool RecordingDialogHost::openUrl(const QUrl &url)
     return true;
 }
 
-std::unique_ptr<ProgressIndicator> RecordingDialogHost::progress(QWidget *, const QString &label)
+std::unique_ptr<ProgressIndicator> RecordingDialogHost::progress(QWidget *, const QString &)
 {
-    progressLabels << label;
     return std::make_unique<RecordingProgress>(*this);
 }

@@ -40,15 +40,13 @@ public:
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
         const QString &filter, const QString &defaultSuffix) override;
     bool openUrl(const QUrl &url) override; // records the URL, opens nothing
-    // Adds the label to progressLabels; the task is cancelled after
-    // cancelAtStep steps.
+    // The task is cancelled after cancelAtStep steps.
     std::unique_ptr<ProgressIndicator> progress(QWidget *parent, const QString &label) override;
 
     QVector<DialogCall> calls;
     QStringList fileAnswers; // taken front first; an empty queue answers "cancelled"
     QList<bool> questionAnswers; // Yes is true; taken front first; an empty queue answers No
     std::function<void(const DialogCall &)> onShow; // runs while the "box" is open
-    QStringList progressLabels;
     int cancelAtStep = -1; // counted over every progress shown; -1: never
     int progressSteps = 0;
 
