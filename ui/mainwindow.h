@@ -3,6 +3,7 @@
 #define LUMETRA_MAINWINDOW_H
 
 #include "downloadbatch.h"
+#include "progressstep.h"
 #include "reportheadertexts.h"
 #include "screenprobe.h"
 #include "testrecord.h"
@@ -14,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class ConfigRun;
@@ -147,6 +149,10 @@ private:
     // Archives and reports (mainwindow_archive.cpp, mainwindow_reports.cpp).
     static QString withDefaultSuffix(const QString &name, const QString &suffix);
     void printReport(ReportDocument &document, const QString &suggestedName);
+    // Runs write under the wait cursor and a progress dialog called label, and
+    // says why when it failed; true only when the file name was written whole.
+    bool writeWithProgress(const QString &name, const QString &label,
+        const std::function<WriteOutcome(const ProgressStep &, QString *)> &write);
 
     // The certification report and the CSV export (mainwindow_exports.cpp).
     void createExportActions();

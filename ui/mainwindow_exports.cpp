@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
-#include "busycursor.h"
 #include "certificationreport.h"
 #include "configrun.h"
 #include "dialoghost.h"
@@ -58,18 +57,9 @@ void MainWindow::certificationReport()
         return;
     // Its own copy of the records: any that arrive while it is written wait for the next one.
     const CertificationReport report(records, recordHeaders);
-    QString why;
-    WriteOutcome outcome = WriteOutcome::Failed;
-    {
-        const BusyCursor busy;
-        const std::unique_ptr<ProgressIndicator> progress
-            = dialogs->progress(this, tr("Writing the certification report..."));
-        outcome = report.write(
-            name, [&](int done, int total) { return progress->step(done, total); }, &why);
-    }
-    if (outcome == WriteOutcome::Failed)
-        dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
-    else if (outcome == WriteOutcome::Written)
+    const bool written = writeWithProgress(name, tr("Writing the certification report..."),
+        [&](const ProgressStep &step, QString *why) { return report.write(name, step, why); });
+    if (written)
         dialogs->openUrl(QUrl::fromLocalFile(QFileInfo(name).absoluteFilePath()));
 }
 
@@ -81,16 +71,8 @@ void MainWindow::exportCsv()
         return;
     const QVector<TestRecord> listed = records;
     const QVector<ReportHeaderTexts> texts = recordHeaders;
-    QString why;
-    WriteOutcome outcome = WriteOutcome::Failed;
-    {
-        const BusyCursor busy;
-        const std::unique_ptr<ProgressIndicator> progress
-            = dialogs->progress(this, tr("Writing %1...").arg(QFileInfo(name).fileName()));
-        outcome = writeRecordCsvFile(
-            name, listed, texts, [&](int done, int total) { return progress->step(done, total); },
-            &why);
-    }
-    if (outcome == WriteOutcome::Failed)
-        dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
+    writeWithProgress(name, tr("Writing %1...").arg(QFileInfo(name).fileName()),
+        [&](const ProgressStep &step, QString *why) {
+            return writeRecordCsvFile(name, listed, texts, step, why);
+        });
 }

@@ -108,20 +108,23 @@ void MainWindow::printReport(ReportDocument &document, const QString &suggestedN
     const QString name = withDefaultSuffix(chosen, QStringLiteral("pdf"));
     if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return;
+    const bool printed = writeWithProgress(name, tr("Writing the PDF..."),
+        [&](const ProgressStep &step, QString *why) { return document.print(name, step, why); });
+    if (printed)
+        dialogs->openUrl(QUrl::fromLocalFile(QFileInfo(name).absoluteFilePath()));
+}
+
+bool MainWindow::writeWithProgress(const QString &name, const QString &label,
+    const std::function<WriteOutcome(const ProgressStep &, QString *)> &write)
+{
     QString why;
-    WriteOutcome printed = WriteOutcome::Failed;
+    WriteOutcome outcome = WriteOutcome::Failed;
     {
         const BusyCursor busy;
-        const std::unique_ptr<ProgressIndicator> progress
-            = dialogs->progress(this, tr("Writing the PDF..."));
-        printed = document.print(
-            name, [&](int done, int total) { return progress->step(done, total); }, &why);
+        const std::unique_ptr<ProgressIndicator> progress = dialogs->progress(this, label);
+        outcome = write([&](int done, int total) { return progress->step(done, total); }, &why);
     }
-    if (printed == WriteOutcome::Cancelled)
-        return;
-    if (printed == WriteOutcome::Failed) {
+    if (outcome == WriteOutcome::Failed)
         dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
-        return;
-    }
-    dialogs->openUrl(QUrl::fromLocalFile(QFileInfo(name).absoluteFilePath()));
+    return outcome == WriteOutcome::Written;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "clioptions.h"
 
+#include <QTextStream>
+
 CliOptions CliOptions::parse(const QStringList &arguments, const QSet<QString> &knownFlags,
     const QSet<QString> &knownValueOptions)
 {
@@ -23,4 +25,14 @@ CliOptions CliOptions::parse(const QStringList &arguments, const QSet<QString> &
         }
     }
     return options;
+}
+
+bool CliOptions::hasOneFile(const char *command, const char *file, QTextStream &err) const
+{
+    if (error.isEmpty() && positional.size() == 1)
+        return true;
+    err << "lumetra-cli " << command << ": "
+        << (error.isEmpty() ? QStringLiteral("expects one %1").arg(QLatin1String(file)) : error)
+        << " (see --help)\n";
+    return false;
 }

@@ -14,13 +14,8 @@ int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
 {
     const CliOptions options = CliOptions::parse(
         arguments, { QStringLiteral("--json"), QStringLiteral("--csv") }, { QStringLiteral("-o") });
-    if (!options.error.isEmpty() || options.positional.size() != 1) {
-        err << "lumetra-cli decode: "
-            << (options.error.isEmpty() ? QStringLiteral("expects one capture file")
-                                        : options.error)
-            << " (see --help)\n";
+    if (!options.hasOneFile("decode", "capture file", err))
         return 2;
-    }
     const QString path = options.positional.first();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -25,13 +25,8 @@ int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err
 {
     const CliOptions options = CliOptions::parse(
         arguments, { QStringLiteral("--json"), QStringLiteral("--csv") }, { QStringLiteral("-o") });
-    if (!options.error.isEmpty() || options.positional.size() != 1) {
-        err << "lumetra-cli dump: "
-            << (options.error.isEmpty() ? QStringLiteral("expects one archive file")
-                                        : options.error)
-            << " (see --help)\n";
+    if (!options.hasOneFile("dump", "archive file", err))
         return 2;
-    }
     const QString path = options.positional.first();
     RecordArchive::ReadResult archive;
     if (!loadArchiveFor(path, archive, err))

@@ -12,13 +12,8 @@
 int reportCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const CliOptions options = CliOptions::parse(arguments, {}, { QStringLiteral("-o") });
-    if (!options.error.isEmpty() || options.positional.size() != 1) {
-        err << "lumetra-cli report: "
-            << (options.error.isEmpty() ? QStringLiteral("expects one archive file")
-                                        : options.error)
-            << " (see --help)\n";
+    if (!options.hasOneFile("report", "archive file", err))
         return 2;
-    }
     const QString path = options.positional.first();
     RecordArchive::ReadResult archive;
     if (!loadArchiveFor(path, archive, err))
