@@ -14,6 +14,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 host=x86_64-w64-mingw32
 
 # Only what Lumetra loads: Core, Gui, Widgets, PrintSupport, Sql with SQLite,
+# Network for the local socket that hands a second start's files to the window,
 # the windows platform plugin and the styles.
 QT_OPTIONS=(
     -opensource -confirm-license -release -shared
@@ -21,7 +22,7 @@ QT_OPTIONS=(
     -nomake examples -nomake tests -no-pkg-config
     -no-opengl -no-direct2d -no-icu -no-dbus -no-vulkan -no-freetype
     -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz
-    -no-feature-tabletevent -no-feature-network -no-feature-xml
+    -no-feature-tabletevent -no-openssl -no-feature-xml
     -no-feature-concurrent -no-feature-testlib
     -sql-sqlite -system-sqlite -no-sql-odbc -no-sql-psql -no-sql-mysql
     -no-sql-ibase -no-sql-oci -no-sql-db2 -no-sql-sqlite2 -no-sql-tds
