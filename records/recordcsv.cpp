@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordcsv.h"
 
+#include "noteplaintext.h"
 #include "recordtexts.h"
 
 #include <QSaveFile>
@@ -24,15 +25,26 @@ QString headerLine()
     return QStringLiteral("recordNumber,recordNumberText,thresholdCentiDb,thresholdText,"
                           "wavelengthNm,polarity,fiber,referenceDbm,powerDbm,channelByte,"
                           "powerText,lossText,verdictText,companyName,operatorName,testDevice,"
-                          "testDate,serialNumber,exportTime,noteHtml");
+                          "testDate,serialNumber,exportTime,note");
+}
+
+// A spreadsheet runs a cell that begins like a formula; the apostrophe keeps
+// a typed text a text. Only typed texts: a number's minus sign stays.
+QString headerTextField(const QString &text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()))
+        return csvField(QLatin1Char('\'') + text);
+    return csvField(text);
 }
 
 QString recordRows(const TestRecord &record, const ReportHeaderTexts &texts, const QString &lineEnd)
 {
     const float threshold = float(thresholdDb(record));
-    const QStringList headerFields = { csvField(texts.companyName), csvField(texts.operatorName),
-        csvField(texts.testDevice), csvField(texts.testDate), csvField(texts.serialNumber),
-        csvField(texts.exportTime), csvField(texts.noteHtml) };
+    QStringList headerFields;
+    for (const QString &text : { texts.companyName, texts.operatorName, texts.testDevice,
+             texts.testDate, texts.serialNumber, texts.exportTime, notePlainText(texts.noteHtml) })
+        headerFields << headerTextField(text);
     QString rows;
     for (int fiber = 0; fiber < TestRecord::channelCount; ++fiber) {
         const ChannelResult &channel = record.channels[size_t(fiber)];

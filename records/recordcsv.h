@@ -11,9 +11,10 @@
 
 // CSV for spreadsheets, quoted as RFC 4180 has it: a header line, then one row
 // per fiber: the record fields, the texts the report window shows, then the
-// record's header texts. The window's export, lumetra-cli dump --csv and
-// every other CSV of records come from recordListCsv, so they agree column for
-// column.
+// record's header texts, the note as plain text. A header text a spreadsheet
+// would take for a formula gets a leading apostrophe. The window's export,
+// lumetra-cli dump --csv and every other CSV of records come from
+// recordListCsv, so they agree column for column.
 
 QString csvField(const QString &text);
 

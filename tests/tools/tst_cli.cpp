@@ -2,6 +2,7 @@
 #include "frameencoder.h"
 #include "recordarchive.h"
 #include "recordjson.h"
+#include "recordstore.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -59,6 +60,25 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// The rows a real CSV reader finds, as a spreadsheet would.
+QVector<QStringList> csvRows(const QByteArray &csv)
+{
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+        { "-c",
+            "import csv, io, json, sys\n"
+            "text = sys.stdin.buffer.read().decode('utf-8-sig')\n"
+            "print(json.dumps(list(csv.reader(io.StringIO(text, newline='')))))" });
+    python.write(csv);
+    python.closeWriteChannel();
+    QVector<QStringList> rows;
+    if (!python.waitForFinished(30000) || python.exitCode() != 0)
+        return rows;
+    for (const QJsonValue &row : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
+        rows << row.toVariant().toStringList();
+    return rows;
+}
+
 QJsonObject parseObject(const QByteArray &json)
 {
     QJsonParseError error;
@@ -78,6 +98,8 @@ private slots:
     void jsonNumbers();
     void dumpJson();
     void dumpCsv();
+    void csvForSpreadsheets();
+    void historyCsvOfALargeStore();
     void decodeCapture_data();
     void decodeCapture();
     void decodeWritesArchive();
@@ -164,12 +186,80 @@ void TestCli::dumpCsv()
     QCOMPARE(lines.size(), 1 + 2 * 12);
     QVERIFY(lines.first().startsWith("recordNumber,"));
     QVERIFY(lines.first().endsWith(",verdictText,companyName,operatorName,testDevice,testDate,"
-                                   "serialNumber,exportTime,noteHtml"));
+                                   "serialNumber,exportTime,note"));
     QCOMPARE(QString(lines.at(1)),
         QStringLiteral("7,007,50,0.5,1310,40G,1,-19.75,-20.25,0,-20.25, 0.50,FAIL,\"Fibre "
                        "\"\"Works\"\", Łódź\",,,,,,"
-                       "<p>ok</p>"));
+                       "ok"));
     QVERIFY(lines.at(13).startsWith("1234,1234,"));
+}
+
+// Read by a real CSV reader: a text a spreadsheet would run keeps its
+// apostrophe, the note is its plain text, numbers are as they were, a lone
+// comma, quote or line break is quoted; the file and standard output agree.
+void TestCli::csvForSpreadsheets()
+{
+    const QString archive = dir.filePath(QStringLiteral("formulas.mrf"));
+    ReportHeaderTexts formulas;
+    formulas.companyName = QStringLiteral("=HYPERLINK(\"http://x.example\",\"y\")");
+    formulas.operatorName = QStringLiteral("+1");
+    formulas.testDevice = QStringLiteral("-2");
+    formulas.testDate = QStringLiteral("@SUM(A1)");
+    formulas.serialNumber = QStringLiteral("\t3");
+    formulas.exportTime = QStringLiteral("\r4");
+    formulas.noteHtml = QStringLiteral(
+        "<html><head><style>p { white-space: pre-wrap; }</style></head><body>\n"
+        "<p>=2*3 &amp; &lt;b&gt;</p>\n<p><br /></p>\n<p>tab\there<br />next  line</p></body></html>");
+    ReportHeaderTexts lone;
+    lone.companyName = QStringLiteral(",");
+    lone.operatorName = QStringLiteral("\"");
+    lone.testDevice = QStringLiteral("\n");
+    lone.noteHtml = QStringLiteral("<p>-</p>");
+    QVERIFY(RecordArchive::save(archive, { sample(7), sample(8) }, { formulas, lone }));
+
+    const CliRun run = runCli({ QStringLiteral("dump"), archive, QStringLiteral("--csv") });
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains(",\",\",\"\"\"\",\"\n\","));
+    const QString file = dir.filePath(QStringLiteral("formulas.csv"));
+    QCOMPARE(runCli({ "dump", archive, "--csv", "-o", file }).exitCode, 0);
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QVector<QStringList> rows = csvRows(run.out);
+    QCOMPARE(csvRows(written.readAll()), rows);
+    QCOMPARE(rows.size(), 1 + 24);
+    QCOMPARE(rows.first().last(), QStringLiteral("note"));
+    QCOMPARE(rows.at(1).mid(13),
+        QStringList({ "'=HYPERLINK(\"http://x.example\",\"y\")", "'+1", "'-2", "'@SUM(A1)",
+            "'\t3", "'\r4", "'=2*3 & <b>\n\ntab\there\nnext  line" }));
+    QCOMPARE(rows.at(1).mid(7, 2), QStringList({ "-19.75", "-20.25" }));
+    QCOMPARE(rows.at(13).mid(13), QStringList({ ",", "\"", "\n", "", "", "", "'-" }));
+}
+
+// Thousands of records in the store: one header line, every fiber's row,
+// the same cells as dump writes.
+void TestCli::historyCsvOfALargeStore()
+{
+    const QString path = dir.filePath(QStringLiteral("large.sqlite"));
+    constexpr int count = 3000;
+    {
+        RecordStore store(StoreLocation::parse(path));
+        QVERIFY2(store.open(), qPrintable(store.errorString()));
+        QVector<StoredRecord> rows(count);
+        for (int i = 0; i < count; ++i) {
+            rows[i].record = sample(uint16_t(i + 1));
+            rows[i].headers.companyName = QStringLiteral("=1+%1").arg(i);
+            rows[i].sourceKind = QStringLiteral("archive");
+            rows[i].receivedAtMs = 1700000000000 + i;
+        }
+        QVERIFY(store.write(rows));
+    }
+    const CliRun run = runCli({ "history", "--database", path, "--csv" });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count("recordNumber,"), 1);
+    const QVector<QStringList> rows = csvRows(run.out);
+    QCOMPARE(rows.size(), 1 + count * 12);
+    QCOMPARE(rows.last().at(0), QString::number(count));
+    QCOMPARE(rows.last().at(13), QStringLiteral("'=1+%1").arg(count - 1));
 }
 
 void TestCli::decodeCapture_data()
@@ -270,6 +360,10 @@ void TestCli::badInput_data()
         << QStringList { "decode", "@capture", "-o" } << "-o needs a value";
     QTest::newRow("unwritable output") << QStringList { "decode", "@capture", "-o",
         "/nonexistent/dir/x.mrf" } << "/nonexistent/dir/x.mrf: cannot write archive";
+    // Known by what it holds, not by its name.
+    QTest::newRow("archive as output")
+        << QStringList { "dump", "@archive", "--csv", "-o", "@kept" }
+        << "@kept: is a record archive (.mrf); it is not overwritten: choose another output file";
 }
 
 void TestCli::badInput()
@@ -283,8 +377,11 @@ void TestCli::badInput()
     QVERIFY(archive.open(QIODevice::ReadOnly));
     const QString damaged = dir.filePath(QStringLiteral("damaged.mrf"));
     QVERIFY(writeFile(damaged, archive.readAll().left(400)));
-    const QMap<QString, QString> files
-        = { { "@capture", capture }, { "@damaged", damaged }, { "@archive", archivePath } };
+    const QString kept = dir.filePath(QStringLiteral("kept.csv"));
+    QFile::remove(kept);
+    QVERIFY(QFile::copy(archivePath, kept));
+    const QMap<QString, QString> files = { { "@capture", capture }, { "@damaged", damaged },
+        { "@archive", archivePath }, { "@kept", kept } };
     for (QString &argument : arguments)
         argument = files.value(argument, argument);
     for (auto it = files.begin(); it != files.end(); ++it)
@@ -296,6 +393,7 @@ void TestCli::badInput()
     if (!arguments.isEmpty())
         QCOMPARE(run.err.count('\n'), 1);
     QVERIFY(run.out.isEmpty());
+    QCOMPARE(RecordArchive::load(kept).records.size(), 2);
 }
 
 void TestCli::help()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "archiveprobe.h"
 #include "cliarchive.h"
 #include "clicommands.h"
 #include "clioptions.h"
@@ -42,6 +43,11 @@ int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err
     }
     // The file a spreadsheet opens: the same as the window's CSV export.
     const QString outPath = options.values.value(QStringLiteral("-o"));
+    if (isLumetraArchive(outPath)) {
+        err << "lumetra-cli: " << outPath
+            << ": is a record archive (.mrf); it is not overwritten: choose another output file\n";
+        return 2;
+    }
     QString why;
     const bool written = csv
         ? writeRecordCsvFile(outPath, archive.records, archive.headers, {}, &why)
