@@ -49,7 +49,7 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     Table_History->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Table_History->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table_History->verticalHeader()->hide();
-    Table_History->horizontalHeader()->setStretchLastSection(true);
+    connect(model, &QAbstractItemModel::modelReset, this, &HistoryWindow::arrangeColumns);
 
     Label_Problem = new QLabel(this);
     Label_Problem->setObjectName(QStringLiteral("Label_Problem"));
@@ -101,8 +101,20 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
         return;
     }
     applyFilter();
+}
+
+void HistoryWindow::arrangeColumns()
+{
+    if (model->columnCount() <= RecordHistoryModel::Verdict)
+        return; // no query yet, or a failed one
     Table_History->hideColumn(RecordHistoryModel::Key);
-    Table_History->resizeColumnsToContents();
+    // The typed texts share what room there is, so that the verdict at the
+    // end is always in view; their tips show them whole.
+    QHeaderView *header = Table_History->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (const int column : { RecordHistoryModel::Company, RecordHistoryModel::Operator,
+             RecordHistoryModel::SerialNumber })
+        header->setSectionResizeMode(column, QHeaderView::Stretch);
 }
 
 HistoryWindow::~HistoryWindow()

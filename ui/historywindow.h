@@ -48,6 +48,7 @@ signals:
 
 private:
     void applyFilter();
+    void arrangeColumns();
     void openSelected();
     void showProblem(const QString &problem);
     void showCut();

@@ -59,6 +59,10 @@ QVariant RecordHistoryModel::data(const QModelIndex &index, int role) const
             return QBrush(Qt::red);
         return QVariant();
     }
+    if (role == Qt::ToolTipRole
+        && (index.column() == Company || index.column() == Operator
+            || index.column() == SerialNumber))
+        return value;
     if (role != Qt::DisplayRole)
         return QSqlQueryModel::data(index, role);
     switch (index.column()) {

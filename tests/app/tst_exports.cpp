@@ -5,6 +5,8 @@
 #include "windowtestsupport.h"
 
 #include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStatusBar>
@@ -195,6 +197,32 @@ void TestExports::reportAndCsvOfDownloadedRecords()
     QVERIFY(csv.startsWith("\xEF\xBB\xBFrecordNumber,"));
     QCOMPARE(csv.count("\r\n"), 1 + 36);
     QVERIFY(csv.contains(",\"Fibre \"\"Works\"\", Łódź\",Ana,"));
+
+    // Read as a spreadsheet reads it: a typed formula stays a text, the note
+    // is what the window shows, not its markup.
+    list->setCurrentRow(2);
+    page.Edit_TestDevice->setText(QStringLiteral("=2*3"));
+    page.Edit_Comment->clear();
+    page.Edit_Comment->setFocus();
+    QTest::keyClicks(page.Edit_Comment, QStringLiteral("-dusty <b> & \"cleaned\""));
+    QTest::keyClick(page.Edit_Comment, Qt::Key_Return);
+    QTest::keyClicks(page.Edit_Comment, QStringLiteral("retested"));
+    window.dialogs.fileAnswers << "reports/typed.csv";
+    main.exportCsvAct->trigger();
+    QProcess python;
+    python.start("python3",
+        { "-c",
+            "import csv, json, sys; print(json.dumps(list(csv.reader("
+            "open(sys.argv[1], encoding='utf-8-sig', newline='')))))",
+            "reports/typed.csv" });
+    QVERIFY(python.waitForFinished(30000));
+    const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    QCOMPARE(rows.size(), 1 + 36);
+    QCOMPARE(rows.at(0).toArray().last().toString(), QStringLiteral("note"));
+    const QJsonArray typed = rows.at(36).toArray();
+    QCOMPARE(typed.at(15).toString(), QStringLiteral("'=2*3"));
+    QCOMPARE(typed.last().toString(), "'" + page.Edit_Comment->toPlainText());
+    QCOMPARE(rows.at(1).toArray().last().toString(), QStringLiteral("Trunk A, cassette 3"));
 }
 
 void TestExports::cancelLeavesNoFile()

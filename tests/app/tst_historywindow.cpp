@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "historywindow.h"
+#include "listofuid.h"
+#include "recordhistorymodel.h"
+#include "recordkeeper.h"
+#include "windowtestsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTextEdit>
+#include <QtTest>
+
+// The History window over records an earlier run kept: what it lists, in
+// which order, what its search and dates let through, and what Open lists.
+class TestHistoryWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findsAndOpens();
+};
+
+namespace {
+// Three records yesterday, three today, of customers whose names hold the
+// characters an SQL pattern would take for wildcards.
+QVector<StoredRecord> keptOverTwoDays()
+{
+    const QStringList companies = { "A_B Networks", "AxB Networks", "100% Fibre", "100 Fibre",
+        "A_B Networks", "Northern Regional Fibre Infrastructure and Maintenance Services Ltd" };
+    const QDate today = QDate::currentDate();
+    QVector<StoredRecord> rows;
+    for (int i = 0; i < companies.size(); ++i) {
+        StoredRecord row;
+        row.record.recordNumber = uint16_t(100 + i);
+        row.record.thresholdCentiDb = 50;
+        row.record.wavelengthCode = 1;
+        row.record.headerByte5 = row.record.headerByte8 = 1;
+        for (ChannelResult &channel : row.record.channels)
+            channel = ChannelResult { -20.0f, i == 2 ? -21.0f : -20.1f, 0 };
+        row.headers.companyName = companies.at(i);
+        row.headers.operatorName = QStringLiteral("Operator of a rather long name %1").arg(i);
+        row.headers.serialNumber = QStringLiteral("SN-2026-%1-000123456").arg(i);
+        row.headers.noteHtml = QStringLiteral("<p>cassette %1</p>").arg(i);
+        row.sourceKind = QStringLiteral("archive");
+        const QDateTime at = i < 3 ? QDateTime(today.addDays(-1), QTime(12, i))
+                                   : QDateTime(today, QTime(0, i));
+        row.receivedAtMs = at.toMSecsSinceEpoch();
+        rows << row;
+    }
+    return rows;
+}
+} // namespace
+
+void TestHistoryWindow::findsAndOpens()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    {
+        RecordKeeper earlier(StoreLocation::configured());
+        QVERIFY(earlier.keep(keptOverTwoDays()));
+    }
+    TestWindow window;
+    window.main.show();
+    window.main.historyAct->trigger();
+    HistoryWindow *history = window.main.findChild<HistoryWindow *>();
+    QVERIFY(history && history->isVisible());
+    const auto shown = [history] {
+        QStringList numbers;
+        for (int row = 0; row < history->model->rowCount(); ++row)
+            numbers
+                << history->model->index(row, RecordHistoryModel::RecordNumber).data().toString();
+        return numbers;
+    };
+    QCOMPARE(shown(), QStringList({ "105", "104", "103", "102", "101", "100" }));
+
+    // Every column readable as it opens, the verdict last of all.
+    QTableView *table = history->Table_History;
+    const int verdict = RecordHistoryModel::Verdict;
+    QCOMPARE(table->model()->index(3, verdict).data().toString(), QStringLiteral("FAIL"));
+    QVERIFY(table->columnWidth(verdict) >= table->horizontalHeader()->sectionSizeHint(verdict));
+    QVERIFY(table->columnViewportPosition(verdict) + table->columnWidth(verdict)
+        <= table->viewport()->width());
+
+    // Both ends of the range count whole days.
+    const QDate today = QDate::currentDate();
+    history->Date_From->setDate(today.addDays(-1));
+    history->Check_From->setChecked(true);
+    history->Date_To->setDate(today);
+    history->Check_To->setChecked(true);
+    QCOMPARE(shown().size(), 6);
+    history->Date_From->setDate(today);
+    QCOMPARE(shown(), QStringList({ "105", "104", "103" }));
+    history->Date_From->setDate(today.addDays(-1));
+    history->Date_To->setDate(today.addDays(-1));
+    QCOMPARE(shown(), QStringList({ "102", "101", "100" }));
+    history->Check_From->setChecked(false);
+    history->Check_To->setChecked(false);
+
+    // What was typed, not a pattern.
+    QTest::keyClicks(history->Edit_Search, QStringLiteral("100%"));
+    QCOMPARE(shown(), QStringList({ "102" }));
+    history->Edit_Search->clear();
+    QTest::keyClicks(history->Edit_Search, QStringLiteral("a_b"));
+    QCOMPARE(shown(), QStringList({ "104", "100" }));
+
+    table->selectAll();
+    QTest::mouseClick(history->Button_Open, Qt::LeftButton);
+    // In the order they came, as an opened archive is listed, with their texts.
+    QCOMPARE(entriesOf(window.main), QStringList({ "100", "104" }));
+    QCOMPARE(window.main.recordHeaders.first().noteHtml, QStringLiteral("<p>cassette 0</p>"));
+    QCOMPARE(window.main.reportWindow->Edit_Company->text(), QStringLiteral("A_B Networks"));
+    QCOMPARE(window.main.reportWindow->Edit_Comment->toPlainText(), QStringLiteral("cassette 4"));
+    QVERIFY(window.dialogs.calls.isEmpty());
+}
+
+QTEST_MAIN(TestHistoryWindow)
+#include "tst_historywindow.moc"
