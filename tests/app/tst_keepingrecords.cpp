@@ -2,8 +2,10 @@
 #include "configrun.h"
 #include "listofuid.h"
 #include "metersimprocess.h"
+#include "recordarchive.h"
 #include "windowtestsupport.h"
 
+#include <QAction>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +14,7 @@
 #include <QListWidget>
 #include <QSqlQuery>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QtTest>
 #include <csignal>
 
@@ -28,6 +31,7 @@ private slots:
 
 namespace {
 const QString typed = QStringLiteral("Typed just before the plug was pulled");
+const QString typedNote = QStringLiteral("Connector 3 cleaned\nretested at 14:02");
 
 QByteArray generatedExport(int records, int seed)
 {
@@ -35,7 +39,6 @@ QByteArray generatedExport(int records, int seed)
         QString::number(seed), "--meter-version", "2.1" });
 }
 
-// The records lumetra-cli finds in the store.
 QJsonArray historyOf(const QString &store, const QString &search = QString())
 {
     QStringList arguments { "history", "--database", store, "--json" };
@@ -55,9 +58,11 @@ QStringList numbersOf(const QJsonArray &records)
     return numbers;
 }
 
-// The window of the child process: receives from the port it is given,
-// types into a header field like a user, says so, and runs until killed.
-int runWindowUntilKilled(const QString &port, const QString &store)
+// The window of the child process: receives from the port it is given, saves
+// the first batch to an archive, types into a line field and the note of the
+// second batch's record as a user would while the third batch comes, says
+// so, and runs until killed.
+int runWindowUntilKilled(const QString &port, const QString &store, const QString &archive)
 {
     QTemporaryDir settings;
     if (!prepareWindowTests(settings))
@@ -69,25 +74,53 @@ int runWindowUntilKilled(const QString &port, const QString &store)
         || !pickPort(window.main, port))
         return 4;
     QListWidget *list = window.main.connectionPanel->List_Records;
-    if (!QTest::qWaitFor([&] { return list->count() == 5; }, 30000))
+    if (!QTest::qWaitFor([&] { return list->count() == 2; }, 30000))
         return 5;
+    window.dialogs.fileAnswers << archive;
+    window.main.saveAct->trigger();
+    // The third batch is on its way: it is listed about 1.2 s after its
+    // first frame, so typing from 0.3 s on ends less than a second before.
+    if (!QTest::qWaitFor(
+            [&] {
+                return list->count() == 4
+                    && window.main.statusBar()->currentMessage().startsWith("Receiving");
+            },
+            30000))
+        return 6;
+    QTest::qWait(300);
     QTest::keyClicks(window.main.reportWindow->Edit_Operator, typed);
+    QTextEdit *note = window.main.reportWindow->Edit_Comment;
+    note->setFocus();
+    const QStringList lines = typedNote.split('\n');
+    QTest::keyClicks(note, lines.first());
+    QTest::keyClick(note, Qt::Key_Return);
+    QTest::keyClicks(note, lines.last());
+    if (list->count() != 4)
+        return 7; // too slow: the next batch was already there
+    if (!QTest::qWaitFor([&] { return list->count() == 5; }, 30000))
+        return 8;
     QTextStream(stdout) << "typed" << Qt::endl;
     return QApplication::exec();
 }
 } // namespace
 
+// Killed after saving the first batch and typing into the second a moment
+// before the third came: the next start offers the unsaved records only,
+// the typed texts with the record they were typed into.
 void TestKeepingRecords::killedWindowOffersItsRecordsAgain()
 {
     QTemporaryDir dir;
     QVERIFY(prepareWindowTests(dir));
     const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    const QString archive = dir.filePath(QStringLiteral("first.mrf"));
     ScriptedMeter meter;
-    QVERIFY(meter.start({ generatedExport(3, 41), generatedExport(2, 42) }, 1500));
+    QVERIFY(meter.start({ generatedExport(2, 41), generatedExport(2, 42), generatedExport(1, 45) },
+        1500));
 
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), { "--window-child", meter.path(), store });
+    child.start(QCoreApplication::applicationFilePath(),
+        { "--window-child", meter.path(), store, archive });
     QVERIFY(child.waitForStarted());
     QVERIFY2(QTest::qWaitFor(
                  [&] {
@@ -97,36 +130,45 @@ void TestKeepingRecords::killedWindowOffersItsRecordsAgain()
                  },
                  60000),
         "the child window got no records");
-    QCOMPARE(child.state(), QProcess::Running);
-    // About a second after the last keystroke the text is on disk: then the plug.
-    QVERIFY(QTest::qWaitFor([&] { return historyOf(store, typed).size() == 1; }, 15000));
+    QVERIFY2(child.state() == QProcess::Running, qPrintable(QString::number(child.exitCode())));
+    // The texts in the store with the record they were typed into: then the plug.
+    const auto typedInto = [&](const QJsonArray &stored) {
+        const QJsonValue headers = stored.at(3)[QLatin1String("headers")];
+        return headers[QLatin1String("operatorName")].toString() == typed
+            && headers[QLatin1String("noteHtml")].toString().contains(typedNote.section('\n', 1));
+    };
+    QVERIFY(QTest::qWaitFor([&] { return typedInto(historyOf(store)); }, 15000));
     ::kill(pid_t(child.processId()), SIGKILL);
     QVERIFY(child.waitForFinished());
     const QStringList received = numbersOf(historyOf(store));
     QCOMPARE(received.size(), 5);
+    QCOMPARE(RecordArchive::load(archive).records.size(), 2);
 
     // The next start.
     {
         TestWindow window;
         window.dialogs.questionAnswers << true;
         QListWidget *list = window.main.connectionPanel->List_Records;
-        QTRY_COMPARE(list->count(), 5);
+        QTRY_COMPARE(list->count(), 3);
         QCOMPARE(window.dialogs.calls.size(), 1);
         const DialogCall &question = window.dialogs.calls.first();
         QCOMPARE(question.kind, QStringLiteral("question"));
         QCOMPARE(question.title, QStringLiteral("Lumetra"));
         QCOMPARE(question.text,
-            QStringLiteral("The last session ended with 5 records that were not saved to an "
+            QStringLiteral("The last session ended with 3 records that were not saved to an "
                            "archive. Show them again?"));
         // As an opened archive is listed, in the order the records arrived.
-        QCOMPARE(entriesOf(window.main), received);
+        QCOMPARE(entriesOf(window.main), received.mid(2));
         QStringList operators;
         for (const ReportHeaderTexts &texts : qAsConst(window.main.recordHeaders)) {
             operators << texts.operatorName;
             QVERIFY(!texts.exportTime.isEmpty());
         }
-        QCOMPARE(operators, QStringList({ "", "", "", "", typed }));
+        // The third batch arrived with the texts on screen, as every batch does.
+        QCOMPARE(operators, QStringList({ "", typed, typed }));
+        list->setCurrentRow(1);
         QCOMPARE(window.main.reportWindow->Edit_Operator->text(), typed);
+        QCOMPARE(window.main.reportWindow->Edit_Comment->toPlainText(), typedNote);
         QVERIFY(window.main.close());
     }
 
@@ -189,9 +231,9 @@ void TestKeepingRecords::lockedStoreCatchesUp()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc == 4 && qstrcmp(argv[1], "--window-child") == 0)
-        return runWindowUntilKilled(
-            QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 5 && qstrcmp(argv[1], "--window-child") == 0)
+        return runWindowUntilKilled(QString::fromLocal8Bit(argv[2]),
+            QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
     TestKeepingRecords test;
     return QTest::qExec(&test, argc, argv);
 }
