@@ -8,7 +8,8 @@ namespace {
 
 QString decodeEntities(const QString &text)
 {
-    static const QRegularExpression entity(QStringLiteral("&(#[0-9]+|#[xX][0-9a-fA-F]+|[a-zA-Z]+);"));
+    static const QRegularExpression entity(
+        QStringLiteral("&(#[0-9]+|#[xX][0-9a-fA-F]+|[a-zA-Z]+);"));
     QString decoded;
     int from = 0;
     auto match = entity.globalMatch(text);
@@ -28,8 +29,8 @@ QString decodeEntities(const QString &text)
             decoded += QString::fromUcs4(&c, 1);
             continue;
         }
-        static const QHash<QString, QString> named = { { "lt", "<" }, { "gt", ">" },
-            { "amp", "&" }, { "quot", "\"" }, { "apos", "'" }, { "nbsp", " " } };
+        static const QHash<QString, QString> named = { { "lt", "<" }, { "gt", ">" }, { "amp", "&" },
+            { "quot", "\"" }, { "apos", "'" }, { "nbsp", " " } };
         decoded += named.value(name, m.captured(0));
     }
     decoded += text.midRef(from);

@@ -47,8 +47,8 @@ QVector<StoredRecord> keptOverTwoDays()
         row.headers.serialNumber = QStringLiteral("SN-2026-%1-000123456").arg(i);
         row.headers.noteHtml = QStringLiteral("<p>cassette %1</p>").arg(i);
         row.sourceKind = QStringLiteral("archive");
-        const QDateTime at = i < 3 ? QDateTime(today.addDays(-1), QTime(12, i))
-                                   : QDateTime(today, QTime(0, i));
+        const QDateTime at
+            = i < 3 ? QDateTime(today.addDays(-1), QTime(12, i)) : QDateTime(today, QTime(0, i));
         row.receivedAtMs = at.toMSecsSinceEpoch();
         rows << row;
     }
