@@ -219,7 +219,6 @@ void TestCli::csvForSpreadsheets()
 
     const CliRun run = runCli({ QStringLiteral("dump"), archive, QStringLiteral("--csv") });
     QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.out.contains(",\",\",\"\"\"\",\"\n\","));
     const QString file = dir.filePath(QStringLiteral("formulas.csv"));
     QCOMPARE(runCli({ "dump", archive, "--csv", "-o", file }).exitCode, 0);
     QFile written(file);
