@@ -36,6 +36,7 @@ TEST_PACKAGES=(
     postgresql
     mingw-w64 wine wine64
     poppler-utils
+    python3
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils lintian appstream
 )
