@@ -144,7 +144,11 @@ CertificationReport::Layout CertificationReport::layout(const ReportPainter &mea
             const double used = lead + section.noteRoom(part.noteFrom, part.noteTo, part.head);
             part.table
                 = part.noteTo >= noteHeight && top + used + tableHeight <= body.bottom() + 0.01;
-            part.bottom = top + used + (part.table ? tableHeight : 0.0);
+            // The table as roomy as in a half page, where the page has the room.
+            part.bottom = top + used
+                + (part.table
+                        ? std::min(RecordSection::largestTableHeight(), body.bottom() - top - used)
+                        : 0.0);
             frame.recordPages.back().push_back(part);
             y = part.bottom;
             if (part.table)

@@ -140,6 +140,11 @@ double RecordSection::smallestTableHeight()
     return fiberHeaderHeight + TestRecord::channelCount * smallestRowHeight;
 }
 
+double RecordSection::largestTableHeight()
+{
+    return fiberHeaderHeight + TestRecord::channelCount * largestRowHeight;
+}
+
 double RecordSection::drawHead(double top) const
 {
     double y = top;

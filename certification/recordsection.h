@@ -32,8 +32,9 @@ public:
     // The room the part from..to of the note takes below the head, or below
     // the continued bar; under the head an empty note still has its label.
     double noteRoom(double from, double to, bool underHead) const;
-    // The fiber table and the chart at their smallest.
+    // The fiber table and the chart at their smallest and at their largest.
     static double smallestTableHeight();
+    static double largestTableHeight();
 
     double drawHead(double top) const;
     void drawContinued(double top) const;
