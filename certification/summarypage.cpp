@@ -103,7 +103,7 @@ double SummaryPage::drawFacts(
         countBox(page, box, counts[i].first, counts[i].second,
             i < 2 || i == 5 ? QColor(Qt::black) : verdictInk(counts[i].first));
     }
-    y += 13.0;
+    y += 14.0;
     // Why a fiber that shows FAIL may be missing from the smallest margin.
     if (summary.withoutReading > 0) {
         y += page.lines(QRectF(left, y, width, 4.0),
