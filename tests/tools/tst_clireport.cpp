@@ -162,6 +162,9 @@ void TestCliReport::honestMarginsAndWholeTexts()
                  QRegularExpression("\\n *12 +1310 +--- +80\\.\\d\\d +0\\.5 +--- +FAIL(?!\\S)")),
         qPrintable(records));
 
+    // The threshold's label stands above the chart, clear of its bars.
+    QVERIFY(records.contains(QRegularExpression("Loss per fiber \\(dB\\) +threshold 0\\.5 dB\\n")));
+
     // Every text whole: names on more lines, the ten lines of the note at the size of the rest.
     const QString raw = poppler("pdftotext", { "job.pdf", "-" }).simplified();
     QVERIFY2(raw.contains(wordy.companyName), qPrintable(raw));
