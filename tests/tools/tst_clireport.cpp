@@ -79,20 +79,6 @@ TestRecord allPass(uint16_t number)
     return record;
 }
 
-// Fiber 12 has no reading: its power shows "---", its loss some 80 dB.
-TestRecord noReading(uint16_t number)
-{
-    TestRecord record = allPass(number);
-    record.channels[11].powerDbm = -100.0f;
-    return record;
-}
-
-bool save(const QString &path, const QVector<TestRecord> &records,
-    const QVector<ReportHeaderTexts> &headers)
-{
-    return RecordArchive::save(path, records, headers);
-}
-
 QByteArray contentOf(const QString &path)
 {
     QFile file(path);
@@ -110,7 +96,8 @@ void TestCliReport::initTestCase()
 // The common case in the field: one record with one failing fiber fails the job.
 void TestCliReport::oneFailingFiber()
 {
-    QVERIFY(save("one.mrf", { allPass(1), oneFailing(2) }, QVector<ReportHeaderTexts>(2)));
+    QVERIFY(RecordArchive::save(
+        "one.mrf", { allPass(1), oneFailing(2) }, QVector<ReportHeaderTexts>(2)));
     const Run run = report({ "one.mrf", "-o", "one.pdf" });
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QStringLiteral("one.pdf: 2 pages\n"));
@@ -141,7 +128,9 @@ void TestCliReport::honestMarginsAndWholeTexts()
     for (int line = 1; line <= 90; ++line)
         many << QStringLiteral("Patch panel row %1 checked").arg(line);
     endless.noteHtml = "<p>" + many.join("<br>") + "<b>the end</b></p>";
-    QVERIFY(save("job.mrf", { noReading(1), oneFailing(2), allPass(3), allPass(4) },
+    TestRecord noReading = allPass(1); // fiber 12: power "---", a loss of some 80 dB
+    noReading.channels[11].powerDbm = -100.0f;
+    QVERIFY(RecordArchive::save("job.mrf", { noReading, oneFailing(2), allPass(3), allPass(4) },
         { plain, plain, wordy, endless }));
     QCOMPARE(report({ "job.mrf", "-o", "job.pdf" }).exitCode, 0);
     const QStringList pages = poppler("pdftotext", { "-layout", "job.pdf", "-" }).split('\f');
@@ -191,19 +180,19 @@ void TestCliReport::honestMarginsAndWholeTexts()
 
 void TestCliReport::defaultNameAndArchiveRefused()
 {
-    QVERIFY(save("01.03.2026 Site A.mrf", { allPass(7) }, QVector<ReportHeaderTexts>(1)));
+    QVERIFY(RecordArchive::save(
+        "01.03.2026 Site A.mrf", { allPass(7) }, QVector<ReportHeaderTexts>(1)));
     const Run beside = report({ "01.03.2026 Site A.mrf" });
     QCOMPARE(beside.exitCode, 0);
     QVERIFY2(QFile::exists("01.03.2026 Site A.pdf"), qPrintable(beside.out));
     QVERIFY2(beside.out.endsWith("01.03.2026 Site A.pdf: 2 pages\n"), qPrintable(beside.out));
 
-    QVERIFY(save("empty.mrf", {}, {}));
+    QVERIFY(RecordArchive::save("empty.mrf", {}, {}));
     const Run empty = report({ "empty.mrf" });
     QVERIFY2(empty.out.endsWith("empty.pdf: 1 page\n"), qPrintable(empty.out));
 
     // An archive named like a report is still an archive: left as it was.
     QVERIFY(QFile::copy("01.03.2026 Site A.mrf", "kept.pdf"));
-    const QByteArray kept = contentOf("kept.pdf");
     for (const QString target : { "kept.pdf", "empty.mrf" }) {
         const QByteArray before = contentOf(target);
         const Run refused = report({ "01.03.2026 Site A.mrf", "-o", target });
@@ -212,12 +201,11 @@ void TestCliReport::defaultNameAndArchiveRefused()
             qPrintable(refused.err));
         QCOMPARE(contentOf(target), before);
     }
-    QCOMPARE(contentOf("kept.pdf"), kept);
 }
 
 void TestCliReport::paperOfTheLocale()
 {
-    QVERIFY(save("paper.mrf", { allPass(8) }, QVector<ReportHeaderTexts>(1)));
+    QVERIFY(RecordArchive::save("paper.mrf", { allPass(8) }, QVector<ReportHeaderTexts>(1)));
     const auto paper = [](const QStringList &locale) {
         if (report({ "paper.mrf", "-o", "paper.pdf" }, locale).exitCode != 0)
             return QString();
