@@ -48,8 +48,7 @@ struct CertificationReport::Layout
     QSizeF paper;
     QRectF body;
     double factsHeight = 0.0;
-    int firstPageRows = 0;
-    int nextPageRows = 0;
+    std::vector<int> summaryRows; // rows of the table on each summary page
     int summaryPages = 1;
     std::vector<std::vector<SectionPart>> recordPages;
 
@@ -87,11 +86,20 @@ CertificationReport::Layout CertificationReport::layout(const ReportPainter &mea
     const QRectF body = frame.body;
     frame.factsHeight = SummaryPage::drawFacts(measure, summary, body);
     const double tableSpace = body.height() - SummaryPage::tableHeaderHeight;
-    frame.firstPageRows
-        = std::max(0, int((tableSpace - frame.factsHeight) / SummaryPage::rowHeight));
-    frame.nextPageRows = std::max(1, int(tableSpace / SummaryPage::rowHeight));
-    const int rest = std::max(0, summary.records - frame.firstPageRows);
-    frame.summaryPages = 1 + (rest + frame.nextPageRows - 1) / frame.nextPageRows;
+    double space = tableSpace - frame.factsHeight;
+    int rows = 0;
+    for (int record = 0; record < summary.records; ++record) {
+        const double height = SummaryPage::tableRowHeight(measure, summary, record, body.width());
+        if (height > space && (rows > 0 || frame.summaryRows.empty())) {
+            frame.summaryRows.push_back(rows);
+            rows = 0;
+            space = tableSpace;
+        }
+        space -= height;
+        ++rows;
+    }
+    frame.summaryRows.push_back(rows);
+    frame.summaryPages = int(frame.summaryRows.size());
 
     const double half = body.height() / 2;
     const double slot = half - sectionGap;
@@ -227,13 +235,14 @@ WriteOutcome CertificationReport::paint(QPdfWriter &writer, const ProgressStep &
             SummaryPage::drawFacts(page, summary, body);
             const QRectF table(body.left(), body.top() + frame.factsHeight, body.width(),
                 body.height() - frame.factsHeight);
-            SummaryPage::drawTable(page, summary, row, frame.firstPageRows, table);
-            row += frame.firstPageRows;
+            SummaryPage::drawTable(page, summary, row, frame.summaryRows.front(), table);
+            row += frame.summaryRows.front();
             continue;
         }
         if (index < frame.summaryPages) {
-            SummaryPage::drawTable(page, summary, row, frame.nextPageRows, body);
-            row += frame.nextPageRows;
+            const int rows = frame.summaryRows.at(size_t(index));
+            SummaryPage::drawTable(page, summary, row, rows, body);
+            row += rows;
             continue;
         }
         for (const SectionPart &part : frame.recordPages.at(size_t(index - frame.summaryPages))) {

@@ -68,13 +68,13 @@ void ReportPainter::wrapped(
     p->drawText(mm(rect), int(alignment) | Qt::TextWordWrap, text);
 }
 
-double ReportPainter::lines(
-    const QRectF &rect, const QString &text, const QFont &font, const QColor &color) const
+double ReportPainter::lines(const QRectF &rect, const QString &text, const QFont &font,
+    const QColor &color, Qt::Alignment alignment) const
 {
     QString shown = text;
     shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
     QTextLayout layout(shown, font, p->device());
-    QTextOption option(Qt::AlignLeft);
+    QTextOption option(alignment);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
     double height = 0;

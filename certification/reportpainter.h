@@ -33,7 +33,7 @@ public:
     // Every word of text from the top of rect on as many lines as its width
     // needs; a word longer than a line is broken. Returns the height taken.
     double lines(const QRectF &rect, const QString &text, const QFont &font,
-        const QColor &color = Qt::black) const;
+        const QColor &color = Qt::black, Qt::Alignment alignment = Qt::AlignLeft) const;
     void fill(const QRectF &rect, const QColor &color) const;
     void frame(const QRectF &rect, const QColor &color, double widthMm = 0.2) const;
     void line(const QPointF &from, const QPointF &to, const QColor &color, double widthMm = 0.2,

@@ -114,13 +114,37 @@ double SummaryPage::drawFacts(
     return std::max(factsHeight, y + 4.0 - top);
 }
 
+namespace {
+
+double designWidth()
+{
+    double width = 0;
+    for (const ReportColumn &column : summaryColumns)
+        width += column.width;
+    return width;
+}
+
+// The export time is a typed text: it may need more than a line.
+double exportTimeHeight(const ReportPainter &page, const QString &text, double width)
+{
+    return page.lines(QRectF(0, 0, width, 0), text, page.font(7.5), Qt::black, Qt::AlignHCenter);
+}
+
+} // namespace
+
+double SummaryPage::tableRowHeight(
+    const ReportPainter &page, const CertificationSummary &summary, int row, double width)
+{
+    const double cell = summaryColumns[1].width * width / designWidth() - 1.0;
+    return std::max(rowHeight,
+        exportTimeHeight(ReportPainter(page.painter(), true), summary.exportTimes.value(row), cell)
+            + 1.0);
+}
+
 void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummary &summary,
     int first, int count, const QRectF &area)
 {
-    double designWidth = 0;
-    for (const ReportColumn &column : summaryColumns)
-        designWidth += column.width;
-    const double scale = area.width() / designWidth;
+    const double scale = area.width() / designWidth();
 
     page.fill(
         QRectF(area.left(), area.top(), area.width(), tableHeaderHeight), QColor(0xe4, 0xe4, 0xe4));
@@ -137,7 +161,11 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
         const RecordFigures &figures = summary.figures.at(row);
         const QString verdict = figures.verdict.text();
         const bool failed = verdict == QLatin1String("FAIL");
-        const QRectF line(area.left(), y, area.width(), rowHeight);
+        const double timeWidth = summaryColumns[1].width * scale - 1.0;
+        const double timeHeight = exportTimeHeight(
+            ReportPainter(page.painter(), true), summary.exportTimes.value(row), timeWidth);
+        const double height = std::max(rowHeight, timeHeight + 1.0);
+        const QRectF line(area.left(), y, area.width(), height);
         if (failed)
             page.fill(line, verdictTint(verdict));
         else if (row % 2 == 1)
@@ -150,12 +178,17 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
         for (int c = 0; c < cells.size(); ++c) {
             const double width = summaryColumns[size_t(c)].width * scale;
             const bool last = c == cells.size() - 1;
-            page.text(QRectF(x + 0.5, y, width - 1.0, rowHeight), cells.at(c),
-                last ? page.font(7.5, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter,
-                last ? verdictInk(verdict) : (failed ? QColor(0x90, 0, 0) : QColor(Qt::black)));
+            const QColor ink
+                = last ? verdictInk(verdict) : (failed ? QColor(0x90, 0, 0) : QColor(Qt::black));
+            if (c == 1)
+                page.lines(QRectF(x + 0.5, y + (height - timeHeight) / 2, width - 1.0, 0),
+                    cells.at(c), cell, ink, Qt::AlignHCenter);
+            else
+                page.text(QRectF(x + 0.5, y, width - 1.0, height), cells.at(c),
+                    last ? page.font(7.5, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter, ink);
             x += width;
         }
-        y += rowHeight;
+        y += height;
     }
     page.line(QPointF(area.left(), y), QPointF(area.right(), y), ruleInk(), 0.2);
 }
