@@ -120,7 +120,7 @@ RecordSection::~RecordSection() = default;
 
 double RecordSection::headHeight() const
 {
-    return drawHead(0.0); // the page measures
+    return head(ReportPainter(page.painter(), true), 0.0);
 }
 
 double RecordSection::continuedHeight()
@@ -145,20 +145,20 @@ double RecordSection::largestTableHeight()
     return fiberHeaderHeight + TestRecord::channelCount * largestRowHeight;
 }
 
-double RecordSection::drawHead(double top) const
+double RecordSection::head(const ReportPainter &on, double top) const
 {
     double y = top;
     const QString verdict = figures.verdict.text();
-    page.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
-    page.text(QRectF(left + 2.0, y, 60.0, 7.0), reportText("Record %1").arg(figures.recordNumber),
-        page.font(11, true));
-    page.text(QRectF(left + width - 92.0, y, 60.0, 7.0),
+    on.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
+    on.text(QRectF(left + 2.0, y, 60.0, 7.0), reportText("Record %1").arg(figures.recordNumber),
+        on.font(11, true));
+    on.text(QRectF(left + width - 92.0, y, 60.0, 7.0),
         reportText("PASS %1, FAIL %2, --- %3")
             .arg(figures.verdict.passed)
             .arg(figures.verdict.failed)
             .arg(figures.verdict.unrated),
-        page.font(7.5), Qt::AlignRight | Qt::AlignVCenter, labelInk());
-    page.text(QRectF(left + width - 30.0, y, 28.0, 7.0), verdict, page.font(11, true),
+        on.font(7.5), Qt::AlignRight | Qt::AlignVCenter, labelInk());
+    on.text(QRectF(left + width - 30.0, y, 28.0, 7.0), verdict, on.font(11, true),
         Qt::AlignRight | Qt::AlignVCenter, verdictInk(verdict));
     y += 8.5;
 
@@ -166,9 +166,9 @@ double RecordSection::drawHead(double top) const
     const double half = width / 2;
     const auto pair = [&](const char *leftLabel, const QString &leftText, const char *rightLabel,
                           const QString &rightText) {
-        const double used = std::max(page.labelled(QRectF(left, y, half, lineHeight), labelWidth,
+        const double used = std::max(on.labelled(QRectF(left, y, half, lineHeight), labelWidth,
                                          reportText(leftLabel), leftText),
-            page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth,
+            on.labelled(QRectF(left + half, y, half, lineHeight), labelWidth,
                 reportText(rightLabel), rightText));
         y += used;
     };
@@ -179,14 +179,19 @@ double RecordSection::drawHead(double top) const
     pair(QT_TRANSLATE_NOOP("CertificationReport", "Serial number"), texts.serialNumber,
         QT_TRANSLATE_NOOP("CertificationReport", "Export time"), texts.exportTime);
     const double third = width / 3;
-    page.labelled(
+    on.labelled(
         QRectF(left, y, third, lineHeight), labelWidth, reportText("Polarity"), figures.polarity);
-    page.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, reportText("Wavelength"),
+    on.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, reportText("Wavelength"),
         reportText("%1 nm").arg(figures.wavelength));
-    page.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth,
-        reportText("Threshold"), reportText("%1 dB").arg(figures.threshold));
+    on.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth, reportText("Threshold"),
+        reportText("%1 dB").arg(figures.threshold));
     y += lineHeight + 0.8;
     return y - top;
+}
+
+double RecordSection::drawHead(double top) const
+{
+    return head(page, top);
 }
 
 void RecordSection::drawContinued(double top) const

@@ -43,6 +43,8 @@ public:
     void drawTable(double top, double bottom) const;
 
 private:
+    double head(const ReportPainter &on, double top) const;
+
     const ReportPainter &page;
     const RecordFigures &figures;
     const ReportHeaderTexts &texts;
