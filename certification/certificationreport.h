@@ -14,15 +14,17 @@
 
 class QPainter;
 class QPdfWriter;
+class ReportPainter;
 
 // The report a customer files: a summary first, then each record, two to a
-// page, drawn as text and lines into a PDF with its fonts embedded. Every
-// value comes from the window's own text functions.
+// page unless its texts need more room, drawn as text and lines into a PDF
+// with its fonts embedded. Every value comes from the window's own text
+// functions, and every text typed is there whole.
 class CertificationReport
 {
 public:
     // headers[i] belongs to records[i]. The logo is ":/images/Tavolin.png"
-    // once the images are registered; the paper is the system locale's.
+    // once the images are registered; the paper is the user's region's.
     CertificationReport(
         const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
 
@@ -38,7 +40,7 @@ public:
 
 private:
     struct Layout;
-    Layout layout() const;
+    Layout layout(const ReportPainter &measure) const;
     WriteOutcome paint(QPdfWriter &writer, const ProgressStep &progress) const;
     void drawFrame(QPainter &painter, const Layout &frame, int page, int pages) const;
 

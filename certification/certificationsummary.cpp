@@ -72,6 +72,7 @@ CertificationSummary summarizeRecords(
         summary.passed += figures.verdict.passed;
         summary.failed += figures.verdict.failed;
         summary.unrated += figures.verdict.unrated;
+        summary.withoutReading += figures.withoutReading;
         const int fiber = figures.smallestMarginFiber;
         if (fiber >= 0
             && (summary.smallestMarginFiber == 0

@@ -26,10 +26,12 @@ struct CertificationSummary
     int passed = 0;
     int failed = 0;
     int unrated = 0; // "---"
+    int withoutReading = 0; // power "---"; their verdicts count above as the window shows them
     // PASS only when every fiber with a verdict passes; "---" when none has one.
     QString verdict;
 
-    // The record and fiber (1 to 12) with the smallest margin; fiber 0 when no fiber has one.
+    // The record and fiber (1 to 12) with the smallest margin, over the fibers
+    // with a reading and a verdict; fiber 0 when there is none.
     QString smallestMarginRecord;
     int smallestMarginFiber = 0;
     QString smallestMarginText;

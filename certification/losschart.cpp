@@ -32,12 +32,21 @@ int decimalsFor(double step)
 void drawLossChart(const ReportPainter &page, const RecordFigures &figures, const QRectF &area)
 {
     const QFont small = page.font(6.5);
-    page.text(QRectF(area.left(), area.top(), area.width(), 4.0), reportText("Loss per fiber (dB)"),
-        page.font(7.5, true), Qt::AlignHCenter | Qt::AlignVCenter);
     const QRectF plot(
         area.left() + 9.0, area.top() + 6.0, area.width() - 11.0, area.height() - 11.0);
-
     const bool hasThreshold = figures.thresholdDb > 0.0f;
+    // The threshold's label is a key above the plot: inside it, a bar could run through it.
+    const double keyWidth = hasThreshold ? std::min(34.0, plot.width() / 2) : 0.0;
+    page.text(QRectF(plot.left(), area.top(), plot.width() - keyWidth, 4.0),
+        reportText("Loss per fiber (dB)"), page.font(7.5, true), Qt::AlignLeft | Qt::AlignVCenter);
+    if (hasThreshold) {
+        const double y = area.top() + 2.0;
+        const double left = plot.right() - keyWidth;
+        page.line(QPointF(left, y), QPointF(left + 5.0, y), Qt::black, 0.3, Qt::DashLine);
+        page.text(QRectF(left + 6.0, area.top(), keyWidth - 6.0, 4.0),
+            reportText("threshold %1 dB").arg(figures.threshold), small,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    }
     // A fiber without a reading shows a loss worked out from a stand-in value:
     // as a bar it would dwarf every loss that was measured.
     const auto measured = [](const FiberFigures &fiber) {
@@ -52,7 +61,6 @@ void drawLossChart(const ReportPainter &page, const RecordFigures &figures, cons
     }
     if (high - low < 0.1)
         high = low + 1.0;
-    high += (high - low) * 0.08; // room for the threshold's label above its line
     const double step = tickStep(high - low);
     low = std::floor(low / step) * step;
     high = std::ceil(high / step) * step;
@@ -100,9 +108,5 @@ void drawLossChart(const ReportPainter &page, const RecordFigures &figures, cons
     if (hasThreshold) {
         const double y = yOf(figures.thresholdDb);
         page.line(QPointF(plot.left(), y), QPointF(plot.right(), y), Qt::black, 0.3, Qt::DashLine);
-        const double labelTop = y - 3.5 < plot.top() ? y + 0.3 : y - 3.5;
-        page.text(QRectF(plot.right() - 40.0, labelTop, 40.0, 3.2),
-            reportText("threshold %1 dB").arg(figures.threshold), small,
-            Qt::AlignRight | Qt::AlignBottom);
     }
 }

@@ -35,10 +35,12 @@ RecordFigures recordFigures(const TestRecord &record)
             record.polarityCode, record.headerByte8);
         shown.marginText = marginText(power, reference, figures.thresholdDb, record.headerByte5,
             record.polarityCode, record.headerByte8);
+        shown.hasReading = shown.texts.powerText != noValue;
         shown.lossDb = shownLossDb(power, reference, record.headerByte5, record.headerByte8);
         shown.marginDb = marginDb(power, reference, figures.thresholdDb, record.headerByte5,
             record.polarityCode, record.headerByte8);
-        if (shown.lossDb
+        // The worst figures speak only of fibers with a reading and a verdict: those with a margin.
+        if (shown.marginDb
             && (figures.worstLossFiber < 0
                 || *shown.lossDb > *figures.fibers.at(figures.worstLossFiber).lossDb))
             figures.worstLossFiber = fiber;
@@ -46,6 +48,7 @@ RecordFigures recordFigures(const TestRecord &record)
             && (figures.smallestMarginFiber < 0
                 || *shown.marginDb < *figures.fibers.at(figures.smallestMarginFiber).marginDb))
             figures.smallestMarginFiber = fiber;
+        figures.withoutReading += shown.hasReading ? 0 : 1;
         figures.fibers.append(shown);
     }
     return figures;

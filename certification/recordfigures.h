@@ -17,6 +17,7 @@ struct FiberFigures
 {
     ChannelRowText texts;
     QString marginText;
+    bool hasReading = false; // its power shows a number
     std::optional<float> lossDb;
     std::optional<float> marginDb;
 };
@@ -32,8 +33,10 @@ struct RecordFigures
     float thresholdDb = 0.0f;
     QVector<FiberFigures> fibers; // fiber 1 first
     RecordVerdict verdict;
-    int worstLossFiber = -1; // index of the largest shown loss; -1 when none shows one
-    int smallestMarginFiber = -1; // index of the smallest margin; -1 when none has one
+    // Over the fibers with a reading and a verdict; -1 when there is none.
+    int worstLossFiber = -1; // index of the largest shown loss
+    int smallestMarginFiber = -1; // index of the smallest margin
+    int withoutReading = 0; // fibers whose power shows "---"
 
     QString worstLossText() const;
     QString smallestMarginText() const;

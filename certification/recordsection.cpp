@@ -5,11 +5,15 @@
 #include "recordfigures.h"
 #include "reportheadertexts.h"
 #include "reportpainter.h"
+#include "testrecord.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
 
@@ -17,7 +21,6 @@ namespace {
 
 constexpr double lineHeight = 4.6;
 constexpr double labelWidth = 24.0;
-constexpr double noteHeight = 12.0;
 constexpr double fiberHeaderHeight = 8.0;
 constexpr double smallestRowHeight = 4.3;
 constexpr double largestRowHeight = 5.6;
@@ -31,30 +34,6 @@ constexpr std::array<ReportColumn, 7> fiberColumns = { {
     { QT_TRANSLATE_NOOP("CertificationReport", "Margin (dB)"), 16 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Verdict"), 14 },
 } };
-
-// The note as the window shows it, made smaller to fit its box if need be;
-// false when the note is empty.
-bool drawNote(const ReportPainter &page, const QString &html, const QRectF &area)
-{
-    QTextDocument note;
-    QPainter &painter = page.painter();
-    note.documentLayout()->setPaintDevice(painter.device());
-    note.setDefaultFont(page.font(8.5));
-    note.setDocumentMargin(0);
-    note.setHtml(html);
-    if (note.toPlainText().trimmed().isEmpty())
-        return false;
-    const QRectF box = page.mm(area);
-    const double scale = std::max(0.6, std::min(1.0, box.height() / note.size().height()));
-    note.setTextWidth(box.width() / scale);
-    const double fitted = std::max(0.6, std::min(1.0, box.height() / note.size().height()));
-    painter.save();
-    painter.translate(box.topLeft());
-    painter.scale(fitted, fitted);
-    note.drawContents(&painter, QRectF(0, 0, box.width() / fitted, box.height() / fitted));
-    painter.restore();
-    return true;
-}
 
 void drawFiberTable(
     const ReportPainter &page, const RecordFigures &figures, const QRectF &area, double rowHeight)
@@ -97,66 +76,154 @@ void drawFiberTable(
 
 } // namespace
 
-void drawRecordSection(const ReportPainter &page, const RecordFigures &figures,
-    const ReportHeaderTexts &texts, const QRectF &area)
+RecordSection::RecordSection(const ReportPainter &page, const RecordFigures &figures,
+    const ReportHeaderTexts &texts, double left, double width)
+    : page(page)
+    , figures(figures)
+    , texts(texts)
+    , left(left)
+    , width(width)
+    , note(std::make_unique<QTextDocument>())
 {
-    const double left = area.left(), width = area.width();
-    double y = area.top();
+    // The note as the window shows it, bold, colours and all, at the size of
+    // the other texts.
+    note->documentLayout()->setPaintDevice(page.painter().device());
+    note->setDocumentMargin(0);
+    note->setHtml(texts.noteHtml);
+    if (note->toPlainText().trimmed().isEmpty())
+        return;
+    const QFont font = page.font(8.5);
+    QTextCharFormat size;
+    size.setFontFamily(font.family());
+    size.setFontPointSize(font.pointSizeF());
+    size.setFontStyleHint(font.styleHint(), font.styleStrategy());
+    QTextCursor all(note.get());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(size);
+    note->setTextWidth(page.mm(width - labelWidth));
 
+    const double perMm = page.mm(1.0);
+    for (QTextBlock block = note->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            breaks.append((lines->position().y() + line.y() + line.height()) / perMm);
+        }
+    }
+    std::sort(breaks.begin(), breaks.end());
+    const double height = note->size().height() / perMm;
+    if (breaks.isEmpty() || breaks.last() < height)
+        breaks.append(height);
+}
+
+RecordSection::~RecordSection() = default;
+
+double RecordSection::headHeight() const
+{
+    return head(ReportPainter(page.painter(), true), 0.0);
+}
+
+double RecordSection::continuedHeight()
+{
+    return 8.5;
+}
+
+double RecordSection::noteRoom(double from, double to, bool underHead) const
+{
+    if (to > from)
+        return to - from + 0.6 + 1.5;
+    return underHead ? lineHeight + 1.0 : 0.0;
+}
+
+double RecordSection::smallestTableHeight()
+{
+    return fiberHeaderHeight + TestRecord::channelCount * smallestRowHeight;
+}
+
+double RecordSection::largestTableHeight()
+{
+    return fiberHeaderHeight + TestRecord::channelCount * largestRowHeight;
+}
+
+double RecordSection::head(const ReportPainter &on, double top) const
+{
+    double y = top;
     const QString verdict = figures.verdict.text();
-    page.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
-    page.text(QRectF(left + 2.0, y, 60.0, 7.0), reportText("Record %1").arg(figures.recordNumber),
-        page.font(11, true));
-    page.text(QRectF(left + width - 92.0, y, 60.0, 7.0),
+    on.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
+    on.text(QRectF(left + 2.0, y, 60.0, 7.0), reportText("Record %1").arg(figures.recordNumber),
+        on.font(11, true));
+    on.text(QRectF(left + width - 92.0, y, 60.0, 7.0),
         reportText("PASS %1, FAIL %2, --- %3")
             .arg(figures.verdict.passed)
             .arg(figures.verdict.failed)
             .arg(figures.verdict.unrated),
-        page.font(7.5), Qt::AlignRight | Qt::AlignVCenter, labelInk());
-    page.text(QRectF(left + width - 30.0, y, 28.0, 7.0), verdict, page.font(11, true),
+        on.font(7.5), Qt::AlignRight | Qt::AlignVCenter, labelInk());
+    on.text(QRectF(left + width - 30.0, y, 28.0, 7.0), verdict, on.font(11, true),
         Qt::AlignRight | Qt::AlignVCenter, verdictInk(verdict));
     y += 8.5;
 
+    // Two header texts to a line; a long one takes the lines it needs.
     const double half = width / 2;
-    page.labelled(
-        QRectF(left, y, half, lineHeight), labelWidth, reportText("Company"), texts.companyName);
-    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Operator"),
-        texts.operatorName);
-    y += lineHeight;
-    page.labelled(
-        QRectF(left, y, half, lineHeight), labelWidth, reportText("Test device"), texts.testDevice);
-    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Test date"),
-        texts.testDate);
-    y += lineHeight;
-    page.labelled(QRectF(left, y, half, lineHeight), labelWidth, reportText("Serial number"),
-        texts.serialNumber);
-    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Export time"),
-        texts.exportTime);
-    y += lineHeight;
+    const auto pair = [&](const char *leftLabel, const QString &leftText, const char *rightLabel,
+                          const QString &rightText) {
+        const double used = std::max(on.labelled(QRectF(left, y, half, lineHeight), labelWidth,
+                                         reportText(leftLabel), leftText),
+            on.labelled(QRectF(left + half, y, half, lineHeight), labelWidth,
+                reportText(rightLabel), rightText));
+        y += used;
+    };
+    pair(QT_TRANSLATE_NOOP("CertificationReport", "Company"), texts.companyName,
+        QT_TRANSLATE_NOOP("CertificationReport", "Operator"), texts.operatorName);
+    pair(QT_TRANSLATE_NOOP("CertificationReport", "Test device"), texts.testDevice,
+        QT_TRANSLATE_NOOP("CertificationReport", "Test date"), texts.testDate);
+    pair(QT_TRANSLATE_NOOP("CertificationReport", "Serial number"), texts.serialNumber,
+        QT_TRANSLATE_NOOP("CertificationReport", "Export time"), texts.exportTime);
     const double third = width / 3;
-    page.labelled(
+    on.labelled(
         QRectF(left, y, third, lineHeight), labelWidth, reportText("Polarity"), figures.polarity);
-    page.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, reportText("Wavelength"),
+    on.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, reportText("Wavelength"),
         reportText("%1 nm").arg(figures.wavelength));
-    page.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth,
-        reportText("Threshold"), reportText("%1 dB").arg(figures.threshold));
+    on.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth, reportText("Threshold"),
+        reportText("%1 dB").arg(figures.threshold));
     y += lineHeight + 0.8;
+    return y - top;
+}
 
-    page.text(QRectF(left, y, labelWidth, lineHeight), reportText("Note"), page.font(7.5),
-        Qt::AlignLeft | Qt::AlignVCenter, labelInk());
-    const QRectF noteBox(left + labelWidth, y + 0.6, width - labelWidth, noteHeight);
-    if (drawNote(page, texts.noteHtml, noteBox))
-        y += noteHeight + 1.5;
-    else
-        y += lineHeight + 1.0;
+double RecordSection::drawHead(double top) const
+{
+    return head(page, top);
+}
 
-    // The table and the chart take the height that is left.
+void RecordSection::drawContinued(double top) const
+{
+    page.fill(QRectF(left, top, width, 7.0), QColor(0xee, 0xee, 0xee));
+    page.text(QRectF(left + 2.0, top, width - 4.0, 7.0),
+        reportText("Record %1 (continued)").arg(figures.recordNumber), page.font(11, true));
+}
+
+void RecordSection::drawNote(double top, double from, double to, bool underHead) const
+{
+    if (underHead)
+        page.text(QRectF(left, top, labelWidth, lineHeight), reportText("Note"), page.font(7.5),
+            Qt::AlignLeft | Qt::AlignVCenter, labelInk());
+    if (to <= from)
+        return;
+    QPainter &painter = page.painter();
+    const QRectF part(0.0, page.mm(from), page.mm(width - labelWidth), page.mm(to - from));
+    painter.save();
+    painter.translate(page.mm(left + labelWidth), page.mm(top + 0.6) - part.top());
+    note->drawContents(&painter, part);
+    painter.restore();
+}
+
+void RecordSection::drawTable(double top, double bottom) const
+{
     const int rows = std::max(1, int(figures.fibers.size()));
     const double rowHeight = std::clamp(
-        (area.bottom() - y - fiberHeaderHeight) / rows, smallestRowHeight, largestRowHeight);
+        (bottom - top - fiberHeaderHeight) / rows, smallestRowHeight, largestRowHeight);
     const double tableWidth = 106.0 * width / 186.0;
     const double tableHeight = fiberHeaderHeight + rows * rowHeight;
-    drawFiberTable(page, figures, QRectF(left, y, tableWidth, tableHeight), rowHeight);
+    drawFiberTable(page, figures, QRectF(left, top, tableWidth, tableHeight), rowHeight);
     drawLossChart(
-        page, figures, QRectF(left + tableWidth + 4.0, y, width - tableWidth - 4.0, tableHeight));
+        page, figures, QRectF(left + tableWidth + 4.0, top, width - tableWidth - 4.0, tableHeight));
 }

@@ -2,16 +2,56 @@
 #ifndef LUMETRA_RECORDSECTION_H
 #define LUMETRA_RECORDSECTION_H
 
-#include <QRectF>
+#include <QVector>
+#include <memory>
 
+class QTextDocument;
 class ReportPainter;
 struct RecordFigures;
 struct ReportHeaderTexts;
 
-// One record of a certification report, half an A4 page: its header texts
-// and note, its number, polarity, wavelength and threshold, the fiber table
-// with the margin of every fiber, and the loss chart. area is in millimetres.
-void drawRecordSection(const ReportPainter &page, const RecordFigures &figures,
-    const ReportHeaderTexts &texts, const QRectF &area);
+// One record of a certification report: its header texts and note, its
+// number, polarity, wavelength and threshold, the fiber table with the
+// margin of every fiber, and the loss chart. Every text is there whole: a
+// section grows with its texts, and a note too long for a page is cut
+// between its lines and goes on under a "continued" bar. Sizes are in
+// millimetres; the page may be a measuring one.
+class RecordSection
+{
+public:
+    RecordSection(const ReportPainter &page, const RecordFigures &figures,
+        const ReportHeaderTexts &texts, double left, double width);
+    ~RecordSection();
+
+    // The title bar, the header texts and the record's facts.
+    double headHeight() const;
+    static double continuedHeight();
+    // Where the note may be cut, from its top, in order: below each of its
+    // lines. The last is the note's height; empty when there is no note.
+    const QVector<double> &noteBreaks() const { return breaks; }
+    // The room the part from..to of the note takes below the head, or below
+    // the continued bar; under the head an empty note still has its label.
+    double noteRoom(double from, double to, bool underHead) const;
+    // The fiber table and the chart at their smallest and at their largest.
+    static double smallestTableHeight();
+    static double largestTableHeight();
+
+    double drawHead(double top) const;
+    void drawContinued(double top) const;
+    void drawNote(double top, double from, double to, bool underHead) const;
+    // The rows share the height from top to bottom, within limits.
+    void drawTable(double top, double bottom) const;
+
+private:
+    double head(const ReportPainter &on, double top) const;
+
+    const ReportPainter &page;
+    const RecordFigures &figures;
+    const ReportHeaderTexts &texts;
+    double left;
+    double width;
+    std::unique_ptr<QTextDocument> note;
+    QVector<double> breaks;
+};
 
 #endif

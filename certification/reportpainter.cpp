@@ -7,10 +7,13 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
+#include <QTextLayout>
+#include <algorithm>
 
-ReportPainter::ReportPainter(QPainter &painter)
+ReportPainter::ReportPainter(QPainter &painter, bool measuring)
     : p(&painter)
     , unitsPerMm(painter.device()->logicalDpiX() / 25.4)
+    , measuring(measuring)
 {
 }
 
@@ -39,6 +42,8 @@ QFont ReportPainter::font(double pointSize, bool bold) const
 void ReportPainter::text(const QRectF &rect, const QString &text, const QFont &font,
     Qt::Alignment alignment, const QColor &color) const
 {
+    if (measuring)
+        return;
     const QRectF box = mm(rect);
     QFont fitted = font;
     QFontMetricsF metrics(fitted, p->device());
@@ -56,18 +61,47 @@ void ReportPainter::text(const QRectF &rect, const QString &text, const QFont &f
 void ReportPainter::wrapped(
     const QRectF &rect, const QString &text, const QFont &font, Qt::Alignment alignment) const
 {
+    if (measuring)
+        return;
     p->setFont(font);
     p->setPen(Qt::black);
     p->drawText(mm(rect), int(alignment) | Qt::TextWordWrap, text);
 }
 
+double ReportPainter::lines(const QRectF &rect, const QString &text, const QFont &font,
+    const QColor &color, Qt::Alignment alignment) const
+{
+    QString shown = text;
+    shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(shown, font, p->device());
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    double height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(mm(rect.width()));
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    if (!measuring) {
+        p->setPen(color);
+        layout.draw(p, mm(rect).topLeft());
+    }
+    return std::max(height, QFontMetricsF(font, p->device()).height()) / unitsPerMm;
+}
+
 void ReportPainter::fill(const QRectF &rect, const QColor &color) const
 {
-    p->fillRect(mm(rect), color);
+    if (!measuring)
+        p->fillRect(mm(rect), color);
 }
 
 void ReportPainter::frame(const QRectF &rect, const QColor &color, double widthMm) const
 {
+    if (measuring)
+        return;
     p->setPen(QPen(color, mm(widthMm)));
     p->setBrush(Qt::NoBrush);
     p->drawRect(mm(rect));
@@ -76,20 +110,27 @@ void ReportPainter::frame(const QRectF &rect, const QColor &color, double widthM
 void ReportPainter::line(const QPointF &from, const QPointF &to, const QColor &color,
     double widthMm, Qt::PenStyle style) const
 {
+    if (measuring)
+        return;
     QPen pen(color, mm(widthMm));
     pen.setStyle(style);
     p->setPen(pen);
     p->drawLine(QPointF(mm(from.x()), mm(from.y())), QPointF(mm(to.x()), mm(to.y())));
 }
 
-void ReportPainter::labelled(
+double ReportPainter::labelled(
     const QRectF &line, double labelWidth, const QString &label, const QString &value) const
 {
     text(QRectF(line.left(), line.top(), labelWidth, line.height()), label, font(7.5),
         Qt::AlignLeft | Qt::AlignVCenter, labelInk());
-    text(QRectF(
-             line.left() + labelWidth, line.top(), line.width() - labelWidth - 1.0, line.height()),
-        value, font(8.5));
+    const QFont valueFont = font(8.5);
+    // The first line where a single line would sit.
+    const double inset = std::max(
+        0.0, (line.height() - QFontMetricsF(valueFont, p->device()).height() / unitsPerMm) / 2);
+    const double height = lines(
+        QRectF(line.left() + labelWidth, line.top() + inset, line.width() - labelWidth - 1.0, 0.0),
+        value, valueFont);
+    return std::max(line.height(), height + 2 * inset);
 }
 
 QString reportText(const char *text)

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -35,7 +36,7 @@ void countBox(const ReportPainter &page, const QRectF &box, const QString &label
 
 } // namespace
 
-void SummaryPage::drawFacts(
+double SummaryPage::drawFacts(
     const ReportPainter &page, const CertificationSummary &summary, const QRectF &area)
 {
     const double left = area.left(), top = area.top(), width = area.width();
@@ -56,52 +57,94 @@ void SummaryPage::drawFacts(
     page.text(QRectF(left + 96.0, top, width - 100.0, 15.0), basis, page.font(9),
         Qt::AlignRight | Qt::AlignVCenter, labelInk());
 
+    // The job's texts whole, on as many lines as they need.
     const double half = width / 2;
     double y = top + 19.0;
-    page.labelled(QRectF(left, y, half, 5.0), 27.0, reportText("Company"), summary.companyName);
-    page.labelled(
-        QRectF(left + half, y, half, 5.0), 27.0, reportText("Operator"), summary.operatorName);
-    y += 6.0;
-    page.labelled(QRectF(left, y, half, 5.0), 27.0, reportText("Test device"), summary.testDevice);
-    page.labelled(
-        QRectF(left + half, y, half, 5.0), 27.0, reportText("Serial number"), summary.serialNumber);
-    y += 6.0;
+    const auto facts = [&](const QRectF &line, const char *label, const QString &value) {
+        return page.labelled(line, 27.0, reportText(label), value);
+    };
+    y += 1.0
+        + std::max(facts(QRectF(left, y, half, 5.0),
+                       QT_TRANSLATE_NOOP("CertificationReport", "Company"), summary.companyName),
+            facts(QRectF(left + half, y, half, 5.0),
+                QT_TRANSLATE_NOOP("CertificationReport", "Operator"), summary.operatorName));
+    y += 1.0
+        + std::max(facts(QRectF(left, y, half, 5.0),
+                       QT_TRANSLATE_NOOP("CertificationReport", "Test device"), summary.testDevice),
+            facts(QRectF(left + half, y, half, 5.0),
+                QT_TRANSLATE_NOOP("CertificationReport", "Serial number"), summary.serialNumber));
     const QString exports = summary.firstExportTime == summary.lastExportTime
         ? summary.firstExportTime
         : reportText("%1 to %2").arg(summary.firstExportTime, summary.lastExportTime);
-    page.labelled(QRectF(left, y, width, 5.0), 27.0, reportText("Export times"), exports);
-    y += 6.0;
+    y += 1.0
+        + facts(QRectF(left, y, width, 5.0),
+            QT_TRANSLATE_NOOP("CertificationReport", "Export times"), exports);
     const QString smallest = summary.smallestMarginFiber == 0
         ? QStringLiteral("---")
         : reportText("%1 dB, record %2, fiber %3")
               .arg(summary.smallestMarginText.trimmed(), summary.smallestMarginRecord)
               .arg(summary.smallestMarginFiber);
-    page.labelled(QRectF(left, y, width, 5.0), 27.0, reportText("Smallest margin"), smallest);
-    y += 8.0;
+    y += 3.0
+        + facts(QRectF(left, y, width, 5.0),
+            QT_TRANSLATE_NOOP("CertificationReport", "Smallest margin"), smallest);
 
-    const double gap = 3.0;
-    const double boxWidth = (width - 4 * gap) / 5;
-    const std::array<std::pair<QString, int>, 5> counts = { {
+    const std::array<std::pair<QString, int>, 6> counts = { {
         { reportText("Records"), summary.records },
         { reportText("Fibers"), summary.fibers },
         { QStringLiteral("PASS"), summary.passed },
         { QStringLiteral("FAIL"), summary.failed },
         { QStringLiteral("---"), summary.unrated },
+        { reportText("No reading"), summary.withoutReading },
     } };
+    const double gap = 3.0;
+    const double boxWidth = (width - (counts.size() - 1) * gap) / counts.size();
     for (size_t i = 0; i < counts.size(); ++i) {
         const QRectF box(left + i * (boxWidth + gap), y, boxWidth, 12.0);
         countBox(page, box, counts[i].first, counts[i].second,
-            i < 2 ? QColor(Qt::black) : verdictInk(counts[i].first));
+            i < 2 || i == 5 ? QColor(Qt::black) : verdictInk(counts[i].first));
     }
+    y += 14.0;
+    // Why a fiber that shows FAIL may be missing from the smallest margin.
+    if (summary.withoutReading > 0) {
+        y += page.lines(QRectF(left, y, width, 4.0),
+            reportText("A fiber without a reading has no margin; its verdict is counted as the "
+                       "window shows it."),
+            page.font(7.5), labelInk());
+    }
+    return std::max(factsHeight, y + 4.0 - top);
+}
+
+namespace {
+
+double designWidth()
+{
+    double width = 0;
+    for (const ReportColumn &column : summaryColumns)
+        width += column.width;
+    return width;
+}
+
+// The export time is a typed text: it may need more than a line.
+double exportTimeHeight(const ReportPainter &page, const QString &text, double width)
+{
+    return page.lines(QRectF(0, 0, width, 0), text, page.font(7.5), Qt::black, Qt::AlignHCenter);
+}
+
+} // namespace
+
+double SummaryPage::tableRowHeight(
+    const ReportPainter &page, const CertificationSummary &summary, int row, double width)
+{
+    const double cell = summaryColumns[1].width * width / designWidth() - 1.0;
+    return std::max(rowHeight,
+        exportTimeHeight(ReportPainter(page.painter(), true), summary.exportTimes.value(row), cell)
+            + 1.0);
 }
 
 void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummary &summary,
     int first, int count, const QRectF &area)
 {
-    double designWidth = 0;
-    for (const ReportColumn &column : summaryColumns)
-        designWidth += column.width;
-    const double scale = area.width() / designWidth;
+    const double scale = area.width() / designWidth();
 
     page.fill(
         QRectF(area.left(), area.top(), area.width(), tableHeaderHeight), QColor(0xe4, 0xe4, 0xe4));
@@ -118,7 +161,11 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
         const RecordFigures &figures = summary.figures.at(row);
         const QString verdict = figures.verdict.text();
         const bool failed = verdict == QLatin1String("FAIL");
-        const QRectF line(area.left(), y, area.width(), rowHeight);
+        const double timeWidth = summaryColumns[1].width * scale - 1.0;
+        const double timeHeight = exportTimeHeight(
+            ReportPainter(page.painter(), true), summary.exportTimes.value(row), timeWidth);
+        const double height = std::max(rowHeight, timeHeight + 1.0);
+        const QRectF line(area.left(), y, area.width(), height);
         if (failed)
             page.fill(line, verdictTint(verdict));
         else if (row % 2 == 1)
@@ -131,12 +178,17 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
         for (int c = 0; c < cells.size(); ++c) {
             const double width = summaryColumns[size_t(c)].width * scale;
             const bool last = c == cells.size() - 1;
-            page.text(QRectF(x + 0.5, y, width - 1.0, rowHeight), cells.at(c),
-                last ? page.font(7.5, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter,
-                last ? verdictInk(verdict) : (failed ? QColor(0x90, 0, 0) : QColor(Qt::black)));
+            const QColor ink
+                = last ? verdictInk(verdict) : (failed ? QColor(0x90, 0, 0) : QColor(Qt::black));
+            if (c == 1)
+                page.lines(QRectF(x + 0.5, y + (height - timeHeight) / 2, width - 1.0, 0),
+                    cells.at(c), cell, ink, Qt::AlignHCenter);
+            else
+                page.text(QRectF(x + 0.5, y, width - 1.0, height), cells.at(c),
+                    last ? page.font(7.5, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter, ink);
             x += width;
         }
-        y += rowHeight;
+        y += height;
     }
     page.line(QPointF(area.left(), y), QPointF(area.right(), y), ruleInk(), 0.2);
 }

@@ -109,7 +109,8 @@ std::optional<float> marginDb(float powerDbm, float referenceDbm, float threshol
     uint8_t headerByte5, uint8_t polarityCode, uint8_t headerByte8)
 {
     const std::optional<float> loss = shownLossDb(powerDbm, referenceDbm, headerByte5, headerByte8);
-    if (!loss
+    // Without a reading the loss is worked out from a stand-in power: no margin to speak of.
+    if (!loss || isMissingReading(powerDbm)
         || verdictText(powerDbm, referenceDbm - powerDbm, thresholdDb, headerByte5, polarityCode,
                headerByte8)
             == noValue)

@@ -28,7 +28,8 @@ std::optional<float> shownLossDb(
     float powerDbm, float referenceDbm, uint8_t headerByte5, uint8_t headerByte8);
 
 // How far the shown loss stays below the threshold (threshold - loss). Only a
-// fiber with a loss and a verdict has one: none where either shows "---".
+// fiber with a reading, a loss and a verdict has one: none where its power,
+// loss or verdict shows "---".
 std::optional<float> marginDb(float powerDbm, float referenceDbm, float thresholdDb,
     uint8_t headerByte5, uint8_t polarityCode, uint8_t headerByte8);
 // The margin with two decimals, as the loss is written; "---" where there is none.

@@ -154,10 +154,11 @@ void TestExports::reportAndCsvOfDownloadedRecords()
         for (int fiber = 0; fiber < 12; ++fiber)
             ++verdicts[page.remoteDevices->item(fiber, 5)->text()];
     }
-    QVERIFY2(summary.contains(QStringLiteral("Records Fibers PASS FAIL --- 3 36 %1 %2 %3")
-                                  .arg(verdicts["PASS"])
-                                  .arg(verdicts["FAIL"])
-                                  .arg(verdicts["---"])),
+    QVERIFY2(
+        summary.contains(QStringLiteral("Records Fibers PASS FAIL --- No reading 3 36 %1 %2 %3 1")
+                             .arg(verdicts["PASS"])
+                             .arg(verdicts["FAIL"])
+                             .arg(verdicts["---"])),
         qPrintable(summary));
 
     // Each record: every text the window shows, and the margin beside each fiber's loss.
@@ -255,6 +256,13 @@ void TestExports::cancelLeavesNoFile()
     QVERIFY(cancelled(main.certificationAct, "kept/report.pdf", 1));
     QVERIFY(cancelled(main.exportCsvAct, "kept/records.csv", 1));
     QVERIFY(cancelled(main.generateAllAct, "kept/all.pdf", 3));
+    // A report that fails is not opened either: no viewer shows the older file of that name.
+    QDir().mkpath("kept/folder.pdf");
+    dialogs.fileAnswers << "kept/folder.pdf";
+    main.certificationAct->trigger();
+    QCOMPARE(dialogs.calls.last().kind, QStringLiteral("warning"));
+    for (const DialogCall &call : dialogs.calls)
+        QVERIFY2(call.kind != QLatin1String("openUrl"), qPrintable(call.text));
     // An archive: nothing added.
     dialogs.progressSteps = dialogs.cancelAtStep = 0;
     dialogs.fileAnswers << "kept.mrf";

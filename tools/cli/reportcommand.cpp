@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "archiveprobe.h"
 #include "certificationreport.h"
 #include "cliarchive.h"
 #include "clicommands.h"
@@ -22,6 +23,11 @@ int reportCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
     const QFileInfo input(path);
     const QString outPath = options.values.value(QStringLiteral("-o"),
         input.dir().filePath(input.completeBaseName() + QStringLiteral(".pdf")));
+    if (isLumetraArchive(outPath)) {
+        err << "lumetra-cli: " << outPath
+            << ": is a record archive (.mrf); it is not overwritten: choose another output file\n";
+        return 2;
+    }
     registerLumetraImages();
     const CertificationReport report(archive.records, archive.headers);
     QString why;
@@ -29,6 +35,7 @@ int reportCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
         err << "lumetra-cli: " << outPath << ": cannot write file: " << why << '\n';
         return 2;
     }
-    out << outPath << ": " << report.pageCount() << " pages\n";
+    const int pages = report.pageCount();
+    out << outPath << ": " << pages << (pages == 1 ? " page\n" : " pages\n");
     return 0;
 }
