@@ -342,6 +342,7 @@ bool RecordStore::open()
         if (!isForeign(&foreign))
             return false;
         if (foreign) {
+            state = Status::Failed;
             error = QStringLiteral("not a Lumetra records store: the file holds another "
                                    "program's tables; it is left as it is");
             database().close();
