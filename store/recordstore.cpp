@@ -525,21 +525,61 @@ bool RecordStore::rowRefused() const
     return primary == 18 || primary == 19 || primary == 20; // too big, constraint, mismatch
 }
 
+// Prepared once a write: a server answers each preparation on its own.
+struct RecordStore::RowQueries
+{
+    explicit RowQueries(const QSqlDatabase &db)
+        : stored(db)
+        , withTexts(db)
+        , keepingTexts(db)
+        , last(db)
+        , insert(db)
+    {
+    }
+
+    QSqlQuery *prepare()
+    {
+        if (!stored.prepare(QStringLiteral("SELECT ") + textColumns
+                + QStringLiteral(", changed_at FROM lumetra_records WHERE record_key = ?")))
+            return &stored;
+        if (!withTexts.prepare(upsertSql(true)))
+            return &withTexts;
+        if (!keepingTexts.prepare(upsertSql(false)))
+            return &keepingTexts;
+        if (!last.prepare(QStringLiteral("SELECT COALESCE(MAX(version), 0)"
+                                         " FROM lumetra_text_versions WHERE record_key = ?")))
+            return &last;
+        if (!insert.prepare(QStringLiteral("INSERT INTO lumetra_text_versions (record_key,"
+                                           " version, ")
+                + textColumns
+                + QStringLiteral(", made_at, host_name) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")))
+            return &insert;
+        return nullptr;
+    }
+
+    QSqlQuery stored, withTexts, keepingTexts, last, insert;
+};
+
 bool RecordStore::writeRows(
     const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions, bool setAside)
 {
     return transact([&] {
         if (!writeSessions(sessions))
             return false;
+        RowQueries queries(database());
+        if (!rows.isEmpty()) {
+            if (const QSqlQuery *unprepared = queries.prepare())
+                return failed(*unprepared);
+        }
         for (const StoredRecord *row : rows) {
             if (!setAside) {
-                if (!writeRow(*row))
+                if (!writeRow(*row, queries))
                     return false;
                 continue;
             }
             if (!run(QStringLiteral("SAVEPOINT lumetra_row")))
                 return false;
-            if (writeRow(*row)) {
+            if (writeRow(*row, queries)) {
                 if (!run(QStringLiteral("RELEASE SAVEPOINT lumetra_row")))
                     return false;
                 continue;
@@ -579,7 +619,7 @@ bool RecordStore::writeSessions(const QVector<StoreSession> &sessions)
     return true;
 }
 
-bool RecordStore::writeRow(const StoredRecord &given)
+bool RecordStore::writeRow(const StoredRecord &given, RowQueries &queries)
 {
     StoredRecord row = given;
     if (!row.textsKnown)
@@ -593,9 +633,7 @@ bool RecordStore::writeRow(const StoredRecord &given)
                                     .arg(recordNumberText(row.record.recordNumber));
     }
     const QString key = row.key();
-    QSqlQuery stored(database());
-    stored.prepare(QStringLiteral("SELECT ") + textColumns
-        + QStringLiteral(", changed_at FROM lumetra_records WHERE record_key = ?"));
+    QSqlQuery &stored = queries.stored;
     stored.addBindValue(key);
     if (!stored.exec())
         return failed(stored);
@@ -608,30 +646,26 @@ bool RecordStore::writeRow(const StoredRecord &given)
         && (!exists
             || (!row.arrival && row.changedAtMs >= storedChangedAt && row.headers != storedTexts));
 
-    QSqlQuery upsert(database());
-    if (!upsert.prepare(upsertSql(!exists || newVersion)))
-        return failed(upsert);
+    QSqlQuery &upsert = !exists || newVersion ? queries.withTexts : queries.keepingTexts;
     bindRow(upsert, row);
     if (!upsert.exec())
         return failed(upsert);
     if (!newVersion)
         return true;
 
-    QSqlQuery last(database());
-    last.prepare(QStringLiteral(
-        "SELECT COALESCE(MAX(version), 0) FROM lumetra_text_versions WHERE record_key = ?"));
+    QSqlQuery &last = queries.last;
     last.addBindValue(key);
     if (!last.exec() || !last.next())
         return failed(last);
     const int version = last.value(0).toInt() + 1;
-    QSqlQuery insert(database());
-    insert.prepare(QStringLiteral("INSERT INTO lumetra_text_versions (record_key, version, ")
-        + textColumns + QStringLiteral(", made_at, host_name) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    last.finish();
+    QSqlQuery &insert = queries.insert;
     insert.addBindValue(key);
     insert.addBindValue(version);
     for (const QString *text : textsOf(row.headers))
         insert.addBindValue(text->isNull() ? QVariant(QVariant::String) : QVariant(*text));
-    insert.addBindValue(row.changedAtMs > 0 ? row.changedAtMs : QDateTime::currentMSecsSinceEpoch());
+    insert.addBindValue(
+        row.changedAtMs > 0 ? row.changedAtMs : QDateTime::currentMSecsSinceEpoch());
     insert.addBindValue(QSysInfo::machineHostName());
     return insert.exec() || failed(insert);
 }

@@ -101,7 +101,8 @@ private:
     bool isForeign(bool *foreign);
     bool writeRows(const QVector<const StoredRecord *> &rows,
         const QVector<StoreSession> &sessions, bool setAside);
-    bool writeRow(const StoredRecord &row);
+    struct RowQueries;
+    bool writeRow(const StoredRecord &row, RowQueries &queries);
     bool writeSessions(const QVector<StoreSession> &sessions);
     bool readEverything(QVector<StoredRecord> *rows, QVector<StoreSession> *sessions);
     bool remove(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
