@@ -60,9 +60,9 @@ QStringList RecordKeeper::sideFiles(const QString &kind) const
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (QDir::cleanPath(QFileInfo(files.first()).absolutePath())
         != QDir::cleanPath(QFileInfo(appData).absoluteFilePath())) {
-        const QByteArray digest = QCryptographicHash::hash(
-            where.identity().toUtf8(), QCryptographicHash::Sha256)
-                                      .toHex();
+        const QByteArray digest
+            = QCryptographicHash::hash(where.identity().toUtf8(), QCryptographicHash::Sha256)
+                  .toHex();
         files << appData
                 + QStringLiteral("/store-%1.%2").arg(QString::fromLatin1(digest.left(16)), kind);
     }

@@ -7,11 +7,11 @@
 #include <QAtomicInt>
 #include <QDateTime>
 #include <QDebug>
-#include <QSysInfo>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QVariant>
 #include <algorithm>
 
@@ -163,6 +163,26 @@ void bindRow(QSqlQuery &query, const StoredRecord &row)
     query.addBindValue(row.changedAtMs);
 }
 
+QVector<QString *> textsOf(ReportHeaderTexts &h)
+{
+    return { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate, &h.serialNumber,
+        &h.exportTime, &h.noteHtml };
+}
+
+// Seven text columns from first on, NULL apart from empty.
+ReportHeaderTexts textsFrom(const QSqlQuery &query, int first)
+{
+    ReportHeaderTexts h;
+    const QVector<QString *> texts = textsOf(h);
+    for (int i = 0; i < texts.size(); ++i) {
+        const QVariant value = query.value(first + i);
+        *texts[i] = value.isNull()      ? QString()
+            : value.toString().isNull() ? QStringLiteral("")
+                                        : value.toString();
+    }
+    return h;
+}
+
 // A row of recordColumns; false when its frame is damaged.
 bool rowFrom(const QSqlQuery &query, StoredRecord *row)
 {
@@ -171,14 +191,7 @@ bool rowFrom(const QSqlQuery &query, StoredRecord *row)
         return false;
     row->record
         = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
-    ReportHeaderTexts &h = row->headers;
-    QString *texts[] = { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate,
-        &h.serialNumber, &h.exportTime, &h.noteHtml };
-    for (int i = 0; i < 7; ++i) {
-        const QVariant value = query.value(2 + i);
-        const QString text = value.toString();
-        *texts[i] = value.isNull() ? QString() : text.isNull() ? QStringLiteral("") : text;
-    }
+    row->headers = textsFrom(query, 2);
     row->textsKnown = true;
     row->receivedAtMs = query.value(9).toLongLong();
     row->batchPosition = query.value(10).toInt();
@@ -196,26 +209,6 @@ bool rowFrom(const QSqlQuery &query, StoredRecord *row)
     row->listPosition = query.value(19).toLongLong();
     row->changedAtMs = query.value(20).toLongLong();
     return row->key() == query.value(0).toString();
-}
-
-QVector<QString *> textsOf(ReportHeaderTexts &h)
-{
-    return { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate, &h.serialNumber,
-        &h.exportTime, &h.noteHtml };
-}
-
-// Seven text columns from first on, NULL apart from empty.
-ReportHeaderTexts textsFrom(const QSqlQuery &query, int first)
-{
-    ReportHeaderTexts h;
-    const QVector<QString *> texts = textsOf(h);
-    for (int i = 0; i < texts.size(); ++i) {
-        const QVariant value = query.value(first + i);
-        *texts[i] = value.isNull() ? QString()
-            : value.toString().isNull() ? QStringLiteral("")
-                                        : value.toString();
-    }
-    return h;
 }
 
 bool carriesTexts(ReportHeaderTexts h)
@@ -682,8 +675,8 @@ bool RecordStore::readTextVersions(const QString &key, QVector<TextVersion> *ver
     if (!query.exec())
         return failed(query);
     while (query.next())
-        versions->append({ query.value(0).toInt(), textsFrom(query, 1),
-            query.value(8).toLongLong(), query.value(9).toString() });
+        versions->append({ query.value(0).toInt(), textsFrom(query, 1), query.value(8).toLongLong(),
+            query.value(9).toString() });
     return true;
 }
 

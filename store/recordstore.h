@@ -72,8 +72,8 @@ public:
     // lastEntry tells removeWaiting what was read.
     bool readWaiting(
         QVector<StoredRecord> *rows, QVector<StoreSession> *sessions, qint64 *lastEntry);
-    bool removeWaiting(qint64 lastEntry, const QVector<StoredRecord> &rows,
-        const QVector<StoreSession> &sessions);
+    bool removeWaiting(
+        qint64 lastEntry, const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
 
     // Sessions of hostName that have not ended.
     bool readOpenSessions(const QString &hostName, QVector<StoreSession> *sessions);
@@ -99,8 +99,8 @@ private:
     bool makeSchema();
     bool upgradeSchema(int from);
     bool isForeign(bool *foreign);
-    bool writeRows(const QVector<const StoredRecord *> &rows,
-        const QVector<StoreSession> &sessions, bool setAside);
+    bool writeRows(const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions,
+        bool setAside);
     struct RowQueries;
     bool writeRow(const StoredRecord &row, RowQueries &queries);
     bool writeSessions(const QVector<StoreSession> &sessions);

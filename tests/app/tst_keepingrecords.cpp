@@ -54,12 +54,12 @@ QJsonArray historyOf(const QString &store, const QString &search = QString())
 QList<QStringList> companyVersionsOf(const QString &store)
 {
     QList<QStringList> companies;
-    const QJsonArray records = QJsonDocument::fromJson(outputOf(QStringLiteral(LUMETRA_CLI),
-                                                           { "history", "--database", store,
-                                                               "--json", "--all-texts" }))
-                                   .object()
-                                   .value(QLatin1String("records"))
-                                   .toArray();
+    const QJsonArray records
+        = QJsonDocument::fromJson(outputOf(QStringLiteral(LUMETRA_CLI),
+                                      { "history", "--database", store, "--json", "--all-texts" }))
+              .object()
+              .value(QLatin1String("records"))
+              .toArray();
     for (const QJsonValue &record : records) {
         QStringList versions;
         for (const QJsonValue &version : record[QLatin1String("textVersions")].toArray())

@@ -66,10 +66,9 @@ QStringList storedNumbers(const QString &store)
 {
     RecordStore reader(StoreLocation::parse(store));
     QStringList numbers;
-    if (!reader.open()
-        || !reader.forEachRecord({}, [&](const StoredRecord &row) {
-               numbers << QString::number(row.record.recordNumber);
-           }))
+    if (!reader.open() || !reader.forEachRecord({}, [&](const StoredRecord &row) {
+            numbers << QString::number(row.record.recordNumber);
+        }))
         return { reader.errorString() };
     return numbers;
 }
@@ -153,10 +152,12 @@ void TestRecordStore::olderStoreIsUpgradedWithWhatWaited()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("records.sqlite"));
     for (const QString &suffix : { QString(), QStringLiteral(".pending") })
-        QVERIFY(QFile::copy(QStringLiteral(LUMETRA_FIXTURES "/records-v1.sqlite") + suffix,
-            path + suffix));
+        QVERIFY(QFile::copy(
+            QStringLiteral(LUMETRA_FIXTURES "/records-v1.sqlite") + suffix, path + suffix));
     QCOMPARE(storedNumbers(path), QStringList({ "7", "8", "9" }));
-    { RecordKeeper keeper(StoreLocation::parse(path)); }
+    {
+        RecordKeeper keeper(StoreLocation::parse(path));
+    }
     QCOMPARE(storedNumbers(path), QStringList({ "7", "8", "9", "10" }));
     QCOMPARE(companiesOf(path, storedRecord(7, {})), QStringList({ "Fibre Works" }));
     QCOMPARE(companiesOf(path, storedRecord(9, {})), QStringList({ "" }));
@@ -252,16 +253,18 @@ void TestRecordStore::fullDiskKeepsRecordsForTheNextStart()
     QTemporaryDir dir;
     const QString disk = dir.filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(disk));
-    if (QProcess::execute(QStringLiteral("mount"),
-            { "-t", "tmpfs", "-o", "size=512k", "tmpfs", disk })
+    if (QProcess::execute(
+            QStringLiteral("mount"), { "-t", "tmpfs", "-o", "size=512k", "tmpfs", disk })
         != 0)
         QSKIP("cannot mount a small tmpfs here (needs root and a mount namespace that allows it)");
-    struct Unmount {
+    struct Unmount
+    {
         QString disk;
         ~Unmount() { QProcess::execute(QStringLiteral("umount"), { disk }); }
     } unmount { disk };
     const QString path = disk + QStringLiteral("/records.sqlite");
-    QVERIFY(RecordKeeper(StoreLocation::parse(path)).keep({ storedRecord(1, QStringLiteral("First")) }));
+    QVERIFY(RecordKeeper(StoreLocation::parse(path))
+                .keep({ storedRecord(1, QStringLiteral("First")) }));
     QFile filler(disk + QStringLiteral("/filler"));
     QVERIFY(filler.open(QIODevice::WriteOnly));
     const QByteArray block(4096, 'x');
@@ -289,7 +292,9 @@ void TestRecordStore::fullDiskKeepsRecordsForTheNextStart()
     QVERIFY(filler.remove());
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
     QVERIFY(keeper.keep({ storedRecord(51, QStringLiteral("Next batch")) }));
-    { RecordKeeper nextStart(StoreLocation::parse(path)); }
+    {
+        RecordKeeper nextStart(StoreLocation::parse(path));
+    }
     qputenv("XDG_DATA_HOME", dataHome);
     const QStringList numbers = storedNumbers(path);
     QCOMPARE(numbers.size(), 43);

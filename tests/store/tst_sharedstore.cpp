@@ -81,10 +81,9 @@ QStringList storedIn(const QString &url)
 {
     RecordStore store(StoreLocation::parse(url));
     QStringList rows;
-    if (!store.open()
-        || !store.forEachRecord({}, [&](const StoredRecord &row) {
-               rows << QString::number(row.record.recordNumber) + ' ' + row.headers.companyName;
-           }))
+    if (!store.open() || !store.forEachRecord({}, [&](const StoredRecord &row) {
+            rows << QString::number(row.record.recordNumber) + ' ' + row.headers.companyName;
+        }))
         return { store.errorString() };
     return rows;
 }
@@ -108,7 +107,9 @@ void TestSharedStore::twoDatabasesOneDown()
     QCOMPARE(storedIn(south), QStringList({ "3 S" }));
 
     QVERIFY(!databaseUrl(QStringLiteral("north"), true).isEmpty());
-    { RecordKeeper nextStart(StoreLocation::parse(north)); }
+    {
+        RecordKeeper nextStart(StoreLocation::parse(north));
+    }
     QCOMPARE(storedIn(north), QStringList({ "1 N", "2 N" }));
     QCOMPARE(storedIn(south), QStringList({ "3 S" }));
 }
@@ -119,14 +120,14 @@ void TestSharedStore::nulTextIsStoredWithout()
     QVERIFY(!url.isEmpty());
     const QString withNul = QStringLiteral("Fibre") + QChar(0) + QStringLiteral("Works");
     warnings.clear();
-    const QtMessageHandler previous
-        = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
-              if (type == QtWarningMsg)
-                  warnings << text;
-          });
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtWarningMsg)
+                warnings << text;
+        });
     RecordKeeper keeper(StoreLocation::parse(url));
-    const bool kept = keeper.keep(
-        { storedRecord(6, "A"), storedRecord(7, withNul), storedRecord(8, "C") });
+    const bool kept
+        = keeper.keep({ storedRecord(6, "A"), storedRecord(7, withNul), storedRecord(8, "C") });
     const bool keptAgain = keeper.keep({ storedRecord(7, withNul) });
     qInstallMessageHandler(previous);
     QVERIFY(kept && keptAgain);
