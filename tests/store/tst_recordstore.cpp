@@ -43,34 +43,37 @@ StoredRecord storedRecord(uint16_t number, const QString &company)
 
 QStringList warnings;
 
-void recordWarnings(QtMsgType type, const QMessageLogContext &, const QString &text)
+// Each stored record, "number company" with its latest texts; for a waiting
+// file, what waits there.
+QStringList storedIn(const QString &store)
 {
-    if (type == QtWarningMsg)
-        warnings << text;
+    RecordStore reader(StoreLocation::parse(store));
+    QVector<StoredRecord> rows;
+    QVector<StoreSession> sessions;
+    qint64 last = 0;
+    const bool waiting
+        = store.endsWith(QLatin1String(".pending")) || store.endsWith(QLatin1String(".set-aside"));
+    if (!reader.open()
+        || !(waiting ? reader.readWaiting(&rows, &sessions, &last)
+                     : reader.forEachRecord({}, [&](const StoredRecord &row) { rows << row; })))
+        return { reader.errorString() };
+    QStringList stored;
+    for (const StoredRecord &row : qAsConst(rows))
+        stored << QString::number(row.record.recordNumber) + ' ' + row.headers.companyName;
+    return stored;
 }
 
-// The record's text versions, one company each, the first first.
-QStringList companiesOf(const QString &store, const StoredRecord &row)
+// The companies of a record's text versions, the first first.
+QStringList companiesOf(const QString &store, uint16_t number)
 {
     RecordStore reader(StoreLocation::parse(store));
     QVector<TextVersion> versions;
-    if (!reader.open() || !reader.readTextVersions(row.key(), &versions))
-        return { reader.errorString() };
+    reader.open();
+    reader.readTextVersions(storedRecord(number, {}).key(), &versions);
     QStringList companies;
     for (const TextVersion &version : qAsConst(versions))
         companies << version.headers.companyName;
     return companies;
-}
-
-QStringList storedNumbers(const QString &store)
-{
-    RecordStore reader(StoreLocation::parse(store));
-    QStringList numbers;
-    if (!reader.open() || !reader.forEachRecord({}, [&](const StoredRecord &row) {
-            numbers << QString::number(row.record.recordNumber);
-        }))
-        return { reader.errorString() };
-    return numbers;
 }
 
 QByteArray digestOf(const QString &path)
@@ -154,43 +157,28 @@ void TestRecordStore::olderStoreIsUpgradedWithWhatWaited()
     for (const QString &suffix : { QString(), QStringLiteral(".pending") })
         QVERIFY(QFile::copy(
             QStringLiteral(LUMETRA_FIXTURES "/records-v1.sqlite") + suffix, path + suffix));
-    QCOMPARE(storedNumbers(path), QStringList({ "7", "8", "9" }));
     {
         RecordKeeper keeper(StoreLocation::parse(path));
     }
-    QCOMPARE(storedNumbers(path), QStringList({ "7", "8", "9", "10" }));
-    QCOMPARE(companiesOf(path, storedRecord(7, {})), QStringList({ "Fibre Works" }));
-    QCOMPARE(companiesOf(path, storedRecord(9, {})), QStringList({ "" }));
-    QVERIFY(companiesOf(path, storedRecord(8, {})).isEmpty()); // it never had texts
-    RecordStore store(StoreLocation::parse(path));
-    QVERIFY(store.open());
-    QVector<StoredRecord> rows;
-    QVERIFY(store.readRecords({ storedRecord(7, {}).key() }, &rows));
-    QCOMPARE(rows.value(0).headers.companyName, QStringLiteral("Fibre Works"));
-    RecordStore pending(StoreLocation::parse(path + QStringLiteral(".pending")));
-    QVERIFY(pending.open());
-    qint64 last = 0;
-    QVector<StoreSession> sessions;
-    rows.clear();
-    QVERIFY(pending.readWaiting(&rows, &sessions, &last));
-    QVERIFY(rows.isEmpty()); // written once, and gone from there
+    QCOMPARE(storedIn(path), QStringList({ "7 Fibre Works", "8 ", "9 ", "10 " }));
+    QCOMPARE(companiesOf(path, 7), QStringList({ "Fibre Works" }));
+    QCOMPARE(companiesOf(path, 8), QStringList()); // it never had texts
+    QCOMPARE(storedIn(path + QStringLiteral(".pending")), QStringList()); // written once
 }
 
 void TestRecordStore::typedTextsSurviveALockedStore()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("records.sqlite"));
-    const StoredRecord typed = storedRecord(7, QStringLiteral("Fibre Works"));
-    QVERIFY(RecordKeeper(StoreLocation::parse(path)).keep({ typed }));
-
+    QVERIFY(RecordKeeper(StoreLocation::parse(path)).keep({ storedRecord(7, "Fibre Works") }));
     RecordKeeper receiver(StoreLocation::parse(path));
     {
         QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
         other.setDatabaseName(path);
         QVERIFY(other.open());
         QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        // lumetra-cli receives the same record again, with no texts of its
-        // own, then a window lists it with the screen's texts.
+        // lumetra-cli receives record 7 again, with no texts of its own, then
+        // a window lists it with the screen's texts.
         StoredRecord again = storedRecord(7, QString());
         again.textsKnown = false;
         QVERIFY(!receiver.keep({ again }));
@@ -198,17 +186,11 @@ void TestRecordStore::typedTextsSurviveALockedStore()
         listed.arrival = true;
         QVERIFY(!RecordKeeper(StoreLocation::parse(path)).keep({ listed }));
         QVERIFY(QSqlQuery(other).exec(QStringLiteral("COMMIT")));
-        other.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
-
-    QVERIFY(receiver.keep({ storedRecord(8, QString()) })); // the next batch catches up
-    QCOMPARE(storedNumbers(path), QStringList({ "7", "8" }));
-    QCOMPARE(companiesOf(path, typed), QStringList({ "Fibre Works" }));
-    // An edit is a new version; the first stays.
-    StoredRecord edited = storedRecord(7, QStringLiteral("Fibre Works Ltd"));
-    QVERIFY(receiver.keep({ edited }));
-    QCOMPARE(companiesOf(path, typed), QStringList({ "Fibre Works", "Fibre Works Ltd" }));
+    QVERIFY(receiver.keep({ storedRecord(8, "Next") })); // the next batch catches up
+    QCOMPARE(storedIn(path), QStringList({ "7 Fibre Works", "8 Next" }));
+    QCOMPARE(companiesOf(path, 7), QStringList({ "Fibre Works" }));
 }
 
 void TestRecordStore::refusedRowIsSetAside()
@@ -224,25 +206,19 @@ void TestRecordStore::refusedRowIsSetAside()
                                          " BEGIN SELECT RAISE(ABORT, 'no record 8 here'); END")));
     }
     warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordWarnings);
-    RecordKeeper keeper(StoreLocation::parse(path));
-    const bool kept = keeper.keep({ storedRecord(7, QStringLiteral("A")),
-        storedRecord(8, QStringLiteral("B")), storedRecord(9, QStringLiteral("C")) });
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { warnings << text; });
+    const bool kept
+        = RecordKeeper(StoreLocation::parse(path))
+              .keep({ storedRecord(7, "A"), storedRecord(8, "B"), storedRecord(9, "C") });
     qInstallMessageHandler(previous);
     QVERIFY(kept);
-    QCOMPARE(storedNumbers(path), QStringList({ "7", "9" }));
+    QCOMPARE(storedIn(path), QStringList({ "7 A", "9 C" }));
+    const QString aside = path + QStringLiteral(".set-aside");
     QCOMPARE(warnings,
-        QStringList({ QStringLiteral("record 008 was not stored: no record 8 here; it is set "
-                                     "aside in %1.set-aside")
-                          .arg(QDir::toNativeSeparators(path)) }));
-    QCOMPARE(storedNumbers(path + QStringLiteral(".set-aside")), QStringList());
-    RecordStore aside(StoreLocation::parse(path + QStringLiteral(".set-aside")));
-    QVector<StoredRecord> rows;
-    QVector<StoreSession> sessions;
-    qint64 last = 0;
-    QVERIFY(aside.open() && aside.readWaiting(&rows, &sessions, &last));
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows.first().headers.companyName, QStringLiteral("B"));
+        QStringList({ "record 008 was not stored: no record 8 here; it is set aside in "
+            + QDir::toNativeSeparators(aside) }));
+    QCOMPARE(storedIn(aside), QStringList({ "8 B" }));
 }
 
 // The store on a full disk: its waiting file beside it cannot be written
@@ -263,12 +239,10 @@ void TestRecordStore::fullDiskKeepsRecordsForTheNextStart()
         ~Unmount() { QProcess::execute(QStringLiteral("umount"), { disk }); }
     } unmount { disk };
     const QString path = disk + QStringLiteral("/records.sqlite");
-    QVERIFY(RecordKeeper(StoreLocation::parse(path))
-                .keep({ storedRecord(1, QStringLiteral("First")) }));
+    QVERIFY(RecordKeeper(StoreLocation::parse(path)).keep({ storedRecord(1, "First") }));
     QFile filler(disk + QStringLiteral("/filler"));
     QVERIFY(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) { }
+    while (filler.write(QByteArray(4096, 'x')) == 4096 && filler.flush()) { }
     filler.close();
 
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
@@ -284,22 +258,22 @@ void TestRecordStore::fullDiskKeepsRecordsForTheNextStart()
     // The data folder full too: held in memory, and the status says so.
     qputenv("XDG_DATA_HOME", (disk + QStringLiteral("/data")).toLocal8Bit());
     RecordKeeper keeper(StoreLocation::parse(path));
-    QVERIFY(!keeper.keep({ storedRecord(50, QStringLiteral("Held")) }));
+    QVERIFY(!keeper.keep({ storedRecord(50, "Held") }));
     QVERIFY2(keeper.problem().endsWith(QLatin1String(
                  "; 1 records are held in memory only, until the store can take them")),
         qPrintable(keeper.problem()));
 
     QVERIFY(filler.remove());
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
-    QVERIFY(keeper.keep({ storedRecord(51, QStringLiteral("Next batch")) }));
+    QVERIFY(keeper.keep({ storedRecord(51, "Next batch") }));
     {
         RecordKeeper nextStart(StoreLocation::parse(path));
     }
     qputenv("XDG_DATA_HOME", dataHome);
-    const QStringList numbers = storedNumbers(path);
-    QCOMPARE(numbers.size(), 43);
-    QCOMPARE(QSet<QString>(numbers.begin(), numbers.end()).size(), 43);
-    QCOMPARE(companiesOf(path, forty.last()), QStringList({ "Company 49" }));
+    const QStringList stored = storedIn(path);
+    QCOMPARE(stored.size(), 43);
+    QCOMPARE(QSet<QString>(stored.begin(), stored.end()).size(), 43);
+    QCOMPARE(companiesOf(path, 49), QStringList({ "Company 49" }));
 }
 
 QTEST_GUILESS_MAIN(TestRecordStore)
