@@ -151,8 +151,7 @@ bool RecordKeeper::flush(bool newRows)
         unwrittenSessions.clear();
     }
     if (!unwritten.isEmpty())
-        problemText += tr("; %n records are held in memory only, until the store can take them",
-            nullptr, unwritten.size());
+        problemText += tr("; records are held in memory only, until the store can take them");
     setKeeping(false, problemText);
     return false;
 }
