@@ -454,6 +454,9 @@ bool RecordStore::makeSchema()
             return query.exec() || failed(query);
         });
         if (made) {
+            // A lost race marked the store failed; it is not.
+            state = Status::Open;
+            error.clear();
             int version = 0;
             if (!readSchemaVersion(&version))
                 return false;
