@@ -2,11 +2,15 @@
 #include "recordkeeper.h"
 
 #include "recordstore.h"
+#include "recordtexts.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QUuid>
 
@@ -45,30 +49,79 @@ void RecordKeeper::setKeeping(bool nowKeeping, const QString &problemText)
     emit keepingChanged(keeping, why);
 }
 
-bool RecordKeeper::openSpool()
+// Where rows of this store wait (kind "pending") or are set aside ("set-aside"):
+// beside the store, and, when the store lives elsewhere, in the user's data
+// folder too, for a store whose disk is full or whose folder is read-only.
+QStringList RecordKeeper::sideFiles(const QString &kind) const
 {
-    if (where.kind == StoreLocation::Kind::SQLite && where.file.isEmpty())
-        return false;
-    if (!spool)
-        spool = std::make_unique<RecordStore>(
-            StoreLocation::parse(where.sideFile(QStringLiteral("pending"))));
-    return spool->isOpen() || spool->open();
+    if (!where.error.isEmpty())
+        return {};
+    QStringList files { where.sideFile(kind) };
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (QDir::cleanPath(QFileInfo(files.first()).absolutePath())
+        != QDir::cleanPath(QFileInfo(appData).absoluteFilePath())) {
+        const QByteArray digest
+            = QCryptographicHash::hash(where.identity().toUtf8(), QCryptographicHash::Sha256)
+                  .toHex();
+        files << appData
+                + QStringLiteral("/store-%1.%2").arg(QString::fromLatin1(digest.left(16)), kind);
+    }
+    return files;
 }
 
-// What waited aside goes into the store first, so that later changes win.
-bool RecordKeeper::drainSpool()
+// The file that took the rows, or none.
+QString RecordKeeper::putAside(const QString &kind, const QVector<StoredRecord> &rows,
+    const QVector<StoreSession> &sessions) const
 {
-    if (!spool && !QFileInfo::exists(where.sideFile(QStringLiteral("pending"))))
-        return true;
-    QVector<StoredRecord> rows;
-    QVector<StoreSession> sessions;
-    if (!openSpool() || !spool->readEverything(&rows, &sessions))
-        return true; // the spool is of no help now; the store can still take new rows
-    if (rows.isEmpty() && sessions.isEmpty())
-        return true;
+    for (const QString &file : sideFiles(kind)) {
+        RecordStore aside(StoreLocation::parse(file));
+        if (aside.open() && aside.appendWaiting(rows, sessions))
+            return file;
+    }
+    return QString();
+}
+
+bool RecordKeeper::writeToStore(
+    const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
+{
     if (!primary->write(rows, sessions))
         return false;
-    spool->remove(rows, sessions);
+    const auto &refused = primary->refusedRows();
+    if (refused.isEmpty())
+        return true;
+    QVector<StoredRecord> refusedRows;
+    for (const auto &row : refused)
+        refusedRows << row.first;
+    const QString file = putAside(QStringLiteral("set-aside"), refusedRows, {});
+    for (const auto &row : refused)
+        qWarning().noquote() << QStringLiteral("record %1 was not stored: %2; %3")
+                                    .arg(recordNumberText(row.first.record.recordNumber),
+                                        row.second,
+                                        file.isEmpty()
+                                            ? QStringLiteral("it could not be set aside either")
+                                            : QStringLiteral("it is set aside in %1")
+                                                  .arg(QDir::toNativeSeparators(file)));
+    return true;
+}
+
+// What waited goes into the store first, so that later changes win.
+bool RecordKeeper::drainWaiting()
+{
+    for (const QString &file : sideFiles(QStringLiteral("pending"))) {
+        if (!QFileInfo::exists(file))
+            continue;
+        RecordStore waiting(StoreLocation::parse(file));
+        QVector<StoredRecord> rows;
+        QVector<StoreSession> sessions;
+        qint64 lastEntry = 0;
+        if (!waiting.open() || !waiting.readWaiting(&rows, &sessions, &lastEntry))
+            continue; // of no help now; the store can still take new rows
+        if (rows.isEmpty() && sessions.isEmpty())
+            continue;
+        if (!writeToStore(rows, sessions))
+            return false;
+        waiting.removeWaiting(lastEntry, rows, sessions);
+    }
     return true;
 }
 
@@ -78,7 +131,7 @@ bool RecordKeeper::flush(bool newRows)
         primary->open();
     QString problemText;
     if (primary->isOpen()) {
-        if (drainSpool() && primary->write(unwritten.values().toVector(), unwrittenSessions)) {
+        if (drainWaiting() && writeToStore(unwritten.values().toVector(), unwrittenSessions)) {
             unwritten.clear();
             unwrittenSessions.clear();
             setKeeping(true, QString());
@@ -91,11 +144,14 @@ bool RecordKeeper::flush(bool newRows)
     } else {
         problemText = primary->errorString();
     }
-    if ((!unwritten.isEmpty() || !unwrittenSessions.isEmpty()) && openSpool()
-        && spool->write(unwritten.values().toVector(), unwrittenSessions)) {
+    if ((!unwritten.isEmpty() || !unwrittenSessions.isEmpty())
+        && !putAside(QStringLiteral("pending"), unwritten.values().toVector(), unwrittenSessions)
+                .isEmpty()) {
         unwritten.clear();
         unwrittenSessions.clear();
     }
+    if (!unwritten.isEmpty())
+        problemText += tr("; records are held in memory only, until the store can take them");
     setKeeping(false, problemText);
     return false;
 }
@@ -226,7 +282,7 @@ StoredRecord RecordKeeper::current(const TestRecord &record) const
 }
 
 bool RecordKeeper::keepTexts(
-    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &texts)
+    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &texts, bool arrived)
 {
     for (int i = 0; i < records.size() && i < texts.size(); ++i) {
         StoredRecord row = current(records.at(i));
@@ -234,6 +290,7 @@ bool RecordKeeper::keepTexts(
             continue;
         row.headers = texts.at(i);
         row.textsKnown = true;
+        row.arrival = arrived;
         row.unsaved = !row.sessionId.isEmpty(); // the edit is in no archive yet
         changed(row);
     }
@@ -248,6 +305,7 @@ bool RecordKeeper::keepSaved(const QVector<TestRecord> &records,
         if (i < headers.size()) {
             row.headers = headers.at(i);
             row.textsKnown = true;
+            row.arrival = false; // saving is an edit
         }
         row.lastArchive = archive;
         row.unsaved = false;

@@ -19,8 +19,10 @@ class RecordStore;
 
 // Keeps every record a program receives or opens in the records store, and
 // never lets a failing store lose one: what the store cannot take now waits
-// in a small SQLite file of this machine (or, when even that fails, in
-// memory) and is written at the next write or the next start.
+// in a small SQLite file of this machine that belongs to that store alone
+// (beside it, else in the user's data folder, else in memory) and is written
+// at the next write or the next start. A row the store refuses is set aside
+// in a file of its own.
 //
 // The window runs a session: the records it lists, with its edits, are
 // marked unsaved until they are saved to an archive, so that a window that
@@ -49,7 +51,9 @@ public:
     // Each write is one transaction. False when the store could not take it
     // now: it waits aside and the store gets it later.
     bool keep(QVector<StoredRecord> rows);
-    bool keepTexts(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &texts);
+    // Texts that arrived are a stored record's only when it is new to the store.
+    bool keepTexts(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &texts,
+        bool arrived = false);
     bool keepSaved(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers,
         const QString &archive);
     bool keepDiscarded(const QVector<TestRecord> &records);
@@ -66,15 +70,17 @@ signals:
 
 private:
     bool flush(bool newRows = false);
-    bool drainSpool();
-    bool openSpool();
+    bool drainWaiting();
+    bool writeToStore(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
+    QStringList sideFiles(const QString &kind) const;
+    QString putAside(const QString &kind, const QVector<StoredRecord> &rows,
+        const QVector<StoreSession> &sessions) const;
     void setKeeping(bool nowKeeping, const QString &problemText);
     StoredRecord current(const TestRecord &record) const;
     void changed(StoredRecord row);
 
     StoreLocation where;
     std::unique_ptr<RecordStore> primary;
-    std::unique_ptr<RecordStore> spool;
     // This session's rows, for the writes that change one of them.
     QHash<QString, StoredRecord> listed;
     QHash<QString, StoredRecord> unwritten;

@@ -5,10 +5,13 @@
 #include "recordtexts.h"
 
 #include <QAtomicInt>
+#include <QDateTime>
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QVariant>
 #include <algorithm>
 
@@ -18,32 +21,37 @@ QAtomicInt connectionCount;
 
 // Portable SQL: TEXT, INTEGER, BIGINT and upserts read the same on SQLite
 // and PostgreSQL. Times are milliseconds since 1970 UTC.
+#define LUMETRA_RECORD_COLUMNS                                                                     \
+    " frame_hex TEXT NOT NULL," /* the 117 bytes the meter sent */                                 \
+    " record_number INTEGER NOT NULL,"                                                             \
+    " threshold_centi_db INTEGER NOT NULL,"                                                        \
+    " wavelength_nm INTEGER NOT NULL,"                                                             \
+    " verdict TEXT NOT NULL,"                                                                      \
+    " company TEXT, operator_name TEXT, test_device TEXT, test_date TEXT,"                         \
+    " serial_number TEXT, export_time TEXT, note_html TEXT,"                                       \
+    " search_text TEXT NOT NULL,"                                                                  \
+    " received_at BIGINT NOT NULL,"                                                                \
+    " batch_position INTEGER NOT NULL,"                                                            \
+    " source_kind TEXT NOT NULL,"                                                                  \
+    " source TEXT NOT NULL,"                                                                       \
+    " meter_version TEXT,"                                                                         \
+    " meter_verdict INTEGER,"                                                                      \
+    " host_name TEXT NOT NULL,"                                                                    \
+    " last_archive TEXT,"                                                                          \
+    " session_id TEXT,"                                                                            \
+    " unsaved INTEGER NOT NULL,"                                                                   \
+    " list_position BIGINT NOT NULL,"                                                              \
+    " changed_at BIGINT NOT NULL"
+
+// Every statement may run again on a store that has some of it already: an
+// upgrade runs them all.
 const char *const schemaStatements[] = {
     "CREATE TABLE IF NOT EXISTS lumetra_meta ("
     " name TEXT PRIMARY KEY,"
     " value TEXT NOT NULL)",
     "CREATE TABLE IF NOT EXISTS lumetra_records ("
     " record_key TEXT PRIMARY KEY," // SHA-256 of the frame
-    " frame_hex TEXT NOT NULL," // the 117 bytes the meter sent
-    " record_number INTEGER NOT NULL,"
-    " threshold_centi_db INTEGER NOT NULL,"
-    " wavelength_nm INTEGER NOT NULL,"
-    " verdict TEXT NOT NULL,"
-    " company TEXT, operator_name TEXT, test_device TEXT, test_date TEXT,"
-    " serial_number TEXT, export_time TEXT, note_html TEXT,"
-    " search_text TEXT NOT NULL,"
-    " received_at BIGINT NOT NULL,"
-    " batch_position INTEGER NOT NULL,"
-    " source_kind TEXT NOT NULL,"
-    " source TEXT NOT NULL,"
-    " meter_version TEXT,"
-    " meter_verdict INTEGER,"
-    " host_name TEXT NOT NULL,"
-    " last_archive TEXT,"
-    " session_id TEXT,"
-    " unsaved INTEGER NOT NULL,"
-    " list_position BIGINT NOT NULL,"
-    " changed_at BIGINT NOT NULL)",
+    LUMETRA_RECORD_COLUMNS ")",
     "CREATE INDEX IF NOT EXISTS lumetra_records_received"
     " ON lumetra_records (received_at, batch_position)",
     "CREATE INDEX IF NOT EXISTS lumetra_records_session ON lumetra_records (session_id)",
@@ -52,7 +60,25 @@ const char *const schemaStatements[] = {
     " host_name TEXT NOT NULL,"
     " started_at BIGINT NOT NULL,"
     " ended_at BIGINT)",
+    // Since version 2. The records hold the latest texts; every one they had is here.
+    "CREATE TABLE IF NOT EXISTS lumetra_text_versions ("
+    " record_key TEXT NOT NULL,"
+    " version INTEGER NOT NULL,"
+    " company TEXT, operator_name TEXT, test_device TEXT, test_date TEXT,"
+    " serial_number TEXT, export_time TEXT, note_html TEXT,"
+    " made_at BIGINT NOT NULL,"
+    " host_name TEXT NOT NULL,"
+    " PRIMARY KEY (record_key, version))",
+    // Used in waiting files only: each change as it was made.
+    "CREATE TABLE IF NOT EXISTS lumetra_waiting ("
+    " entry BIGINT PRIMARY KEY,"
+    " texts_kind INTEGER NOT NULL," // 0 none, 1 arrival, 2 edit
+    " record_key TEXT NOT NULL," LUMETRA_RECORD_COLUMNS ")",
 };
+#undef LUMETRA_RECORD_COLUMNS
+
+const QString textColumns = QStringLiteral(
+    "company, operator_name, test_device, test_date, serial_number, export_time, note_html");
 
 const QString recordColumns = QStringLiteral(
     "record_key, frame_hex, company, operator_name, test_device, test_date, serial_number,"
@@ -65,17 +91,20 @@ const QString textColumnsUpdate
                      " serial_number = excluded.serial_number, export_time = excluded.export_time,"
                      " note_html = excluded.note_html, search_text = excluded.search_text, ");
 
+const QString insertColumns = QStringLiteral(
+    "record_key, frame_hex, record_number,"
+    " threshold_centi_db, wavelength_nm, verdict, company, operator_name, test_device,"
+    " test_date, serial_number, export_time, note_html, search_text, received_at,"
+    " batch_position, source_kind, source, meter_version, meter_verdict, host_name,"
+    " last_archive, session_id, unsaved, list_position, changed_at");
+const QString insertValues = QStringLiteral(
+    "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?");
+
 QString upsertSql(bool withTexts)
 {
-    return QStringLiteral(
-               "INSERT INTO lumetra_records (record_key, frame_hex, record_number,"
-               " threshold_centi_db, wavelength_nm, verdict, company, operator_name, test_device,"
-               " test_date, serial_number, export_time, note_html, search_text, received_at,"
-               " batch_position, source_kind, source, meter_version, meter_verdict, host_name,"
-               " last_archive, session_id, unsaved, list_position, changed_at)"
-               " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
-               " ?, ?)"
-               " ON CONFLICT (record_key) DO UPDATE SET ")
+    return QStringLiteral("INSERT INTO lumetra_records (") + insertColumns
+        + QStringLiteral(") VALUES (") + insertValues
+        + QStringLiteral(") ON CONFLICT (record_key) DO UPDATE SET ")
         + (withTexts ? textColumnsUpdate : QString())
         + QStringLiteral(
             "last_archive = COALESCE(excluded.last_archive, lumetra_records.last_archive),"
@@ -134,6 +163,26 @@ void bindRow(QSqlQuery &query, const StoredRecord &row)
     query.addBindValue(row.changedAtMs);
 }
 
+QVector<QString *> textsOf(ReportHeaderTexts &h)
+{
+    return { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate, &h.serialNumber,
+        &h.exportTime, &h.noteHtml };
+}
+
+// Seven text columns from first on, NULL apart from empty.
+ReportHeaderTexts textsFrom(const QSqlQuery &query, int first)
+{
+    ReportHeaderTexts h;
+    const QVector<QString *> texts = textsOf(h);
+    for (int i = 0; i < texts.size(); ++i) {
+        const QVariant value = query.value(first + i);
+        *texts[i] = value.isNull()      ? QString()
+            : value.toString().isNull() ? QStringLiteral("")
+                                        : value.toString();
+    }
+    return h;
+}
+
 // A row of recordColumns; false when its frame is damaged.
 bool rowFrom(const QSqlQuery &query, StoredRecord *row)
 {
@@ -142,14 +191,7 @@ bool rowFrom(const QSqlQuery &query, StoredRecord *row)
         return false;
     row->record
         = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
-    ReportHeaderTexts &h = row->headers;
-    QString *texts[] = { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate,
-        &h.serialNumber, &h.exportTime, &h.noteHtml };
-    for (int i = 0; i < 7; ++i) {
-        const QVariant value = query.value(2 + i);
-        const QString text = value.toString();
-        *texts[i] = value.isNull() ? QString() : text.isNull() ? QStringLiteral("") : text;
-    }
+    row->headers = textsFrom(query, 2);
     row->textsKnown = true;
     row->receivedAtMs = query.value(9).toLongLong();
     row->batchPosition = query.value(10).toInt();
@@ -167,6 +209,30 @@ bool rowFrom(const QSqlQuery &query, StoredRecord *row)
     row->listPosition = query.value(19).toLongLong();
     row->changedAtMs = query.value(20).toLongLong();
     return row->key() == query.value(0).toString();
+}
+
+bool carriesTexts(ReportHeaderTexts h)
+{
+    for (const QString *text : textsOf(h)) {
+        if (!text->isNull())
+            return true;
+    }
+    return false;
+}
+
+// PostgreSQL holds no NUL in a text. True when one was left out.
+bool leaveOutNul(StoredRecord *row)
+{
+    bool changed = false;
+    QVector<QString *> texts = textsOf(row->headers);
+    texts << &row->source << &row->lastArchive << &row->hostName << &row->sessionId;
+    for (QString *text : qAsConst(texts)) {
+        if (text->contains(QChar(0))) {
+            text->remove(QChar(0));
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 } // namespace
@@ -198,6 +264,7 @@ bool RecordStore::fail(const QString &why)
 bool RecordStore::failed(const QSqlQuery &query)
 {
     const QSqlError sqlError = query.lastError();
+    lastError = sqlError;
     const QString text
         = sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText();
     return fail(text.trimmed());
@@ -263,6 +330,18 @@ bool RecordStore::open()
         database().close();
         return false;
     }
+    if (version == 0 && where.kind == StoreLocation::Kind::SQLite) {
+        bool foreign = false;
+        if (!isForeign(&foreign))
+            return false;
+        if (foreign) {
+            state = Status::Failed;
+            error = QStringLiteral("not a Lumetra records store: the file holds another "
+                                   "program's tables; it is left as it is");
+            database().close();
+            return false;
+        }
+    }
     // Only now that the store is known to be ours may anything be written.
     if (where.kind == StoreLocation::Kind::SQLite) {
         // WAL: readers never wait for the writer; FULL: a commit survives a power cut.
@@ -274,7 +353,56 @@ bool RecordStore::open()
     }
     if (version == 0 && !makeSchema())
         return false;
+    if (version > 0 && version < schemaVersion && !upgradeSchema(version))
+        return false;
     return true;
+}
+
+// Tables, and none of them Lumetra's.
+bool RecordStore::isForeign(bool *foreign)
+{
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("SELECT COUNT(*), COUNT(CASE WHEN name LIKE 'lumetra\\_%' "
+                                   "ESCAPE '\\' THEN 1 END) FROM sqlite_master "
+                                   "WHERE type = 'table'"))
+        || !query.next())
+        return failed(query);
+    *foreign = query.value(0).toInt() > 0 && query.value(1).toInt() == 0;
+    return true;
+}
+
+// Version 1 had no text versions: each record's texts become its first.
+bool RecordStore::upgradeSchema(int from)
+{
+    const bool upgraded = transact([&] {
+        for (const char *statement : schemaStatements) {
+            if (!run(QString::fromLatin1(statement)))
+                return false;
+        }
+        if (!run(QStringLiteral("INSERT INTO lumetra_text_versions (record_key, version, ")
+                + textColumns + QStringLiteral(", made_at, host_name) SELECT record_key, 1, ")
+                + textColumns
+                + QStringLiteral(
+                    ", changed_at, host_name FROM lumetra_records WHERE company IS NOT NULL"
+                    " OR operator_name IS NOT NULL OR test_device IS NOT NULL"
+                    " OR test_date IS NOT NULL OR serial_number IS NOT NULL"
+                    " OR export_time IS NOT NULL OR note_html IS NOT NULL"
+                    " ON CONFLICT (record_key, version) DO NOTHING")))
+            return false;
+        QSqlQuery query(database());
+        query.prepare(QStringLiteral(
+            "UPDATE lumetra_meta SET value = ? WHERE name = 'schema_version' AND value = ?"));
+        query.addBindValue(QString::number(schemaVersion));
+        query.addBindValue(QString::number(from));
+        return query.exec() || failed(query);
+    });
+    int version = 0;
+    if (!upgraded || !readSchemaVersion(&version))
+        return false;
+    return version == schemaVersion
+        || fail(QStringLiteral("the records store version is %1, not %2")
+                    .arg(version)
+                    .arg(schemaVersion));
 }
 
 void RecordStore::close()
@@ -326,6 +454,9 @@ bool RecordStore::makeSchema()
             return query.exec() || failed(query);
         });
         if (made) {
+            // A lost race marked the store failed; it is not.
+            state = Status::Open;
+            error.clear();
             int version = 0;
             if (!readSchemaVersion(&version))
                 return false;
@@ -356,48 +487,266 @@ bool RecordStore::transact(const std::function<bool()> &work)
 
 bool RecordStore::write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
 {
+    refused.clear();
     if (!isOpen())
         return fail(error.isEmpty() ? QStringLiteral("the records store is not open") : error);
     // Rows in key order: two writers that share rows take their locks in the
-    // same order and never deadlock.
+    // same order and never deadlock. Changes of one record keep their order.
     QVector<const StoredRecord *> ordered;
     ordered.reserve(rows.size());
     for (const StoredRecord &row : rows)
         ordered << &row;
-    std::sort(ordered.begin(), ordered.end(),
+    std::stable_sort(ordered.begin(), ordered.end(),
         [](const StoredRecord *a, const StoredRecord *b) { return a->key() < b->key(); });
     error.clear();
+    if (writeRows(ordered, sessions, false))
+        return true;
+    if (!rowRefused())
+        return false;
+    // One row the store will not take must not hold up the others.
+    state = Status::Open;
+    error.clear();
+    return writeRows(ordered, sessions, true);
+}
+
+// A fault of the row, not of the store: a value it cannot hold, a check or
+// a trigger of its own. Another writer's row of the same key is no such fault.
+bool RecordStore::rowRefused() const
+{
+    const QString code = lastError.nativeErrorCode();
+    if (where.kind == StoreLocation::Kind::PostgreSQL)
+        return code.startsWith(QLatin1String("22")) || code.startsWith(QLatin1String("54"))
+            || (code.startsWith(QLatin1String("23")) && code != QLatin1String("23505"));
+    const int primary = code.toInt() & 0xff;
+    return primary == 18 || primary == 19 || primary == 20; // too big, constraint, mismatch
+}
+
+// Prepared once a write: a server answers each preparation on its own.
+struct RecordStore::RowQueries
+{
+    explicit RowQueries(const QSqlDatabase &db)
+        : stored(db)
+        , withTexts(db)
+        , keepingTexts(db)
+        , last(db)
+        , insert(db)
+    {
+    }
+
+    QSqlQuery *prepare()
+    {
+        if (!stored.prepare(QStringLiteral("SELECT ") + textColumns
+                + QStringLiteral(", changed_at FROM lumetra_records WHERE record_key = ?")))
+            return &stored;
+        if (!withTexts.prepare(upsertSql(true)))
+            return &withTexts;
+        if (!keepingTexts.prepare(upsertSql(false)))
+            return &keepingTexts;
+        if (!last.prepare(QStringLiteral("SELECT COALESCE(MAX(version), 0)"
+                                         " FROM lumetra_text_versions WHERE record_key = ?")))
+            return &last;
+        if (!insert.prepare(QStringLiteral("INSERT INTO lumetra_text_versions (record_key,"
+                                           " version, ")
+                + textColumns
+                + QStringLiteral(", made_at, host_name) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")))
+            return &insert;
+        return nullptr;
+    }
+
+    QSqlQuery stored, withTexts, keepingTexts, last, insert;
+};
+
+bool RecordStore::writeRows(
+    const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions, bool setAside)
+{
     return transact([&] {
-        QSqlQuery sessionQuery(database());
-        if (!sessions.isEmpty()
-            && !sessionQuery.prepare(QStringLiteral(
-                "INSERT INTO lumetra_sessions (session_id, host_name, started_at, ended_at)"
-                " VALUES (?, ?, ?, ?) ON CONFLICT (session_id) DO UPDATE SET"
-                " ended_at = COALESCE(excluded.ended_at, lumetra_sessions.ended_at)")))
-            return failed(sessionQuery);
-        for (const StoreSession &session : sessions) {
-            sessionQuery.addBindValue(session.id);
-            sessionQuery.addBindValue(notNull(session.hostName));
-            sessionQuery.addBindValue(session.startedAtMs);
-            sessionQuery.addBindValue(
-                session.endedAtMs ? QVariant(session.endedAtMs) : QVariant(QVariant::LongLong));
-            if (!sessionQuery.exec())
-                return failed(sessionQuery);
+        if (!writeSessions(sessions))
+            return false;
+        RowQueries queries(database());
+        if (!rows.isEmpty()) {
+            if (const QSqlQuery *unprepared = queries.prepare())
+                return failed(*unprepared);
         }
-        QSqlQuery withTexts(database());
-        QSqlQuery keepingTexts(database());
-        bool withTextsReady = false, keepingTextsReady = false;
-        for (const StoredRecord *row : qAsConst(ordered)) {
-            QSqlQuery &query = row->textsKnown ? withTexts : keepingTexts;
-            bool &ready = row->textsKnown ? withTextsReady : keepingTextsReady;
-            if (!ready && !query.prepare(upsertSql(row->textsKnown)))
-                return failed(query);
-            ready = true;
-            bindRow(query, *row);
-            if (!query.exec())
-                return failed(query);
+        for (const StoredRecord *row : rows) {
+            if (!setAside) {
+                if (!writeRow(*row, queries))
+                    return false;
+                continue;
+            }
+            if (!run(QStringLiteral("SAVEPOINT lumetra_row")))
+                return false;
+            if (writeRow(*row, queries)) {
+                if (!run(QStringLiteral("RELEASE SAVEPOINT lumetra_row")))
+                    return false;
+                continue;
+            }
+            if (!rowRefused())
+                return false;
+            const QString why = error;
+            state = Status::Open;
+            error.clear();
+            if (!run(QStringLiteral("ROLLBACK TO SAVEPOINT lumetra_row")))
+                return false;
+            refused.append({ *row, why });
         }
         return true;
+    });
+}
+
+bool RecordStore::writeSessions(const QVector<StoreSession> &sessions)
+{
+    if (sessions.isEmpty())
+        return true;
+    QSqlQuery query(database());
+    if (!query.prepare(QStringLiteral(
+            "INSERT INTO lumetra_sessions (session_id, host_name, started_at, ended_at)"
+            " VALUES (?, ?, ?, ?) ON CONFLICT (session_id) DO UPDATE SET"
+            " ended_at = COALESCE(excluded.ended_at, lumetra_sessions.ended_at)")))
+        return failed(query);
+    for (const StoreSession &session : sessions) {
+        query.addBindValue(session.id);
+        query.addBindValue(notNull(session.hostName));
+        query.addBindValue(session.startedAtMs);
+        query.addBindValue(
+            session.endedAtMs ? QVariant(session.endedAtMs) : QVariant(QVariant::LongLong));
+        if (!query.exec())
+            return failed(query);
+    }
+    return true;
+}
+
+bool RecordStore::writeRow(const StoredRecord &given, RowQueries &queries)
+{
+    StoredRecord row = given;
+    if (!row.textsKnown)
+        row.headers = ReportHeaderTexts();
+    if (where.kind == StoreLocation::Kind::PostgreSQL && leaveOutNul(&row)
+        && !toldStripped.contains(row.key())) {
+        toldStripped.insert(row.key());
+        qWarning().noquote() << QStringLiteral(
+            "record %1: stored without the NUL characters of its texts, which PostgreSQL "
+            "cannot hold")
+                                    .arg(recordNumberText(row.record.recordNumber));
+    }
+    const QString key = row.key();
+    QSqlQuery &stored = queries.stored;
+    stored.addBindValue(key);
+    if (!stored.exec())
+        return failed(stored);
+    const bool exists = stored.next();
+    const ReportHeaderTexts storedTexts = exists ? textsFrom(stored, 0) : ReportHeaderTexts();
+    const qint64 storedChangedAt = exists ? stored.value(7).toLongLong() : 0;
+    stored.finish();
+    // An arrival is no edit: the texts a stored record arrives with again change nothing.
+    const bool newVersion = row.textsKnown
+        && (!exists
+            || (!row.arrival && row.changedAtMs >= storedChangedAt && row.headers != storedTexts));
+
+    QSqlQuery &upsert = !exists || newVersion ? queries.withTexts : queries.keepingTexts;
+    bindRow(upsert, row);
+    if (!upsert.exec())
+        return failed(upsert);
+    if (!newVersion)
+        return true;
+
+    QSqlQuery &last = queries.last;
+    last.addBindValue(key);
+    if (!last.exec() || !last.next())
+        return failed(last);
+    const int version = last.value(0).toInt() + 1;
+    last.finish();
+    QSqlQuery &insert = queries.insert;
+    insert.addBindValue(key);
+    insert.addBindValue(version);
+    for (const QString *text : textsOf(row.headers))
+        insert.addBindValue(text->isNull() ? QVariant(QVariant::String) : QVariant(*text));
+    insert.addBindValue(
+        row.changedAtMs > 0 ? row.changedAtMs : QDateTime::currentMSecsSinceEpoch());
+    insert.addBindValue(QSysInfo::machineHostName());
+    return insert.exec() || failed(insert);
+}
+
+bool RecordStore::readTextVersions(const QString &key, QVector<TextVersion> *versions)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT version, ") + textColumns
+        + QStringLiteral(", made_at, host_name FROM lumetra_text_versions WHERE record_key = ?"
+                         " ORDER BY version"));
+    query.addBindValue(key);
+    if (!query.exec())
+        return failed(query);
+    while (query.next())
+        versions->append({ query.value(0).toInt(), textsFrom(query, 1), query.value(8).toLongLong(),
+            query.value(9).toString() });
+    return true;
+}
+
+bool RecordStore::appendWaiting(
+    const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
+{
+    if (!isOpen())
+        return fail(error.isEmpty() ? QStringLiteral("the waiting file is not open") : error);
+    error.clear();
+    return transact([&] {
+        if (!writeSessions(sessions))
+            return false;
+        QSqlQuery last(database());
+        if (!last.exec(QStringLiteral("SELECT COALESCE(MAX(entry), 0) FROM lumetra_waiting"))
+            || !last.next())
+            return failed(last);
+        qint64 entry = last.value(0).toLongLong();
+        QSqlQuery insert(database());
+        if (!insert.prepare(QStringLiteral("INSERT INTO lumetra_waiting (entry, texts_kind, ")
+                + insertColumns + QStringLiteral(") VALUES (?, ?, ") + insertValues
+                + QLatin1Char(')')))
+            return failed(insert);
+        for (const StoredRecord &row : rows) {
+            insert.addBindValue(++entry);
+            insert.addBindValue(!row.textsKnown ? 0 : row.arrival ? 1 : 2);
+            bindRow(insert, row);
+            if (!insert.exec())
+                return failed(insert);
+        }
+        return true;
+    });
+}
+
+bool RecordStore::readWaiting(
+    QVector<StoredRecord> *rows, QVector<StoreSession> *sessions, qint64 *lastEntry)
+{
+    *lastEntry = 0;
+    // Rows an earlier Lumetra left waiting: all texts NULL was a writer without texts.
+    if (!readEverything(rows, sessions))
+        return false;
+    for (StoredRecord &row : *rows)
+        row.textsKnown = carriesTexts(row.headers);
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT ") + recordColumns
+            + QStringLiteral(", entry, texts_kind FROM lumetra_waiting ORDER BY entry")))
+        return failed(query);
+    while (query.next()) {
+        StoredRecord row;
+        *lastEntry = query.value(21).toLongLong();
+        if (!rowFrom(query, &row))
+            continue;
+        row.textsKnown = query.value(22).toInt() != 0;
+        row.arrival = query.value(22).toInt() == 1;
+        rows->append(row);
+    }
+    return true;
+}
+
+bool RecordStore::removeWaiting(
+    qint64 lastEntry, const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
+{
+    return transact([&] {
+        QSqlQuery query(database());
+        query.prepare(QStringLiteral("DELETE FROM lumetra_waiting WHERE entry <= ?"));
+        query.addBindValue(lastEntry);
+        return (query.exec() || failed(query)) && remove(rows, sessions);
     });
 }
 
@@ -479,7 +828,7 @@ bool RecordStore::readEverything(QVector<StoredRecord> *rows, QVector<StoreSessi
 
 bool RecordStore::remove(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
 {
-    return transact([&] {
+    {
         QSqlQuery query(database());
         query.prepare(
             QStringLiteral("DELETE FROM lumetra_records WHERE record_key = ? AND changed_at <= ?"));
@@ -499,7 +848,7 @@ bool RecordStore::remove(const QVector<StoredRecord> &rows, const QVector<StoreS
                 return failed(sessionQuery);
         }
         return true;
-    });
+    }
 }
 
 bool RecordStore::isEmpty()

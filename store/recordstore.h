@@ -7,7 +7,10 @@
 #include "storelocation.h"
 #include "storesession.h"
 
+#include <QPair>
+#include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -20,12 +23,15 @@ class QSqlQuery;
 // and the same portable SQL on both. Every write is one transaction.
 //
 // A store whose schema is newer than this build knows is refused, and so is
-// a file that is not a database: neither is written to, not even to switch
-// its journal mode.
+// a file that is not a database or holds another program's tables: none is
+// written to, not even to switch its journal mode. A store of the version
+// before is upgraded in place, in one transaction.
+//
+// Header texts are never overwritten: each change is a new version.
 class RecordStore
 {
 public:
-    static constexpr int schemaVersion = 1;
+    static constexpr int schemaVersion = 2;
 
     enum class Status {
         Closed,
@@ -50,8 +56,24 @@ public:
 
     // Inserts or updates each row by its key, and each session by its id. An
     // update never goes back: a row changed earlier than the stored one is
-    // left out. A row without texts of its own keeps the stored texts.
+    // left out. A row without texts of its own, or with the texts it arrived
+    // with, keeps the stored texts; other texts that differ are a new version.
+    // Rows the store refuses (not a store that fails) are left out of the
+    // transaction and listed in refusedRows, each with its reason.
     bool write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions = {});
+    const QVector<QPair<StoredRecord, QString>> &refusedRows() const { return refused; }
+
+    // Every version of a record's texts, the first first.
+    bool readTextVersions(const QString &key, QVector<TextVersion> *versions);
+
+    // Records waiting for another store, as a log: every change in the order
+    // it was made, so that none of their text versions is lost on the way.
+    bool appendWaiting(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
+    // lastEntry tells removeWaiting what was read.
+    bool readWaiting(
+        QVector<StoredRecord> *rows, QVector<StoreSession> *sessions, qint64 *lastEntry);
+    bool removeWaiting(
+        qint64 lastEntry, const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
 
     // Sessions of hostName that have not ended.
     bool readOpenSessions(const QString &hostName, QVector<StoreSession> *sessions);
@@ -59,10 +81,6 @@ public:
     bool readUnsaved(const QString &sessionId, QVector<StoredRecord> *rows);
     // The rows of these keys, in the order of the keys; unknown keys are skipped.
     bool readRecords(const QStringList &keys, QVector<StoredRecord> *rows);
-    // Everything, to hand it on to another store.
-    bool readEverything(QVector<StoredRecord> *rows, QVector<StoreSession> *sessions);
-    // Removes rows and sessions handed on, unless they changed since they were read.
-    bool remove(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
     bool isEmpty();
 
     // The rows the filter lets through, oldest first, read as they are needed.
@@ -79,6 +97,16 @@ private:
     bool failed(const QSqlQuery &query);
     bool readSchemaVersion(int *version);
     bool makeSchema();
+    bool upgradeSchema(int from);
+    bool isForeign(bool *foreign);
+    bool writeRows(const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions,
+        bool setAside);
+    struct RowQueries;
+    bool writeRow(const StoredRecord &row, RowQueries &queries);
+    bool writeSessions(const QVector<StoreSession> &sessions);
+    bool readEverything(QVector<StoredRecord> *rows, QVector<StoreSession> *sessions);
+    bool remove(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
+    bool rowRefused() const;
     bool run(const QString &sql);
     bool transact(const std::function<bool()> &work);
     bool readRows(QSqlQuery &query, QVector<StoredRecord> *rows);
@@ -87,6 +115,9 @@ private:
     QString connectionName;
     Status state = Status::Closed;
     QString error;
+    QSqlError lastError;
+    QVector<QPair<StoredRecord, QString>> refused;
+    QSet<QString> toldStripped; // records whose texts lost a character, said once
 };
 
 #endif

@@ -18,6 +18,10 @@ struct StoredRecord
     // False for a writer that has no texts of its own (lumetra-cli): texts
     // already stored are then left as they are.
     bool textsKnown = true;
+    // Texts a record arrived with (the screen's, an archive's): they are the
+    // first version of a record new to the store and change nothing of one
+    // already stored. Texts that are not an arrival are an edit.
+    bool arrival = false;
 
     QString sourceKind; // "port" or "archive"
     QString source; // the port's name or the archive's path
@@ -40,6 +44,15 @@ struct StoredRecord
     // The same record, however it reached us, has the same key.
     QString key() const;
     static QString keyOf(const TestRecord &record);
+};
+
+// One version of a record's header texts: the store never overwrites one.
+struct TextVersion
+{
+    int version = 0; // 1 for the first
+    ReportHeaderTexts headers;
+    qint64 madeAtMs = 0;
+    QString hostName; // the machine it was made on
 };
 
 // "PASS" when every fiber with a verdict passes, "FAIL" when one fails, "---"

@@ -2,6 +2,7 @@
 #include "storelocation.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -129,10 +130,21 @@ QString StoreLocation::displayName() const
     return text + QStringLiteral(":%1/%2").arg(port).arg(database);
 }
 
+QString StoreLocation::identity() const
+{
+    if (kind == Kind::SQLite)
+        return QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    return QStringList { host, QString::number(port), database, user, options }.join(
+        QLatin1Char('\n'));
+}
+
 QString StoreLocation::sideFile(const QString &name) const
 {
     if (kind == Kind::SQLite)
         return file + QLatin1Char('.') + name;
+    // Records received for one database never wait where another finds them.
+    const QByteArray digest
+        = QCryptographicHash::hash(identity().toUtf8(), QCryptographicHash::Sha256).toHex();
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-        + QStringLiteral("/postgresql.") + name;
+        + QStringLiteral("/postgresql-%1.").arg(QString::fromLatin1(digest.left(16))) + name;
 }

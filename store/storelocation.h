@@ -32,9 +32,12 @@ struct StoreLocation
     QString driverName() const;
     // For messages: the URL without its password, or the file name.
     QString displayName() const;
+    // What tells one store from another, without the password: the file's
+    // absolute path, or the server's host, port, database, user and options.
+    QString identity() const;
     // A file of this machine's own that belongs to this store (session locks,
     // records waiting for the store): beside the SQLite file, or in the
-    // user's data folder for a server.
+    // user's data folder for a server, named after the server's identity.
     QString sideFile(const QString &name) const;
 };
 

@@ -163,7 +163,7 @@ private:
     void offerLostRecords();
     void keepArrivedBatch(const DownloadBatch &batch);
     void keepOpenedArchive(const QString &path);
-    void keepTextsOf(int first, int count = 1);
+    void keepTextsOf(int first, int count = 1, bool arrived = false);
     void keepSaved(const QString &archive);
     void keepDiscarded(const QVector<TestRecord> &gone);
     void keepTextsOnScreen();

@@ -78,7 +78,7 @@ void MainWindow::listBatch(const DownloadBatch &batch)
         recordHeaders.append(texts);
         appendListEntry(recordNumberText(record.recordNumber), record);
     }
-    keepTextsOf(records.size() - batch.records.size(), batch.records.size());
+    keepTextsOf(records.size() - batch.records.size(), batch.records.size(), true);
     // Only the last record stays on screen, and the selection change shows
     // it: filling the table for every record would change nothing the user sees.
     showLastEntry();

@@ -81,8 +81,11 @@ void MainWindow::offerLostRecords()
 void MainWindow::keepArrivedBatch(const DownloadBatch &batch)
 {
     // The texts the batch will be listed with, unless the user changes them
-    // before it is; listBatch then keeps those.
+    // before it is; listBatch then keeps those. They are the first version of
+    // a record new to the store; a record stored already keeps its texts
+    // until the user edits or saves it here.
     StoredRecord row;
+    row.arrival = true;
     if (recordViewsOpen()) {
         row.headers = headerTextsOnScreen();
         row.headers.exportTime = connectionPanel->exportTimeText;
@@ -109,7 +112,10 @@ void MainWindow::keepArrivedBatch(const DownloadBatch &batch)
 
 void MainWindow::keepOpenedArchive(const QString &path)
 {
+    // Opening is not editing: the archive's texts are the first version of a
+    // record new to the store and change nothing of one stored already.
     StoredRecord row;
+    row.arrival = true;
     row.sourceKind = QStringLiteral("archive");
     row.source = QFileInfo(path).absoluteFilePath();
     row.receivedAtMs = QDateTime::currentMSecsSinceEpoch();
@@ -124,10 +130,10 @@ void MainWindow::keepOpenedArchive(const QString &path)
     keeper->keep(rows);
 }
 
-void MainWindow::keepTextsOf(int first, int count)
+void MainWindow::keepTextsOf(int first, int count, bool arrived)
 {
     if (keeper && first >= 0 && first + count <= records.size())
-        keeper->keepTexts(records.mid(first, count), recordHeaders.mid(first, count));
+        keeper->keepTexts(records.mid(first, count), recordHeaders.mid(first, count), arrived);
 }
 
 void MainWindow::keepSaved(const QString &archive)

@@ -27,6 +27,8 @@ class TestKeepingRecords : public QObject
 private slots:
     void killedWindowOffersItsRecordsAgain();
     void lockedStoreCatchesUp();
+    void nextStartWritesWhatWaited();
+    void arrivingAgainKeepsTypedTexts();
 };
 
 namespace {
@@ -48,6 +50,26 @@ QJsonArray historyOf(const QString &store, const QString &search = QString())
         .object()
         .value(QLatin1String("records"))
         .toArray();
+}
+
+// The companies of each version of the texts of the records that have any.
+QList<QStringList> companyVersionsOf(const QString &store)
+{
+    QList<QStringList> companies;
+    const QJsonArray records
+        = QJsonDocument::fromJson(outputOf(QStringLiteral(LUMETRA_CLI),
+                                      { "history", "--database", store, "--json", "--all-texts" }))
+              .object()
+              .value(QLatin1String("records"))
+              .toArray();
+    for (const QJsonValue &record : records) {
+        QStringList versions;
+        for (const QJsonValue &version : record[QLatin1String("textVersions")].toArray())
+            versions << version[QLatin1String("headers")][QLatin1String("companyName")].toString();
+        if (!versions.isEmpty())
+            companies << versions;
+    }
+    return companies;
 }
 
 QStringList numbersOf(const QJsonArray &records)
@@ -226,6 +248,73 @@ void TestKeepingRecords::lockedStoreCatchesUp()
     for (const QString &entry : entriesOf(window.main))
         listed << QString::number(entry.toInt());
     QCOMPARE(numbersOf(historyOf(store)), listed);
+}
+
+// Records that were waiting for a locked store when the window closed are
+// written as the next window starts, before anything arrives.
+void TestKeepingRecords::nextStartWritesWhatWaited()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    ScriptedMeter meter;
+    QVERIFY(meter.start({ generatedExport(3, 45) }, 1000));
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+        other.setDatabaseName(store);
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        {
+            TestWindow window({ meter.path() });
+            QTRY_VERIFY(!window.main.connectionPanel->exportTimeText.isEmpty());
+            QVERIFY(pickPort(window.main, meter.path()));
+            QTRY_COMPARE_WITH_TIMEOUT(window.main.connectionPanel->List_Records->count(), 3, 20000);
+            QVERIFY(window.main.close());
+        }
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("COMMIT")));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QVERIFY(QFileInfo::exists(store + QStringLiteral(".pending")));
+
+    TestWindow next;
+    QCoreApplication::processEvents();
+    QVERIFY(next.dialogs.calls.isEmpty()); // closed on purpose: nothing to offer again
+    QCOMPARE(historyOf(store).size(), 3);
+}
+
+// The same export arrives again while other texts are on screen: it is
+// listed with them, but the texts typed for it before stay its latest until
+// the user edits it.
+void TestKeepingRecords::arrivingAgainKeepsTypedTexts()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    const QByteArray exported = generatedExport(3, 46);
+    ScriptedMeter meter;
+    QVERIFY(meter.start({ exported, exported }, 8000));
+    TestWindow window({ meter.path() });
+    QListWidget *list = window.main.connectionPanel->List_Records;
+    QLineEdit *company = window.main.reportWindow->Edit_Company;
+    QTRY_VERIFY(!window.main.connectionPanel->exportTimeText.isEmpty());
+    QVERIFY(pickPort(window.main, meter.path()));
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 20000);
+    QTest::keyClicks(company, QStringLiteral("Fibre Works"));
+    QTRY_COMPARE_WITH_TIMEOUT(historyOf(store, QStringLiteral("Fibre Works")).size(), 1, 5000);
+
+    window.main.clearAllAct->trigger();
+    company->clear();
+    QTest::keyClicks(company, QStringLiteral("Other Co"));
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 20000);
+    QCOMPARE(window.main.recordHeaders.last().companyName, QStringLiteral("Other Co"));
+    QCOMPARE(historyOf(store, QStringLiteral("Fibre Works")).size(), 1);
+    QCOMPARE(historyOf(store, QStringLiteral("Other Co")).size(), 0);
+
+    QTest::keyClicks(company, QStringLiteral(" Ltd"));
+    QTRY_COMPARE_WITH_TIMEOUT(historyOf(store, QStringLiteral("Other Co Ltd")).size(), 1, 5000);
+    QCOMPARE(companyVersionsOf(store),
+        QList<QStringList>({ { "" }, { "" }, { "", "Fibre Works", "Other Co Ltd" } }));
 }
 
 int main(int argc, char *argv[])

@@ -3,19 +3,29 @@
 #include "recordstore.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// A store written by a newer Lumetra is refused as a whole, and not one of
-// its bytes changes.
+// A store written by a newer Lumetra, or a file of another program, is
+// refused as a whole, and not one of its bytes changes. Records and typed
+// texts survive a store that is locked, out of date, full or refusing a row.
 class TestRecordStore : public QObject
 {
     Q_OBJECT
 
 private slots:
     void newerSchemaIsRefusedAndLeftAlone();
+    void foreignFileIsRefusedAndLeftAlone();
+    void olderStoreIsUpgradedWithWhatWaited();
+    void typedTextsSurviveALockedStore();
+    void refusedRowIsSetAside();
+    void fullDiskKeepsRecordsForTheNextStart();
 };
 
 namespace {
@@ -29,6 +39,41 @@ StoredRecord storedRecord(uint16_t number, const QString &company)
     row.source = QStringLiteral("/dev/ttyUSB0");
     row.receivedAtMs = 1700000000000 + number;
     return row;
+}
+
+QStringList warnings;
+
+// Each stored record, "number company" with its latest texts; for a waiting
+// file, what waits there.
+QStringList storedIn(const QString &store)
+{
+    RecordStore reader(StoreLocation::parse(store));
+    QVector<StoredRecord> rows;
+    QVector<StoreSession> sessions;
+    qint64 last = 0;
+    const bool waiting
+        = store.endsWith(QLatin1String(".pending")) || store.endsWith(QLatin1String(".set-aside"));
+    if (!reader.open()
+        || !(waiting ? reader.readWaiting(&rows, &sessions, &last)
+                     : reader.forEachRecord({}, [&](const StoredRecord &row) { rows << row; })))
+        return { reader.errorString() };
+    QStringList stored;
+    for (const StoredRecord &row : qAsConst(rows))
+        stored << QString::number(row.record.recordNumber) + ' ' + row.headers.companyName;
+    return stored;
+}
+
+// The companies of a record's text versions, the first first.
+QStringList companiesOf(const QString &store, uint16_t number)
+{
+    RecordStore reader(StoreLocation::parse(store));
+    QVector<TextVersion> versions;
+    reader.open();
+    reader.readTextVersions(storedRecord(number, {}).key(), &versions);
+    QStringList companies;
+    for (const TextVersion &version : qAsConst(versions))
+        companies << version.headers.companyName;
+    return companies;
 }
 
 QByteArray digestOf(const QString &path)
@@ -50,16 +95,19 @@ void TestRecordStore::newerSchemaIsRefusedAndLeftAlone()
         QVERIFY(store.write({ storedRecord(7, QStringLiteral("Fibre Works")) }));
         // What a later Lumetra would have made of it.
         QVERIFY(QSqlQuery(store.database())
-                    .exec(QStringLiteral("UPDATE lumetra_meta SET value = '2'"
-                                         " WHERE name = 'schema_version'")));
+                    .exec(QStringLiteral("UPDATE lumetra_meta SET value = '%1'"
+                                         " WHERE name = 'schema_version'")
+                              .arg(RecordStore::schemaVersion + 1)));
         QVERIFY(QSqlQuery(store.database())
                     .exec(QStringLiteral("ALTER TABLE lumetra_records ADD COLUMN later TEXT")));
     }
     const QByteArray before = digestOf(path);
     QVERIFY(!before.isEmpty());
     const QString why = QStringLiteral("this records store was written by a newer Lumetra "
-                                       "(records store version 2; this Lumetra knows version 1); "
-                                       "it is left as it is");
+                                       "(records store version %1; this Lumetra knows version "
+                                       "%2); it is left as it is")
+                            .arg(RecordStore::schemaVersion + 1)
+                            .arg(RecordStore::schemaVersion);
     {
         RecordKeeper keeper(StoreLocation::parse(path));
         keeper.startSession();
@@ -68,6 +116,164 @@ void TestRecordStore::newerSchemaIsRefusedAndLeftAlone()
         QCOMPARE(keeper.problem(), why);
     }
     QCOMPARE(digestOf(path), before);
+}
+
+void TestRecordStore::foreignFileIsRefusedAndLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("inventory.db"));
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "inventory");
+        other.setDatabaseName(path);
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("CREATE TABLE parts (name TEXT)")));
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("INSERT INTO parts VALUES ('MPO cable')")));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("inventory"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    {
+        RecordKeeper keeper(StoreLocation::parse(path));
+        QVERIFY(!keeper.keep({ storedRecord(7, QStringLiteral("Fibre Works")) }));
+        QCOMPARE(keeper.problem(),
+            QStringLiteral("not a Lumetra records store: the file holds another program's "
+                           "tables; it is left as it is"));
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QVERIFY(!QFileInfo::exists(path + QStringLiteral("-wal")));
+}
+
+// A store and a waiting file as the version before wrote them: record 7
+// typed as "Fibre Works" and received again, without texts, while the store
+// was locked; record 10 waiting too.
+void TestRecordStore::olderStoreIsUpgradedWithWhatWaited()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.sqlite"));
+    for (const QString &suffix : { QString(), QStringLiteral(".pending") })
+        QVERIFY(QFile::copy(
+            QStringLiteral(LUMETRA_FIXTURES "/records-v1.sqlite") + suffix, path + suffix));
+    {
+        RecordKeeper keeper(StoreLocation::parse(path));
+    }
+    QCOMPARE(storedIn(path), QStringList({ "7 Fibre Works", "8 ", "9 ", "10 " }));
+    QCOMPARE(companiesOf(path, 7), QStringList({ "Fibre Works" }));
+    QCOMPARE(companiesOf(path, 8), QStringList()); // it never had texts
+    QCOMPARE(storedIn(path + QStringLiteral(".pending")), QStringList()); // written once
+}
+
+void TestRecordStore::typedTextsSurviveALockedStore()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.sqlite"));
+    QVERIFY(RecordKeeper(StoreLocation::parse(path)).keep({ storedRecord(7, "Fibre Works") }));
+    RecordKeeper receiver(StoreLocation::parse(path));
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+        other.setDatabaseName(path);
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        // lumetra-cli receives record 7 again, with no texts of its own, then
+        // a window lists it with the screen's texts.
+        StoredRecord again = storedRecord(7, QString());
+        again.textsKnown = false;
+        QVERIFY(!receiver.keep({ again }));
+        StoredRecord listed = storedRecord(7, QStringLiteral("On screen"));
+        listed.arrival = true;
+        QVERIFY(!RecordKeeper(StoreLocation::parse(path)).keep({ listed }));
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("COMMIT")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QVERIFY(receiver.keep({ storedRecord(8, "Next") })); // the next batch catches up
+    QCOMPARE(storedIn(path), QStringList({ "7 Fibre Works", "8 Next" }));
+    QCOMPARE(companiesOf(path, 7), QStringList({ "Fibre Works" }));
+}
+
+void TestRecordStore::refusedRowIsSetAside()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.sqlite"));
+    {
+        RecordStore store(StoreLocation::parse(path));
+        QVERIFY(store.open());
+        QVERIFY(QSqlQuery(store.database())
+                    .exec(QStringLiteral("CREATE TRIGGER no_eight BEFORE INSERT ON lumetra_records"
+                                         " WHEN NEW.record_number = 8"
+                                         " BEGIN SELECT RAISE(ABORT, 'no record 8 here'); END")));
+    }
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { warnings << text; });
+    const bool kept
+        = RecordKeeper(StoreLocation::parse(path))
+              .keep({ storedRecord(7, "A"), storedRecord(8, "B"), storedRecord(9, "C") });
+    qInstallMessageHandler(previous);
+    QVERIFY(kept);
+    QCOMPARE(storedIn(path), QStringList({ "7 A", "9 C" }));
+    const QString aside = path + QStringLiteral(".set-aside");
+    QCOMPARE(warnings,
+        QStringList({ "record 008 was not stored: no record 8 here; it is set aside in "
+            + QDir::toNativeSeparators(aside) }));
+    QCOMPARE(storedIn(aside), QStringList({ "8 B" }));
+}
+
+// The store on a full disk: its waiting file beside it cannot be written
+// either, so the records wait in the data folder, or in memory when that is
+// full too, and are all stored, once, when there is room again.
+void TestRecordStore::fullDiskKeepsRecordsForTheNextStart()
+{
+    QTemporaryDir dir;
+    const QString disk = dir.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(disk));
+    if (QProcess::execute(
+            QStringLiteral("mount"), { "-t", "tmpfs", "-o", "size=512k", "tmpfs", disk })
+        != 0)
+        QSKIP("cannot mount a small tmpfs here (needs root and a mount namespace that allows it)");
+    struct Unmount
+    {
+        QString disk;
+        ~Unmount() { QProcess::execute(QStringLiteral("umount"), { disk }); }
+    } unmount { disk };
+    const QString path = disk + QStringLiteral("/records.sqlite");
+    QVERIFY(RecordKeeper(StoreLocation::parse(path)).keep({ storedRecord(1, "First") }));
+    QFile filler(disk + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'x')) == 4096 && filler.flush()) { }
+    filler.close();
+
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    QVector<StoredRecord> forty;
+    for (int number = 10; number < 50; ++number)
+        forty << storedRecord(number, QStringLiteral("Company %1").arg(number));
+    {
+        RecordKeeper keeper(StoreLocation::parse(path));
+        QVERIFY(!keeper.keep(forty));
+        QVERIFY2(!keeper.problem().contains(QLatin1String("memory")), qPrintable(keeper.problem()));
+    }
+    // The data folder full too: held in memory, and the status says so.
+    qputenv("XDG_DATA_HOME", (disk + QStringLiteral("/data")).toLocal8Bit());
+    RecordKeeper keeper(StoreLocation::parse(path));
+    QVERIFY(!keeper.keep({ storedRecord(50, "Held") }));
+    QVERIFY2(keeper.problem().endsWith(
+                 QLatin1String("; records are held in memory only, until the store can take them")),
+        qPrintable(keeper.problem()));
+
+    QVERIFY(filler.remove());
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    QVERIFY(keeper.keep({ storedRecord(51, "Next batch") }));
+    {
+        RecordKeeper nextStart(StoreLocation::parse(path));
+    }
+    qputenv("XDG_DATA_HOME", dataHome);
+    const QStringList stored = storedIn(path);
+    QCOMPARE(stored.size(), 43);
+    QCOMPARE(QSet<QString>(stored.begin(), stored.end()).size(), 43);
+    QCOMPARE(companiesOf(path, 49), QStringList({ "Company 49" }));
 }
 
 QTEST_GUILESS_MAIN(TestRecordStore)

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "frameencoder.h"
 #include "metersimprocess.h"
+#include "recordkeeper.h"
+#include "recordstore.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSet>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -14,12 +17,16 @@
 
 // A team's store on a PostgreSQL server (started by with-postgres.sh): two
 // receivers write at once, and the history has every record exactly once.
+// Records wait for their own database only, and a text the server cannot
+// hold blocks nothing.
 class TestSharedStore : public QObject
 {
     Q_OBJECT
 
 private slots:
     void twoReceiversAtOnce();
+    void twoDatabasesOneDown();
+    void nulTextIsStoredWithout();
 };
 
 namespace {
@@ -46,7 +53,89 @@ QVector<QByteArray> recordsOf(const QByteArray &json)
     }
     return records;
 }
+// The test server's URL, for another database of it, made when asked.
+QString databaseUrl(const QString &name, bool make)
+{
+    const QString url = qEnvironmentVariable("LUMETRA_TEST_DATABASE");
+    if (make) {
+        RecordStore server(StoreLocation::parse(url));
+        if (!server.open()
+            || !QSqlQuery(server.database()).exec(QStringLiteral("CREATE DATABASE ") + name))
+            return QString();
+    }
+    return QString(url).replace(QLatin1String("/lumetra?"), QLatin1Char('/') + name + '?');
+}
+
+StoredRecord storedRecord(uint16_t number, const QString &company)
+{
+    StoredRecord row;
+    row.record.recordNumber = number;
+    row.headers.companyName = company;
+    row.sourceKind = QStringLiteral("port");
+    row.receivedAtMs = 1700000000000 + number;
+    return row;
+}
+
+// Record number and company of each stored record.
+QStringList storedIn(const QString &url)
+{
+    RecordStore store(StoreLocation::parse(url));
+    QStringList rows;
+    if (!store.open() || !store.forEachRecord({}, [&](const StoredRecord &row) {
+            rows << QString::number(row.record.recordNumber) + ' ' + row.headers.companyName;
+        }))
+        return { store.errorString() };
+    return rows;
+}
+
+QStringList warnings;
 } // namespace
+
+void TestSharedStore::twoDatabasesOneDown()
+{
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    const QString south = databaseUrl(QStringLiteral("south"), true);
+    QVERIFY(!south.isEmpty());
+    // North is not there yet: to Lumetra it is a server that is down.
+    const QString north = databaseUrl(QStringLiteral("north"), false);
+    {
+        RecordKeeper keeper(StoreLocation::parse(north));
+        QVERIFY(!keeper.keep({ storedRecord(1, "N"), storedRecord(2, "N") }));
+    }
+    QVERIFY(RecordKeeper(StoreLocation::parse(south)).keep({ storedRecord(3, "S") }));
+    QCOMPARE(storedIn(south), QStringList({ "3 S" }));
+
+    QVERIFY(!databaseUrl(QStringLiteral("north"), true).isEmpty());
+    {
+        RecordKeeper nextStart(StoreLocation::parse(north));
+    }
+    QCOMPARE(storedIn(north), QStringList({ "1 N", "2 N" }));
+    QCOMPARE(storedIn(south), QStringList({ "3 S" }));
+}
+
+void TestSharedStore::nulTextIsStoredWithout()
+{
+    const QString url = databaseUrl(QStringLiteral("texts"), true);
+    QVERIFY(!url.isEmpty());
+    const QString withNul = QStringLiteral("Fibre") + QChar(0) + QStringLiteral("Works");
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtWarningMsg)
+                warnings << text;
+        });
+    RecordKeeper keeper(StoreLocation::parse(url));
+    const bool kept
+        = keeper.keep({ storedRecord(6, "A"), storedRecord(7, withNul), storedRecord(8, "C") });
+    const bool keptAgain = keeper.keep({ storedRecord(7, withNul) });
+    qInstallMessageHandler(previous);
+    QVERIFY(kept && keptAgain);
+    QCOMPARE(storedIn(url), QStringList({ "6 A", "7 FibreWorks", "8 C" }));
+    QCOMPARE(warnings,
+        QStringList({ "record 007: stored without the NUL characters of its texts, which "
+                      "PostgreSQL cannot hold" }));
+}
 
 void TestSharedStore::twoReceiversAtOnce()
 {

@@ -28,9 +28,11 @@ qint64 sinceMs(const QString &text, bool *ok)
 class ChunkWriter
 {
 public:
-    ChunkWriter(QTextStream &out, bool csv)
+    // versions, when given, adds each record's text versions to the JSON.
+    ChunkWriter(QTextStream &out, bool csv, RecordStore *versions = nullptr)
         : out(out)
         , csv(csv)
+        , versions(versions)
     {
     }
 
@@ -38,6 +40,8 @@ public:
     {
         records << row.record;
         headers << row.headers;
+        if (versions)
+            keys << row.key();
         if (records.size() >= chunkSize)
             flush();
     }
@@ -67,15 +71,41 @@ private:
             text.chop(1); // "]"
             if (any)
                 text.replace(0, text.indexOf(QLatin1Char('[')) + 1, QStringLiteral(","));
-            out << text;
+            out << (versions ? withVersions() : text);
         }
         any = true;
         records.clear();
         headers.clear();
+        keys.clear();
+    }
+
+    QString withVersions()
+    {
+        QStringList items;
+        for (int i = 0; i < records.size(); ++i) {
+            QVector<TextVersion> found;
+            versions->readTextVersions(keys.at(i), &found);
+            QStringList list;
+            for (const TextVersion &version : qAsConst(found))
+                list << QStringLiteral("{\"version\":%1,\"madeAt\":%2,\"hostName\":%3,"
+                                       "\"headers\":%4}")
+                            .arg(version.version)
+                            .arg(jsonText(QDateTime::fromMSecsSinceEpoch(version.madeAtMs, Qt::UTC)
+                                              .toString(Qt::ISODateWithMs)),
+                                jsonText(version.hostName), headersJson(version.headers));
+            QString item = recordJson(records.at(i), &headers.at(i));
+            item.chop(1); // "}"
+            items << item + QStringLiteral(",\"textVersions\":[") + list.join(QLatin1Char(','))
+                    + QStringLiteral("]}");
+        }
+        return (any ? QStringLiteral(",") : QStringLiteral("{\"records\":["))
+            + items.join(QLatin1Char(','));
     }
 
     QTextStream &out;
     const bool csv;
+    RecordStore *const versions;
+    QStringList keys;
     bool any = false;
     QVector<TestRecord> records;
     QVector<ReportHeaderTexts> headers;
@@ -85,7 +115,7 @@ private:
 int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const CliOptions options = CliOptions::parse(arguments,
-        { QStringLiteral("--json"), QStringLiteral("--csv") },
+        { QStringLiteral("--json"), QStringLiteral("--csv"), QStringLiteral("--all-texts") },
         { QStringLiteral("--database"), QStringLiteral("--search"), QStringLiteral("--since") });
     HistoryFilter filter;
     filter.search = options.values.value(QStringLiteral("--search"));
@@ -98,6 +128,9 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         if (!ok)
             usageError = QStringLiteral("--since takes a date, yyyy-mm-dd");
     }
+    const bool allTexts = options.flags.contains(QStringLiteral("--all-texts"));
+    if (usageError.isEmpty() && allTexts && options.flags.contains(QStringLiteral("--csv")))
+        usageError = QStringLiteral("--all-texts lists text versions in JSON only");
     if (!usageError.isEmpty()) {
         err << "lumetra-cli history: " << usageError << " (see --help)\n";
         return 2;
@@ -115,7 +148,14 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
             << '\n';
         return 2;
     }
-    ChunkWriter writer(out, options.flags.contains(QStringLiteral("--csv")));
+    // A second connection: the first is busy reading the records.
+    RecordStore versions(store.location());
+    if (allTexts && !versions.open()) {
+        err << "lumetra-cli: " << where.displayName() << ": " << versions.errorString() << '\n';
+        return 2;
+    }
+    ChunkWriter writer(
+        out, options.flags.contains(QStringLiteral("--csv")), allTexts ? &versions : nullptr);
     const bool read
         = store.forEachRecord(filter, [&](const StoredRecord &row) { writer.add(row); });
     writer.finish();

@@ -61,7 +61,7 @@ static QString field(const char *name, long long value)
     return field(name, QString::number(value));
 }
 
-static QString headersJson(const ReportHeaderTexts &h)
+QString headersJson(const ReportHeaderTexts &h)
 {
     const QStringList fields = {
         field("companyName", jsonText(h.companyName)),

@@ -15,6 +15,7 @@ struct TestRecord;
 QString jsonText(const QString &text); // a null text is JSON null
 QString jsonFloat(float value);
 QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers = nullptr);
+QString headersJson(const ReportHeaderTexts &headers); // {"companyName":...}
 
 // {"records":[...]} without its closing brace, so callers can add fields.
 QString recordListJson(
