@@ -2,6 +2,7 @@
 #include "recordstore.h"
 
 #include "framedecoder.h"
+#include "ownerfiles.h"
 #include "recordtexts.h"
 
 #include <QAtomicInt>
@@ -209,11 +210,13 @@ bool RecordStore::run(const QString &sql)
     return query.exec(sql) || failed(query);
 }
 
-bool RecordStore::open()
+bool RecordStore::open(Access access)
 {
     close();
     error.clear();
     state = Status::Failed;
+    versionFound = 0;
+    const bool readOnly = access == Access::ReadOnly;
     if (!where.error.isEmpty())
         return fail(where.error);
     if (!QSqlDatabase::isDriverAvailable(where.driverName()))
@@ -225,10 +228,15 @@ bool RecordStore::open()
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(where.driverName(), connectionName);
         if (where.kind == StoreLocation::Kind::SQLite) {
-            QDir().mkpath(QFileInfo(where.file).absolutePath());
+            if (!readOnly) {
+                // Made here, so that SQLite gives its -wal and -shm the same mode.
+                OwnerFiles::makeFolderFor(where.file);
+                OwnerFiles::createFile(where.file);
+            }
             db.setDatabaseName(where.file);
             // Another writer holds the file for a transaction at most this long.
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500")
+                + (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         } else {
             db.setHostName(where.host);
             db.setPort(where.port);
@@ -239,6 +247,8 @@ bool RecordStore::open()
             QString options = QStringLiteral("connect_timeout=3");
             if (!where.options.isEmpty())
                 options += QLatin1Char(';') + where.options;
+            if (readOnly)
+                options += QStringLiteral(";options='-c default_transaction_read_only=on'");
             db.setConnectOptions(options);
         }
         if (!db.open()) {
@@ -253,6 +263,7 @@ bool RecordStore::open()
     int version = 0;
     if (!readSchemaVersion(&version))
         return false;
+    versionFound = version;
     if (version > schemaVersion) {
         state = Status::NewerSchema;
         error = QStringLiteral("this records store was written by a newer Lumetra (records "
@@ -263,6 +274,8 @@ bool RecordStore::open()
         database().close();
         return false;
     }
+    if (readOnly)
+        return version > 0 || isBare();
     // Only now that the store is known to be ours may anything be written.
     if (where.kind == StoreLocation::Kind::SQLite) {
         // WAL: readers never wait for the writer; FULL: a commit survives a power cut.
@@ -285,6 +298,25 @@ void RecordStore::close()
     }
     if (state == Status::Open)
         state = Status::Closed;
+}
+
+// A file without a table of its own yet; another program's database is left alone.
+bool RecordStore::isBare()
+{
+    if (where.kind != StoreLocation::Kind::SQLite)
+        return true;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'"))
+        || !query.next())
+        return failed(query);
+    if (query.value(0).toLongLong() == 0)
+        return true;
+    error = QStringLiteral("this is not a Lumetra records store: it holds another program's "
+                           "tables; it is left as it is");
+    state = Status::Failed;
+    query.finish();
+    database().close();
+    return false;
 }
 
 // 0 for a store without our tables yet.
@@ -409,6 +441,8 @@ bool RecordStore::readRows(QSqlQuery &query, QVector<StoredRecord> *rows)
         StoredRecord row;
         if (rowFrom(query, &row))
             rows->append(row);
+        else
+            ++undecodable;
     }
     return true;
 }
@@ -431,6 +465,7 @@ bool RecordStore::readOpenSessions(const QString &hostName, QVector<StoreSession
 
 bool RecordStore::readUnsaved(const QString &sessionId, QVector<StoredRecord> *rows)
 {
+    undecodable = 0;
     if (!isOpen())
         return false;
     QSqlQuery query(database());
@@ -444,6 +479,7 @@ bool RecordStore::readUnsaved(const QString &sessionId, QVector<StoredRecord> *r
 
 bool RecordStore::readRecords(const QStringList &keys, QVector<StoredRecord> *rows)
 {
+    undecodable = 0;
     if (!isOpen())
         return false;
     QSqlQuery query(database());
@@ -459,6 +495,7 @@ bool RecordStore::readRecords(const QStringList &keys, QVector<StoredRecord> *ro
 
 bool RecordStore::readEverything(QVector<StoredRecord> *rows, QVector<StoreSession> *sessions)
 {
+    undecodable = 0;
     if (!isOpen())
         return false;
     QSqlQuery records(database());
@@ -543,6 +580,7 @@ QString RecordStore::historySql(const QString &columns, const HistoryFilter &fil
 bool RecordStore::forEachRecord(
     const HistoryFilter &filter, const std::function<void(const StoredRecord &)> &visit)
 {
+    undecodable = 0;
     if (!isOpen())
         return false;
     QVariantList values;
@@ -558,6 +596,8 @@ bool RecordStore::forEachRecord(
         StoredRecord row;
         if (rowFrom(query, &row))
             visit(row);
+        else
+            ++undecodable;
     }
     return !query.lastError().isValid() || failed(query);
 }

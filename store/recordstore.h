@@ -21,11 +21,19 @@ class QSqlQuery;
 //
 // A store whose schema is newer than this build knows is refused, and so is
 // a file that is not a database: neither is written to, not even to switch
-// its journal mode.
+// its journal mode. A store opened for reading is never written to at all.
+//
+// On Linux the files it makes (the SQLite file, and with it its -wal and
+// -shm) are the user's alone, whatever the umask.
 class RecordStore
 {
 public:
     static constexpr int schemaVersion = 1;
+
+    enum class Access {
+        ReadWrite, // makes the schema of an empty store
+        ReadOnly, // reads any version up to schemaVersion as it is; makes nothing
+    };
 
     enum class Status {
         Closed,
@@ -39,14 +47,21 @@ public:
     RecordStore(const RecordStore &) = delete;
     RecordStore &operator=(const RecordStore &) = delete;
 
-    // Connects and checks the schema, making it in an empty store.
-    bool open();
+    // Connects and checks the schema, making it in an empty store unless
+    // only reading.
+    bool open(Access access = Access::ReadWrite);
     void close();
     bool isOpen() const { return state == Status::Open; }
     Status status() const { return state; }
     QString errorString() const { return error; }
     const StoreLocation &location() const { return where; }
     QSqlDatabase database() const;
+    // The version the store was found with when it opened: 0 when it had no
+    // schema yet.
+    int foundVersion() const { return versionFound; }
+    // How many rows the last read left out because their record no longer
+    // decodes (a damaged frame).
+    int undecodableRows() const { return undecodable; }
 
     // Inserts or updates each row by its key, and each session by its id. An
     // update never goes back: a row changed earlier than the stored one is
@@ -78,6 +93,7 @@ private:
     bool fail(const QString &why);
     bool failed(const QSqlQuery &query);
     bool readSchemaVersion(int *version);
+    bool isBare();
     bool makeSchema();
     bool run(const QString &sql);
     bool transact(const std::function<bool()> &work);
@@ -87,6 +103,8 @@ private:
     QString connectionName;
     Status state = Status::Closed;
     QString error;
+    int versionFound = 0;
+    int undecodable = 0;
 };
 
 #endif
