@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "configrun.h"
+#include "frameencoder.h"
+#include "historywindow.h"
 #include "listofuid.h"
 #include "metersimprocess.h"
+#include "recordstore.h"
 #include "windowtestsupport.h"
 
 #include <QJsonArray>
@@ -10,13 +13,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAction>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QSqlQuery>
 #include <QStatusBar>
+#include <QTableView>
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
 
 // Nothing the technician received or typed is lost: not when the window is
-// killed, not while the records store is locked.
+// killed, not while the records store is locked, and what is kept is the
+// user's alone.
 class TestKeepingRecords : public QObject
 {
     Q_OBJECT
@@ -24,6 +34,8 @@ class TestKeepingRecords : public QObject
 private slots:
     void killedWindowOffersItsRecordsAgain();
     void lockedStoreCatchesUp();
+    void historySaysWhatItCouldNotOpen();
+    void keptFilesAreTheUsersAlone();
 };
 
 namespace {
@@ -45,6 +57,13 @@ QJsonArray historyOf(const QString &store, const QString &search = QString())
         .object()
         .value(QLatin1String("records"))
         .toArray();
+}
+
+int modeOf(const QString &path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777)
+                                                                  : -1;
 }
 
 QStringList numbersOf(const QJsonArray &records)
@@ -184,6 +203,87 @@ void TestKeepingRecords::lockedStoreCatchesUp()
     for (const QString &entry : entriesOf(window.main))
         listed << QString::number(entry.toInt());
     QCOMPARE(numbersOf(historyOf(store)), listed);
+}
+
+void TestKeepingRecords::historySaysWhatItCouldNotOpen()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    {
+        RecordStore store(StoreLocation::parse(dir.filePath(QStringLiteral("records.sqlite"))));
+        QVERIFY2(store.open(), qPrintable(store.errorString()));
+        QVector<StoredRecord> rows;
+        for (uint16_t number : { 11, 12, 13 }) {
+            StoredRecord row;
+            row.record.recordNumber = number;
+            row.record.thresholdCentiDb = 150;
+            row.receivedAtMs = 1700000000000 + number;
+            rows << row;
+        }
+        QVERIFY(store.write(rows));
+        TestRecord other;
+        other.recordNumber = 99;
+        QSqlQuery damage(store.database());
+        damage.prepare(QStringLiteral("UPDATE lumetra_records SET frame_hex = ?"
+                                      " WHERE record_number = 12"));
+        damage.addBindValue(QString::fromLatin1(encodeFrame(other).toHex()));
+        QVERIFY(damage.exec());
+    }
+    TestWindow window;
+    window.main.historyAct->trigger();
+    auto *history = window.main.findChild<HistoryWindow *>();
+    QVERIFY(history);
+    QTRY_COMPARE(history->Table_History->model()->rowCount(), 3);
+    history->Table_History->selectAll();
+    history->Button_Open->click();
+
+    QStringList listed;
+    for (const QString &entry : entriesOf(window.main))
+        listed << QString::number(entry.toInt());
+    QCOMPARE(listed, QStringList({ "11", "13" }));
+    QCOMPARE(window.dialogs.calls.size(), 1);
+    const DialogCall &warning = window.dialogs.calls.first();
+    QCOMPARE(warning.kind, QStringLiteral("warning"));
+    QCOMPARE(warning.text,
+        QStringLiteral("1 of the 3 chosen records could not be opened: its data in the records "
+                       "store is damaged."));
+}
+
+// The window's own store under a umask that hides nothing: its folder, its
+// files and the session lock for the user only, and the settings file too.
+void TestKeepingRecords::keptFilesAreTheUsersAlone()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    qunsetenv("LUMETRA_DATABASE");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavolin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
+    const mode_t umaskBefore = ::umask(0);
+    const QString folder = dir.filePath(QStringLiteral("data/Tavolin/Lumetra"));
+    const QString store = folder + QStringLiteral("/records.sqlite");
+    QString settingsFile;
+    {
+        TestWindow window;
+        QVERIFY(QFileInfo::exists(store));
+        const QStringList locks
+            = QDir(folder).entryList({ QStringLiteral("records.sqlite.session-*.lock") });
+        QCOMPARE(locks.size(), 1);
+        QCOMPARE(modeOf(folder), 0700);
+        for (const QString &file : { store, store + QStringLiteral("-wal"),
+                 store + QStringLiteral("-shm"), folder + QLatin1Char('/') + locks.first() })
+            QVERIFY2(modeOf(file) == 0600, qPrintable(file));
+        QVERIFY(window.main.close());
+        settingsFile = QSettings(QStringLiteral("Tavolin"), QStringLiteral("Lumetra")).fileName();
+    }
+    ::umask(umaskBefore);
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(name);
+    qputenv("XDG_DATA_HOME", dataHome);
+    QVERIFY(settingsFile.startsWith(dir.path()));
+    QCOMPARE(modeOf(settingsFile), 0600);
 }
 
 int main(int argc, char *argv[])
