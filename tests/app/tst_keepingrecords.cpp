@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "configrun.h"
-#include "frameencoder.h"
 #include "historywindow.h"
 #include "listofuid.h"
 #include "metersimprocess.h"
@@ -15,7 +14,6 @@
 #include <QListWidget>
 #include <QAction>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QSqlQuery>
 #include <QStatusBar>
@@ -34,7 +32,7 @@ class TestKeepingRecords : public QObject
 private slots:
     void killedWindowOffersItsRecordsAgain();
     void lockedStoreCatchesUp();
-    void historySaysWhatItCouldNotOpen();
+    void damagedRowIsReported();
     void keptFilesAreTheUsersAlone();
 };
 
@@ -161,6 +159,9 @@ void TestKeepingRecords::lockedStoreCatchesUp()
     QTemporaryDir dir;
     QVERIFY(prepareWindowTests(dir));
     const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    // A store the user named: its folder keeps its mode.
+    const mode_t umaskBefore = ::umask(022);
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
     QStringList warnings;
     static QStringList *seen = nullptr;
     seen = &warnings;
@@ -188,6 +189,13 @@ void TestKeepingRecords::lockedStoreCatchesUp()
         QCOMPARE(state->text(), QStringLiteral("Records are not being kept: database is locked"));
         QCOMPARE(warnings.filter(QStringLiteral("not being kept")),
             QStringList({ "Lumetra: records are not being kept: database is locked" }));
+        // The store, its -wal and -shm, the session lock and the waiting file.
+        const QStringList kept = QDir(dir.path()).entryList(QDir::Files);
+        QVERIFY2(kept.filter(QStringLiteral("lock")).size() == 1
+                && kept.filter(QStringLiteral("pending")).size() >= 1 && kept.size() >= 5,
+            qPrintable(kept.join(' ')));
+        for (const QString &file : kept)
+            QVERIFY2(modeOf(dir.filePath(file)) == 0600, qPrintable(file));
         QVERIFY(QSqlQuery(other).exec(QStringLiteral("COMMIT")));
         other.close();
     }
@@ -203,32 +211,41 @@ void TestKeepingRecords::lockedStoreCatchesUp()
     for (const QString &entry : entriesOf(window.main))
         listed << QString::number(entry.toInt());
     QCOMPARE(numbersOf(historyOf(store)), listed);
+    QCOMPARE(modeOf(dir.path()), 0755);
+    ::umask(umaskBefore);
 }
 
-void TestKeepingRecords::historySaysWhatItCouldNotOpen()
+// lumetra-cli history counts a damaged row and leaves the store as it was;
+// Open in the History window says it could not open it.
+void TestKeepingRecords::damagedRowIsReported()
 {
     QTemporaryDir dir;
     QVERIFY(prepareWindowTests(dir));
+    const QString store = dir.filePath(QStringLiteral("records.sqlite"));
     {
-        RecordStore store(StoreLocation::parse(dir.filePath(QStringLiteral("records.sqlite"))));
-        QVERIFY2(store.open(), qPrintable(store.errorString()));
-        QVector<StoredRecord> rows;
-        for (uint16_t number : { 11, 12, 13 }) {
-            StoredRecord row;
-            row.record.recordNumber = number;
-            row.record.thresholdCentiDb = 150;
-            row.receivedAtMs = 1700000000000 + number;
-            rows << row;
-        }
-        QVERIFY(store.write(rows));
-        TestRecord other;
-        other.recordNumber = 99;
-        QSqlQuery damage(store.database());
-        damage.prepare(QStringLiteral("UPDATE lumetra_records SET frame_hex = ?"
-                                      " WHERE record_number = 12"));
-        damage.addBindValue(QString::fromLatin1(encodeFrame(other).toHex()));
-        QVERIFY(damage.exec());
+        RecordStore writer(StoreLocation::parse(store));
+        QVERIFY2(writer.open(), qPrintable(writer.errorString()));
+        QVector<StoredRecord> rows(3);
+        for (int i = 0; i < 3; ++i)
+            rows[i].record.recordNumber = uint16_t(11 + i);
+        QVERIFY(writer.write(rows));
+        QVERIFY(QSqlQuery(writer.database())
+                    .exec(QStringLiteral("UPDATE lumetra_records SET frame_hex ="
+                                         " replace(frame_hex, '0', '1') WHERE record_number = 12")));
     }
+    QFile file(store);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    QProcess cli;
+    cli.start(QStringLiteral(LUMETRA_CLI), { "history", "--database", store });
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(cli.readAllStandardError(),
+        "lumetra-cli: " + store.toUtf8() + ": 1 stored record could not be read: its data is "
+                                           "damaged\n");
+    QVERIFY(file.seek(0));
+    QVERIFY(file.readAll() == before);
+
     TestWindow window;
     window.main.historyAct->trigger();
     auto *history = window.main.findChild<HistoryWindow *>();
@@ -236,15 +253,9 @@ void TestKeepingRecords::historySaysWhatItCouldNotOpen()
     QTRY_COMPARE(history->Table_History->model()->rowCount(), 3);
     history->Table_History->selectAll();
     history->Button_Open->click();
-
-    QStringList listed;
-    for (const QString &entry : entriesOf(window.main))
-        listed << QString::number(entry.toInt());
-    QCOMPARE(listed, QStringList({ "11", "13" }));
+    QCOMPARE(entriesOf(window.main).size(), 2);
     QCOMPARE(window.dialogs.calls.size(), 1);
-    const DialogCall &warning = window.dialogs.calls.first();
-    QCOMPARE(warning.kind, QStringLiteral("warning"));
-    QCOMPARE(warning.text,
+    QCOMPARE(window.dialogs.calls.first().text,
         QStringLiteral("1 of the 3 chosen records could not be opened: its data in the records "
                        "store is damaged."));
 }
@@ -256,34 +267,25 @@ void TestKeepingRecords::keptFilesAreTheUsersAlone()
     QTemporaryDir dir;
     QVERIFY(prepareWindowTests(dir));
     qunsetenv("LUMETRA_DATABASE");
-    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
-    const QString name = QCoreApplication::applicationName();
     QCoreApplication::setOrganizationName(QStringLiteral("Tavolin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const mode_t umaskBefore = ::umask(0);
-    const QString folder = dir.filePath(QStringLiteral("data/Tavolin/Lumetra"));
-    const QString store = folder + QStringLiteral("/records.sqlite");
-    QString settingsFile;
     {
         TestWindow window;
-        QVERIFY(QFileInfo::exists(store));
-        const QStringList locks
-            = QDir(folder).entryList({ QStringLiteral("records.sqlite.session-*.lock") });
-        QCOMPARE(locks.size(), 1);
-        QCOMPARE(modeOf(folder), 0700);
-        for (const QString &file : { store, store + QStringLiteral("-wal"),
-                 store + QStringLiteral("-shm"), folder + QLatin1Char('/') + locks.first() })
-            QVERIFY2(modeOf(file) == 0600, qPrintable(file));
+        // The store, its -wal and -shm, and the session lock.
+        const QStringList kept = QDir(folder).entryList(QDir::Files);
+        QVERIFY2(kept.size() == 4 && kept.filter(QStringLiteral("records.sqlite")).size() == 4,
+            qPrintable(kept.join(' ')));
+        for (const QString &file : kept)
+            QVERIFY2(modeOf(folder + QLatin1Char('/') + file) == 0600, qPrintable(file));
         QVERIFY(window.main.close());
-        settingsFile = QSettings(QStringLiteral("Tavolin"), QStringLiteral("Lumetra")).fileName();
     }
     ::umask(umaskBefore);
     QCoreApplication::setOrganizationName(QString());
-    QCoreApplication::setApplicationName(name);
-    qputenv("XDG_DATA_HOME", dataHome);
-    QVERIFY(settingsFile.startsWith(dir.path()));
-    QCOMPARE(modeOf(settingsFile), 0600);
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(modeOf(folder), 0700);
+    QCOMPARE(modeOf(dir.filePath(QStringLiteral("Tavolin/Lumetra.conf"))), 0600);
 }
 
 int main(int argc, char *argv[])

