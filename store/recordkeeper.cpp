@@ -5,7 +5,6 @@
 #include "recordstore.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>

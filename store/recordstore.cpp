@@ -6,8 +6,6 @@
 #include "recordtexts.h"
 
 #include <QAtomicInt>
-#include <QDir>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>

@@ -6,13 +6,13 @@
 #include "recordstore.h"
 #include "windowtestsupport.h"
 
+#include <QAction>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QAction>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QSqlQuery>
