@@ -12,15 +12,9 @@ bool OwnerFiles::createOwnerOnlyFile(const QString &file)
     return made.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
-void OwnerFiles::setFileOwnerOnly(const QString &)
-{
-}
+void OwnerFiles::setFileOwnerOnly(const QString &) { }
 
-void OwnerFiles::setFolderOwnerOnly(const QString &)
-{
-}
+void OwnerFiles::setFolderOwnerOnly(const QString &) { }
 
 // The settings live in the user's own part of the registry.
-void OwnerFiles::restrictSettingsFile(const QString &)
-{
-}
+void OwnerFiles::restrictSettingsFile(const QString &) { }

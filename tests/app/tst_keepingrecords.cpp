@@ -14,8 +14,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QtTest>
@@ -59,9 +59,8 @@ QJsonArray historyOf(const QString &store, const QString &search = QString())
 
 int modeOf(const QString &path)
 {
-    struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777)
-                                                                  : -1;
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
 QStringList numbersOf(const QJsonArray &records)
@@ -229,9 +228,10 @@ void TestKeepingRecords::damagedRowIsReported()
         for (int i = 0; i < 3; ++i)
             rows[i].record.recordNumber = uint16_t(11 + i);
         QVERIFY(writer.write(rows));
-        QVERIFY(QSqlQuery(writer.database())
-                    .exec(QStringLiteral("UPDATE lumetra_records SET frame_hex ="
-                                         " replace(frame_hex, '0', '1') WHERE record_number = 12")));
+        QVERIFY(
+            QSqlQuery(writer.database())
+                .exec(QStringLiteral("UPDATE lumetra_records SET frame_hex ="
+                                     " replace(frame_hex, '0', '1') WHERE record_number = 12")));
     }
     QFile file(store);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -241,8 +241,8 @@ void TestKeepingRecords::damagedRowIsReported()
     QVERIFY(cli.waitForFinished());
     QCOMPARE(cli.exitCode(), 0);
     QCOMPARE(cli.readAllStandardError(),
-        "lumetra-cli: " + store.toUtf8() + ": 1 stored record could not be read: its data is "
-                                           "damaged\n");
+        "lumetra-cli: " + store.toUtf8()
+            + ": 1 stored record could not be read: its data is damaged\n");
     QVERIFY(file.seek(0));
     QVERIFY(file.readAll() == before);
 

@@ -3,10 +3,10 @@
 #include "recordarchive.h"
 #include "recordjson.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QCryptographicHash>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>

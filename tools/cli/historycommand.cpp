@@ -119,11 +119,11 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     }
     ChunkWriter writer(out, options.flags.contains(QStringLiteral("--csv")));
     qint64 listed = 0;
-    const bool read = store.foundVersion() == 0
-        || store.forEachRecord(filter, [&](const StoredRecord &row) {
-               writer.add(row);
-               ++listed;
-           });
+    const bool read
+        = store.foundVersion() == 0 || store.forEachRecord(filter, [&](const StoredRecord &row) {
+              writer.add(row);
+              ++listed;
+          });
     writer.finish();
     if (!read) {
         err << "lumetra-cli: " << storeName << ": " << store.errorString() << '\n';
