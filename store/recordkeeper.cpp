@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordkeeper.h"
 
+#include "ownerfiles.h"
 #include "recordstore.h"
 #include "recordtexts.h"
 
@@ -162,10 +163,11 @@ void RecordKeeper::startSession()
         return;
     session = { QUuid::createUuid().toString(QUuid::WithoutBraces), localHostName(), now(), 0 };
     const QString lockPath = where.sideFile(QStringLiteral("session-%1.lock").arg(session.id));
-    QDir().mkpath(QFileInfo(lockPath).absolutePath());
+    OwnerFiles::makeFolderFor(lockPath);
     sessionLock = std::make_unique<QLockFile>(lockPath);
     sessionLock->setStaleLockTime(0); // only a process that is gone leaves it stale
-    sessionLock->tryLock(0);
+    if (sessionLock->tryLock(0))
+        OwnerFiles::restrictFile(lockPath);
     unwrittenSessions << session;
     flush();
 }
@@ -196,11 +198,12 @@ QVector<StoredRecord> RecordKeeper::lostRecords()
     for (const StoreSession &other : qAsConst(open)) {
         if (other.id == session.id)
             continue;
-        auto lock = std::make_unique<QLockFile>(
-            where.sideFile(QStringLiteral("session-%1.lock").arg(other.id)));
+        const QString lockPath = where.sideFile(QStringLiteral("session-%1.lock").arg(other.id));
+        auto lock = std::make_unique<QLockFile>(lockPath);
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
             continue; // its window still runs
+        OwnerFiles::restrictFile(lockPath);
         QVector<StoredRecord> unsaved;
         if (!primary->readUnsaved(other.id, &unsaved))
             return {};

@@ -2,6 +2,7 @@
 #include "recordstore.h"
 
 #include "framedecoder.h"
+#include "ownerfiles.h"
 #include "recordtexts.h"
 
 #include <QAtomicInt>
@@ -276,11 +277,13 @@ bool RecordStore::run(const QString &sql)
     return query.exec(sql) || failed(query);
 }
 
-bool RecordStore::open()
+bool RecordStore::open(Access access)
 {
     close();
     error.clear();
     state = Status::Failed;
+    versionFound = 0;
+    const bool readOnly = access == Access::ReadOnly;
     if (!where.error.isEmpty())
         return fail(where.error);
     if (!QSqlDatabase::isDriverAvailable(where.driverName()))
@@ -292,10 +295,15 @@ bool RecordStore::open()
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(where.driverName(), connectionName);
         if (where.kind == StoreLocation::Kind::SQLite) {
-            QDir().mkpath(QFileInfo(where.file).absolutePath());
+            if (!readOnly) {
+                // Made here, so that SQLite gives its -wal and -shm the same mode.
+                OwnerFiles::makeFolderFor(where.file);
+                OwnerFiles::createFile(where.file);
+            }
             db.setDatabaseName(where.file);
             // Another writer holds the file for a transaction at most this long.
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500")
+                + (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
         } else {
             db.setHostName(where.host);
             db.setPort(where.port);
@@ -306,6 +314,8 @@ bool RecordStore::open()
             QString options = QStringLiteral("connect_timeout=3");
             if (!where.options.isEmpty())
                 options += QLatin1Char(';') + where.options;
+            if (readOnly)
+                options += QStringLiteral(";options='-c default_transaction_read_only=on'");
             db.setConnectOptions(options);
         }
         if (!db.open()) {
@@ -320,6 +330,7 @@ bool RecordStore::open()
     int version = 0;
     if (!readSchemaVersion(&version))
         return false;
+    versionFound = version;
     if (version > schemaVersion) {
         state = Status::NewerSchema;
         error = QStringLiteral("this records store was written by a newer Lumetra (records "
@@ -342,6 +353,9 @@ bool RecordStore::open()
             return false;
         }
     }
+    // A reader takes an older store as it is: it upgrades nothing.
+    if (readOnly)
+        return true;
     // Only now that the store is known to be ours may anything be written.
     if (where.kind == StoreLocation::Kind::SQLite) {
         // WAL: readers never wait for the writer; FULL: a commit survives a power cut.
@@ -670,6 +684,9 @@ bool RecordStore::readTextVersions(const QString &key, QVector<TextVersion> *ver
 {
     if (!isOpen())
         return false;
+    // A store of the version before, read as it is, kept only the latest texts.
+    if (versionFound == 1)
+        return true;
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT version, ") + textColumns
         + QStringLiteral(", made_at, host_name FROM lumetra_text_versions WHERE record_key = ?"
@@ -758,6 +775,8 @@ bool RecordStore::readRows(QSqlQuery &query, QVector<StoredRecord> *rows)
         StoredRecord row;
         if (rowFrom(query, &row))
             rows->append(row);
+        else
+            ++undecodable;
     }
     return true;
 }
@@ -780,6 +799,7 @@ bool RecordStore::readOpenSessions(const QString &hostName, QVector<StoreSession
 
 bool RecordStore::readUnsaved(const QString &sessionId, QVector<StoredRecord> *rows)
 {
+    undecodable = 0;
     if (!isOpen())
         return false;
     QSqlQuery query(database());
@@ -793,6 +813,7 @@ bool RecordStore::readUnsaved(const QString &sessionId, QVector<StoredRecord> *r
 
 bool RecordStore::readRecords(const QStringList &keys, QVector<StoredRecord> *rows)
 {
+    undecodable = 0;
     if (!isOpen())
         return false;
     QSqlQuery query(database());
@@ -808,6 +829,7 @@ bool RecordStore::readRecords(const QStringList &keys, QVector<StoredRecord> *ro
 
 bool RecordStore::readEverything(QVector<StoredRecord> *rows, QVector<StoreSession> *sessions)
 {
+    undecodable = 0;
     if (!isOpen())
         return false;
     QSqlQuery records(database());
@@ -892,6 +914,7 @@ QString RecordStore::historySql(const QString &columns, const HistoryFilter &fil
 bool RecordStore::forEachRecord(
     const HistoryFilter &filter, const std::function<void(const StoredRecord &)> &visit)
 {
+    undecodable = 0;
     if (!isOpen())
         return false;
     QVariantList values;
@@ -907,6 +930,8 @@ bool RecordStore::forEachRecord(
         StoredRecord row;
         if (rowFrom(query, &row))
             visit(row);
+        else
+            ++undecodable;
     }
     return !query.lastError().isValid() || failed(query);
 }

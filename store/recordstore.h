@@ -25,13 +25,22 @@ class QSqlQuery;
 // A store whose schema is newer than this build knows is refused, and so is
 // a file that is not a database or holds another program's tables: none is
 // written to, not even to switch its journal mode. A store of the version
-// before is upgraded in place, in one transaction.
+// before is upgraded in place, in one transaction, except by a reader: a store
+// opened for reading is never written to at all.
 //
 // Header texts are never overwritten: each change is a new version.
+//
+// On Linux the files it makes (the SQLite file, and with it its -wal and
+// -shm) are the user's alone, whatever the umask.
 class RecordStore
 {
 public:
     static constexpr int schemaVersion = 2;
+
+    enum class Access {
+        ReadWrite, // makes the schema of an empty store
+        ReadOnly, // reads any version up to schemaVersion as it is; makes nothing
+    };
 
     enum class Status {
         Closed,
@@ -45,14 +54,21 @@ public:
     RecordStore(const RecordStore &) = delete;
     RecordStore &operator=(const RecordStore &) = delete;
 
-    // Connects and checks the schema, making it in an empty store.
-    bool open();
+    // Connects and checks the schema, making it in an empty store unless
+    // only reading.
+    bool open(Access access = Access::ReadWrite);
     void close();
     bool isOpen() const { return state == Status::Open; }
     Status status() const { return state; }
     QString errorString() const { return error; }
     const StoreLocation &location() const { return where; }
     QSqlDatabase database() const;
+    // The version the store was found with when it opened: 0 when it had no
+    // schema yet.
+    int foundVersion() const { return versionFound; }
+    // How many rows the last read left out because their record no longer
+    // decodes (a damaged frame).
+    int undecodableRows() const { return undecodable; }
 
     // Inserts or updates each row by its key, and each session by its id. An
     // update never goes back: a row changed earlier than the stored one is
@@ -118,6 +134,8 @@ private:
     QSqlError lastError;
     QVector<QPair<StoredRecord, QString>> refused;
     QSet<QString> toldStripped; // records whose texts lost a character, said once
+    int versionFound = 0;
+    int undecodable = 0;
 };
 
 #endif

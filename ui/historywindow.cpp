@@ -96,7 +96,8 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     connect(Button_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(Table_History, &QTableView::doubleClicked, this, &HistoryWindow::openSelected);
 
-    if (!store->open()) {
+    // A reader: whatever the store is, the window leaves it as it is.
+    if (!store->open(RecordStore::Access::ReadOnly)) {
         showProblem(store->errorString());
         return;
     }

@@ -170,6 +170,7 @@ private:
     void closeRecordStore();
     void showHistory();
     void openFromHistory(const QStringList &keys);
+    void reportUnopened(int chosen, int opened);
     void showStoreState(bool keeping, const QString &problem);
 
     DialogHost *dialogs;

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "listofuid.h"
+#include "ownerfiles.h"
 
 #include <QLineEdit>
 #include <QSettings>
@@ -30,15 +31,19 @@ void MainWindow::readSettings()
 void MainWindow::writeSettings()
 {
     QSettings settings(QStringLiteral("Tavolin"), QStringLiteral("Lumetra"));
+    // The remembered texts name the user's customers: the file is theirs alone.
+    OwnerFiles::restrictSettingsFile(settings.fileName());
     settings.beginGroup(QStringLiteral("mainwindow"));
     settings.setValue(QStringLiteral("pos"), pos());
     settings.setValue(QStringLiteral("size"), size());
     settings.endGroup();
 
-    if (!reportWindow)
-        return;
-    settings.beginGroup(QStringLiteral("company"));
-    for (const auto &[key, field] : companyFields)
-        settings.setValue(QLatin1String(key), (reportWindow->*field)->text());
-    settings.endGroup();
+    if (reportWindow) {
+        settings.beginGroup(QStringLiteral("company"));
+        for (const auto &[key, field] : companyFields)
+            settings.setValue(QLatin1String(key), (reportWindow->*field)->text());
+        settings.endGroup();
+    }
+    settings.sync();
+    OwnerFiles::restrictSettingsFile(settings.fileName());
 }

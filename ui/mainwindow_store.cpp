@@ -213,17 +213,41 @@ void MainWindow::showHistory()
 void MainWindow::openFromHistory(const QStringList &keys)
 {
     QVector<StoredRecord> rows = keeper->fetch(keys);
-    if (rows.isEmpty() || !recordViewsOpen())
+    if (!recordViewsOpen())
         return;
-    for (StoredRecord &row : rows)
-        row.unsaved = false; // they are in the store as they are
-    keeper->keep(rows);
-    itemSelectionChanged_onList();
-    loadedRecords.clear();
-    loadedHeaders.clear();
-    for (const StoredRecord &row : qAsConst(rows)) {
-        loadedRecords << row.record;
-        loadedHeaders << row.headers;
+    if (!rows.isEmpty()) {
+        for (StoredRecord &row : rows)
+            row.unsaved = false; // they are in the store as they are
+        keeper->keep(rows);
+        itemSelectionChanged_onList();
+        loadedRecords.clear();
+        loadedHeaders.clear();
+        for (const StoredRecord &row : qAsConst(rows)) {
+            loadedRecords << row.record;
+            loadedHeaders << row.headers;
+        }
+        on_file_open();
     }
-    on_file_open();
+    reportUnopened(keys.size(), rows.size());
+}
+
+// Said over the History window, where the user chose them.
+void MainWindow::reportUnopened(int chosen, int opened)
+{
+    if (opened >= chosen)
+        return;
+    QWidget *parent = historyWindow ? static_cast<QWidget *>(historyWindow) : this;
+    if (opened == 0 && !keeper->isKeeping()) {
+        dialogs->warning(parent, appTitle,
+            tr("The chosen records could not be opened: %1").arg(keeper->problem()));
+        return;
+    }
+    const int unopened = chosen - opened;
+    dialogs->warning(parent, appTitle,
+        (unopened == 1 ? tr("%1 of the %2 chosen records could not be opened: its data in the "
+                            "records store is damaged.")
+                       : tr("%1 of the %2 chosen records could not be opened: their data in the "
+                            "records store is damaged."))
+            .arg(unopened)
+            .arg(chosen));
 }

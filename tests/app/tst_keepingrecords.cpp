@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "configrun.h"
+#include "historywindow.h"
 #include "listofuid.h"
 #include "metersimprocess.h"
 #include "recordarchive.h"
+#include "recordstore.h"
 #include "windowtestsupport.h"
 
 #include <QAction>
@@ -12,14 +14,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTableView>
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
 
 // Nothing the technician received or typed is lost: not when the window is
-// killed, not while the records store is locked.
+// killed, not while the records store is locked, and what is kept is the
+// user's alone.
 class TestKeepingRecords : public QObject
 {
     Q_OBJECT
@@ -29,6 +36,8 @@ private slots:
     void lockedStoreCatchesUp();
     void nextStartWritesWhatWaited();
     void arrivingAgainKeepsTypedTexts();
+    void damagedRowIsReported();
+    void keptFilesAreTheUsersAlone();
 };
 
 namespace {
@@ -70,6 +79,12 @@ QList<QStringList> companyVersionsOf(const QString &store)
             companies << versions;
     }
     return companies;
+}
+
+int modeOf(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
 QStringList numbersOf(const QJsonArray &records)
@@ -206,6 +221,9 @@ void TestKeepingRecords::lockedStoreCatchesUp()
     QTemporaryDir dir;
     QVERIFY(prepareWindowTests(dir));
     const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    // A store the user named: its folder keeps its mode.
+    const mode_t umaskBefore = ::umask(022);
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
     QStringList warnings;
     static QStringList *seen = nullptr;
     seen = &warnings;
@@ -233,6 +251,13 @@ void TestKeepingRecords::lockedStoreCatchesUp()
         QCOMPARE(state->text(), QStringLiteral("Records are not being kept: database is locked"));
         QCOMPARE(warnings.filter(QStringLiteral("not being kept")),
             QStringList({ "Lumetra: records are not being kept: database is locked" }));
+        // The store, its -wal and -shm, the session lock and the waiting file.
+        const QStringList kept = QDir(dir.path()).entryList(QDir::Files);
+        QVERIFY2(kept.filter(QStringLiteral("lock")).size() == 1
+                && kept.filter(QStringLiteral("pending")).size() >= 1 && kept.size() >= 5,
+            qPrintable(kept.join(' ')));
+        for (const QString &file : kept)
+            QVERIFY2(modeOf(dir.filePath(file)) == 0600, qPrintable(file));
         QVERIFY(QSqlQuery(other).exec(QStringLiteral("COMMIT")));
         other.close();
     }
@@ -248,6 +273,82 @@ void TestKeepingRecords::lockedStoreCatchesUp()
     for (const QString &entry : entriesOf(window.main))
         listed << QString::number(entry.toInt());
     QCOMPARE(numbersOf(historyOf(store)), listed);
+    QCOMPARE(modeOf(dir.path()), 0755);
+    ::umask(umaskBefore);
+}
+
+// lumetra-cli history counts a damaged row and leaves the store as it was;
+// Open in the History window says it could not open it.
+void TestKeepingRecords::damagedRowIsReported()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    {
+        RecordStore writer(StoreLocation::parse(store));
+        QVERIFY2(writer.open(), qPrintable(writer.errorString()));
+        QVector<StoredRecord> rows(3);
+        for (int i = 0; i < 3; ++i)
+            rows[i].record.recordNumber = uint16_t(11 + i);
+        QVERIFY(writer.write(rows));
+        QVERIFY(
+            QSqlQuery(writer.database())
+                .exec(QStringLiteral("UPDATE lumetra_records SET frame_hex ="
+                                     " replace(frame_hex, '0', '1') WHERE record_number = 12")));
+    }
+    QFile file(store);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    QProcess cli;
+    cli.start(QStringLiteral(LUMETRA_CLI), { "history", "--database", store });
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(cli.readAllStandardError(),
+        "lumetra-cli: " + store.toUtf8()
+            + ": 1 stored record could not be read: its data is damaged\n");
+    QVERIFY(file.seek(0));
+    QVERIFY(file.readAll() == before);
+
+    TestWindow window;
+    window.main.historyAct->trigger();
+    auto *history = window.main.findChild<HistoryWindow *>();
+    QVERIFY(history);
+    QTRY_COMPARE(history->Table_History->model()->rowCount(), 3);
+    history->Table_History->selectAll();
+    history->Button_Open->click();
+    QCOMPARE(entriesOf(window.main).size(), 2);
+    QCOMPARE(window.dialogs.calls.size(), 1);
+    QCOMPARE(window.dialogs.calls.first().text,
+        QStringLiteral("1 of the 3 chosen records could not be opened: its data in the records "
+                       "store is damaged."));
+}
+
+// The window's own store under a umask that hides nothing: its folder, its
+// files and the session lock for the user only, and the settings file too.
+void TestKeepingRecords::keptFilesAreTheUsersAlone()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    qunsetenv("LUMETRA_DATABASE");
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavolin"));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const mode_t umaskBefore = ::umask(0);
+    {
+        TestWindow window;
+        // The store, its -wal and -shm, and the session lock.
+        const QStringList kept = QDir(folder).entryList(QDir::Files);
+        QVERIFY2(kept.size() == 4 && kept.filter(QStringLiteral("records.sqlite")).size() == 4,
+            qPrintable(kept.join(' ')));
+        for (const QString &file : kept)
+            QVERIFY2(modeOf(folder + QLatin1Char('/') + file) == 0600, qPrintable(file));
+        QVERIFY(window.main.close());
+    }
+    ::umask(umaskBefore);
+    QCoreApplication::setOrganizationName(QString());
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(modeOf(folder), 0700);
+    QCOMPARE(modeOf(dir.filePath(QStringLiteral("Tavolin/Lumetra.conf"))), 0600);
 }
 
 // Records that were waiting for a locked store when the window closed are

@@ -4,10 +4,12 @@
 #include "recordjson.h"
 #include "recordstore.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <limits>
@@ -79,6 +81,14 @@ QVector<QStringList> csvRows(const QByteArray &csv)
     return rows;
 }
 
+QByteArray digestOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+        ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+        : QByteArray();
+}
+
 QJsonObject parseObject(const QByteArray &json)
 {
     QJsonParseError error;
@@ -106,6 +116,7 @@ private slots:
     void badInput_data();
     void badInput();
     void help();
+    void historyOnlyReads();
 
 private:
     QTemporaryDir dir;
@@ -402,6 +413,39 @@ void TestCli::help()
     for (const char *word :
         { "dump FILE.mrf", "decode CAPTURE", "--csv", "-o OUT.mrf", "Exit status" })
         QVERIFY2(run.out.contains(word), word);
+}
+
+// history reads a store as it finds it: it makes none, and changes no byte
+// of another program's database.
+void TestCli::historyOnlyReads()
+{
+    const QString missing = dir.filePath(QStringLiteral("missing.sqlite"));
+    CliRun run = runCli({ "history", "--database", missing });
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, "lumetra-cli: " + missing.toUtf8() + ": no records store there\n");
+    QVERIFY(!QFileInfo::exists(missing));
+
+    const QString empty = dir.filePath(QStringLiteral("empty.sqlite"));
+    QVERIFY(writeFile(empty, {}));
+    run = runCli({ "history", "--database", empty });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("{\"records\":[]}\n"));
+    QCOMPARE(run.err, "lumetra-cli: " + empty.toUtf8() + ": the records store holds no records\n");
+    QCOMPARE(QFileInfo(empty).size(), 0);
+
+    const QString foreign = dir.filePath(QStringLiteral("inventory.db"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "foreign");
+        db.setDatabaseName(foreign);
+        QVERIFY(db.open() && QSqlQuery(db).exec(QStringLiteral("CREATE TABLE parts (name TEXT)")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+    const QByteArray before = digestOf(foreign);
+    run = runCli({ "history", "--database", foreign });
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains("not a Lumetra records store"), run.err.constData());
+    QCOMPARE(digestOf(foreign), before);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

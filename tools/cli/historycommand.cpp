@@ -138,31 +138,46 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
 
     RecordStore store(
         StoreLocation::configured(options.values.value(QStringLiteral("--database"))));
+    const QString storeName = store.location().displayName();
     const StoreLocation &where = store.location();
     if (where.kind == StoreLocation::Kind::SQLite && !QFileInfo::exists(where.file)) {
-        err << "lumetra-cli: " << where.displayName() << ": no records store there\n";
+        err << "lumetra-cli: " << storeName << ": no records store there\n";
         return 2;
     }
-    if (!store.open()) {
-        err << "lumetra-cli: " << store.location().displayName() << ": " << store.errorString()
-            << '\n';
+    // Only reading: the store is left exactly as it was found, of whatever
+    // version this Lumetra can read.
+    if (!store.open(RecordStore::Access::ReadOnly)) {
+        err << "lumetra-cli: " << storeName << ": " << store.errorString() << '\n';
         return 2;
     }
     // A second connection: the first is busy reading the records.
     RecordStore versions(store.location());
-    if (allTexts && !versions.open()) {
-        err << "lumetra-cli: " << where.displayName() << ": " << versions.errorString() << '\n';
+    if (allTexts && !versions.open(RecordStore::Access::ReadOnly)) {
+        err << "lumetra-cli: " << storeName << ": " << versions.errorString() << '\n';
         return 2;
     }
     ChunkWriter writer(
         out, options.flags.contains(QStringLiteral("--csv")), allTexts ? &versions : nullptr);
+    qint64 listed = 0;
     const bool read
-        = store.forEachRecord(filter, [&](const StoredRecord &row) { writer.add(row); });
+        = store.foundVersion() == 0 || store.forEachRecord(filter, [&](const StoredRecord &row) {
+              writer.add(row);
+              ++listed;
+          });
     writer.finish();
     if (!read) {
-        err << "lumetra-cli: " << store.location().displayName() << ": " << store.errorString()
-            << '\n';
+        err << "lumetra-cli: " << storeName << ": " << store.errorString() << '\n';
         return 2;
     }
+    if (const int damaged = store.undecodableRows())
+        err << "lumetra-cli: " << storeName << ": "
+            << (damaged == 1 ? QStringLiteral("1 stored record could not be read: its data is "
+                                              "damaged")
+                             : QStringLiteral("%1 stored records could not be read: their data "
+                                              "is damaged")
+                                   .arg(damaged))
+            << '\n';
+    else if (listed == 0 && (store.foundVersion() == 0 || store.isEmpty()))
+        err << "lumetra-cli: " << storeName << ": the records store holds no records\n";
     return 0;
 }
