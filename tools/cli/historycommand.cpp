@@ -106,6 +106,10 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     RecordStore store(
         StoreLocation::configured(options.values.value(QStringLiteral("--database"))));
     const StoreLocation &where = store.location();
+    if (!where.error.isEmpty()) {
+        err << "lumetra-cli: " << where.error << '\n';
+        return 2;
+    }
     if (where.kind == StoreLocation::Kind::SQLite && !QFileInfo::exists(where.file)) {
         err << "lumetra-cli: " << where.displayName() << ": no records store there\n";
         return 2;
