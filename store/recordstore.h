@@ -15,6 +15,7 @@
 #include <functional>
 
 class QSqlQuery;
+class StoreWatchdog;
 
 // One connection to a records store, SQLite or PostgreSQL: the same schema
 // and the same portable SQL on both. Every write is one transaction.
@@ -51,6 +52,7 @@ public:
     // Inserts or updates each row by its key, and each session by its id. An
     // update never goes back: a row changed earlier than the stored one is
     // left out. A row without texts of its own keeps the stored texts.
+    // A PostgreSQL server that stops answering holds it up a few seconds at most.
     bool write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions = {});
 
     // Sessions of hostName that have not ended.
@@ -82,6 +84,7 @@ private:
     bool run(const QString &sql);
     bool transact(const std::function<bool()> &work);
     bool readRows(QSqlQuery &query, QVector<StoredRecord> *rows);
+    bool unanswered(const StoreWatchdog &watchdog); // false, saying why when it fired
 
     StoreLocation where;
     QString connectionName;

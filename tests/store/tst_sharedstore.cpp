@@ -1,25 +1,32 @@
 // SPDX-License-Identifier: MIT
 #include "frameencoder.h"
 #include "metersimprocess.h"
+#include "storelocation.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSet>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <vector>
 
 // A team's store on a PostgreSQL server (started by with-postgres.sh): two
-// receivers write at once, and the history has every record exactly once.
+// receivers write at once, and the history has every record exactly once; a
+// server that stops answering holds a receiver up a few seconds at most.
 class TestSharedStore : public QObject
 {
     Q_OBJECT
 
 private slots:
     void twoReceiversAtOnce();
+    void serverThatStopsAnswering();
 };
 
 namespace {
@@ -45,6 +52,63 @@ QVector<QByteArray> recordsOf(const QByteArray &json)
         records << QJsonDocument(record).toJson(QJsonDocument::Compact);
     }
     return records;
+}
+// Passes connections from 127.0.0.1 to the server's Unix socket until the
+// first record is written; then the server seems to hang: every connection,
+// old or new, stays open and is never answered, until answerAgain.
+class HangingProxy
+{
+public:
+    explicit HangingProxy(const QString &socketPath)
+        : socketPath(socketPath)
+    {
+        QObject::connect(&server, &QTcpServer::newConnection, [this] { accept(); });
+    }
+    bool listen() { return server.listen(QHostAddress::LocalHost); }
+    quint16 port() const { return server.serverPort(); }
+    void answerAgain() { answering = true; }
+    qint64 hungAtMs = 0;
+
+private:
+    void accept()
+    {
+        while (QTcpSocket *client = server.nextPendingConnection()) {
+            QObject::connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+            client->setProperty("hung", !answering);
+            auto *upstream = new QLocalSocket(client);
+            upstream->connectToServer(socketPath);
+            upstream->waitForConnected(2000);
+            QObject::connect(client, &QTcpSocket::readyRead, client,
+                [=] { pass(client, client, upstream); });
+            QObject::connect(upstream, &QLocalSocket::readyRead, client,
+                [=] { pass(client, upstream, client); });
+        }
+    }
+    void pass(QTcpSocket *client, QIODevice *from, QIODevice *to)
+    {
+        const QByteArray bytes = from->readAll();
+        if (hungAtMs == 0 && bytes.contains("INSERT INTO lumetra_records")) {
+            hungAtMs = QDateTime::currentMSecsSinceEpoch();
+            answering = false;
+            for (QTcpSocket *socket : server.findChildren<QTcpSocket *>())
+                socket->setProperty("hung", true);
+        }
+        if (!client->property("hung").toBool())
+            to->write(bytes);
+    }
+
+    QTcpServer server;
+    const QString socketPath;
+    bool answering = true;
+};
+
+// Lets the proxy serve while the process runs.
+bool finish(QProcess &process, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+        QTest::qWait(20);
+    return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit;
 }
 } // namespace
 
@@ -100,6 +164,62 @@ void TestSharedStore::twoReceiversAtOnce()
     QCOMPARE(exitCode, 0);
     QCOMPARE(stored.size(), expected.size());
     QCOMPARE(QSet<QByteArray>(stored.begin(), stored.end()), expected);
+}
+
+void TestSharedStore::serverThatStopsAnswering()
+{
+    const QString url = qEnvironmentVariable("LUMETRA_TEST_DATABASE");
+    const StoreLocation direct = StoreLocation::parse(url);
+    QVERIFY2(direct.kind == StoreLocation::Kind::PostgreSQL, "run through with-postgres.sh");
+    HangingProxy proxy(direct.host + QStringLiteral("/.s.PGSQL.%1").arg(direct.port));
+    QVERIFY(proxy.listen());
+    const QString proxied = QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
+                                .arg(direct.user, direct.password)
+                                .arg(proxy.port())
+                                .arg(direct.database);
+    QTemporaryDir data; // records waiting for the store go here
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    int exitCode = -1;
+    const int storedBefore = recordsOf(run({ "history", "--database", url }, &exitCode)).size();
+    QCOMPARE(exitCode, 0);
+
+    // Three exports of three records; the server hangs in the first write.
+    MeterSimProcess meter(
+        { "--records", "3", "--seed", "61", "--repeat", "3", "--every", "1", "--wait-open" });
+    QVERIFY(meter.start());
+    QProcess receiver;
+    receiver.setProcessEnvironment(environment);
+    qint64 firstPrintedAtMs = 0;
+    QByteArray out;
+    QObject::connect(&receiver, &QProcess::readyReadStandardOutput, [&] {
+        out += receiver.readAllStandardOutput();
+        if (!firstPrintedAtMs && out.contains("batch 1:"))
+            firstPrintedAtMs = QDateTime::currentMSecsSinceEpoch();
+    });
+    receiver.start(QStringLiteral(LUMETRA_CLI),
+        { "receive", meter.path(), "--batches", "3", "--timeout", "45", "--database", proxied });
+    QVERIFY(finish(receiver, 60000));
+    const qint64 endedAtMs = QDateTime::currentMSecsSinceEpoch();
+    const QByteArray err = receiver.readAllStandardError();
+    QCOMPARE(receiver.exitCode(), 0);
+    QVERIFY2(proxy.hungAtMs > 0, err.constData());
+    // Each batch is printed before the store is asked to keep it.
+    QVERIFY(firstPrintedAtMs > 0 && firstPrintedAtMs <= proxy.hungAtMs + 1000);
+    QVERIFY2(out.contains("batch 3: 3 records"), out.constData());
+    QVERIFY2(endedAtMs - proxy.hungAtMs < 20000, QByteArray::number(endedAtMs - proxy.hungAtMs));
+    QVERIFY2(err.contains("records are not being kept: the PostgreSQL server stopped answering"),
+        err.constData());
+
+    // Once the server answers again, the next receive stores what waited.
+    proxy.answerAgain();
+    MeterSimProcess next({ "--records", "1", "--seed", "62", "--wait-open" });
+    QVERIFY(next.start());
+    receiver.start(QStringLiteral(LUMETRA_CLI),
+        { "receive", next.path(), "--batches", "1", "--timeout", "30", "--database", proxied });
+    QVERIFY(finish(receiver, 60000));
+    QCOMPARE(receiver.exitCode(), 0);
+    QCOMPARE(recordsOf(run({ "history", "--database", url }, &exitCode)).size(), storedBefore + 4);
 }
 
 QTEST_GUILESS_MAIN(TestSharedStore)
