@@ -23,6 +23,7 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qtbase5-dev-tools
+    dpkg-dev # dpkg-buildflags: the hardening flags
     fonts-dejavu-core
     help2man
     libqt5sql5-sqlite libqt5sql5-psql
