@@ -205,9 +205,9 @@ void TestSharedStore::serverThatStopsAnswering()
     QCOMPARE(receiver.exitCode(), 0);
     QVERIFY2(proxy.hungAtMs > 0, err.constData());
     // Each batch is printed before the store is asked to keep it.
-    QVERIFY(firstPrintedAtMs > 0 && firstPrintedAtMs <= proxy.hungAtMs + 1000);
+    QVERIFY(firstPrintedAtMs > 0 && firstPrintedAtMs <= proxy.hungAtMs + 2000);
     QVERIFY2(out.contains("batch 3: 3 records"), out.constData());
-    QVERIFY2(endedAtMs - proxy.hungAtMs < 20000, QByteArray::number(endedAtMs - proxy.hungAtMs));
+    QVERIFY2(endedAtMs - proxy.hungAtMs < 30000, QByteArray::number(endedAtMs - proxy.hungAtMs));
     QVERIFY2(err.contains("records are not being kept: the PostgreSQL server stopped answering"),
         err.constData());
 
