@@ -54,52 +54,34 @@ QVector<QByteArray> recordsOf(const QByteArray &json)
     return records;
 }
 // Passes connections from 127.0.0.1 to the server's Unix socket until the
-// first record is written; then the server seems to hang: every connection,
-// old or new, stays open and is never answered, until answerAgain.
-class HangingProxy
+// first record is written; from then on nothing passes, on old connections or
+// new ones, as when the server hangs.
+struct HangingProxy
 {
-public:
-    explicit HangingProxy(const QString &socketPath)
-        : socketPath(socketPath)
-    {
-        QObject::connect(&server, &QTcpServer::newConnection, [this] { accept(); });
-    }
-    bool listen() { return server.listen(QHostAddress::LocalHost); }
-    quint16 port() const { return server.serverPort(); }
-    void answerAgain() { answering = true; }
+    QTcpServer server;
     qint64 hungAtMs = 0;
 
-private:
-    void accept()
+    explicit HangingProxy(const QString &socketPath)
     {
-        while (QTcpSocket *client = server.nextPendingConnection()) {
-            QObject::connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
-            client->setProperty("hung", !answering);
-            auto *upstream = new QLocalSocket(client);
-            upstream->connectToServer(socketPath);
-            upstream->waitForConnected(2000);
-            QObject::connect(client, &QTcpSocket::readyRead, client,
-                [=] { pass(client, client, upstream); });
-            QObject::connect(upstream, &QLocalSocket::readyRead, client,
-                [=] { pass(client, upstream, client); });
-        }
+        QObject::connect(&server, &QTcpServer::newConnection, [this, socketPath] {
+            while (QTcpSocket *client = server.nextPendingConnection()) {
+                auto *upstream = new QLocalSocket(client);
+                upstream->connectToServer(socketPath);
+                upstream->waitForConnected(2000);
+                const auto pass = [this](QIODevice *from, QIODevice *to) {
+                    const QByteArray bytes = from->readAll();
+                    if (!hungAtMs && bytes.contains("INSERT INTO lumetra_records"))
+                        hungAtMs = QDateTime::currentMSecsSinceEpoch();
+                    if (!hungAtMs)
+                        to->write(bytes);
+                };
+                QObject::connect(client, &QTcpSocket::readyRead, client,
+                    [=] { pass(client, upstream); });
+                QObject::connect(upstream, &QLocalSocket::readyRead, client,
+                    [=] { pass(upstream, client); });
+            }
+        });
     }
-    void pass(QTcpSocket *client, QIODevice *from, QIODevice *to)
-    {
-        const QByteArray bytes = from->readAll();
-        if (hungAtMs == 0 && bytes.contains("INSERT INTO lumetra_records")) {
-            hungAtMs = QDateTime::currentMSecsSinceEpoch();
-            answering = false;
-            for (QTcpSocket *socket : server.findChildren<QTcpSocket *>())
-                socket->setProperty("hung", true);
-        }
-        if (!client->property("hung").toBool())
-            to->write(bytes);
-    }
-
-    QTcpServer server;
-    const QString socketPath;
-    bool answering = true;
 };
 
 // Lets the proxy serve while the process runs.
@@ -172,17 +154,14 @@ void TestSharedStore::serverThatStopsAnswering()
     const StoreLocation direct = StoreLocation::parse(url);
     QVERIFY2(direct.kind == StoreLocation::Kind::PostgreSQL, "run through with-postgres.sh");
     HangingProxy proxy(direct.host + QStringLiteral("/.s.PGSQL.%1").arg(direct.port));
-    QVERIFY(proxy.listen());
+    QVERIFY(proxy.server.listen(QHostAddress::LocalHost));
     const QString proxied = QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
                                 .arg(direct.user, direct.password)
-                                .arg(proxy.port())
+                                .arg(proxy.server.serverPort())
                                 .arg(direct.database);
     QTemporaryDir data; // records waiting for the store go here
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
-    int exitCode = -1;
-    const int storedBefore = recordsOf(run({ "history", "--database", url }, &exitCode)).size();
-    QCOMPARE(exitCode, 0);
 
     // Three exports of three records; the server hangs in the first write.
     MeterSimProcess meter(
@@ -210,16 +189,6 @@ void TestSharedStore::serverThatStopsAnswering()
     QVERIFY2(endedAtMs - proxy.hungAtMs < 30000, QByteArray::number(endedAtMs - proxy.hungAtMs));
     QVERIFY2(err.contains("records are not being kept: the PostgreSQL server stopped answering"),
         err.constData());
-
-    // Once the server answers again, the next receive stores what waited.
-    proxy.answerAgain();
-    MeterSimProcess next({ "--records", "1", "--seed", "62", "--wait-open" });
-    QVERIFY(next.start());
-    receiver.start(QStringLiteral(LUMETRA_CLI),
-        { "receive", next.path(), "--batches", "1", "--timeout", "30", "--database", proxied });
-    QVERIFY(finish(receiver, 60000));
-    QCOMPARE(receiver.exitCode(), 0);
-    QCOMPARE(recordsOf(run({ "history", "--database", url }, &exitCode)).size(), storedBefore + 4);
 }
 
 QTEST_GUILESS_MAIN(TestSharedStore)
