@@ -39,6 +39,7 @@ TEST_PACKAGES=(
     poppler-utils
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils lintian appstream
+    devscripts # hardening-check
 )
 
 # What the Windows build adds: the cross compilers, what building Debian's Qt
