@@ -23,6 +23,7 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qtbase5-dev-tools
+    dpkg-dev # dpkg-buildflags: the hardening flags
     fonts-dejavu-core
     help2man
     libqt5sql5-sqlite libqt5sql5-psql
@@ -39,6 +40,7 @@ TEST_PACKAGES=(
     python3
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils lintian appstream
+    devscripts # hardening-check
 )
 
 # What the Windows build adds: the cross compilers, what building Debian's Qt

@@ -4,6 +4,7 @@
 #include "framedecoder.h"
 #include "ownerfiles.h"
 #include "recordtexts.h"
+#include "storewatchdog.h"
 
 #include <QAtomicInt>
 #include <QDateTime>
@@ -19,6 +20,11 @@
 namespace {
 
 QAtomicInt connectionCount;
+
+// How long a PostgreSQL server may keep a write waiting before it counts as
+// gone: a few seconds, and a little more per row, each being a round trip.
+constexpr int answerBoundMs = 5000;
+constexpr int answerBoundPerRowMs = 20;
 
 // Portable SQL: TEXT, INTEGER, BIGINT and upserts read the same on SQLite
 // and PostgreSQL. Times are milliseconds since 1970 UTC.
@@ -310,8 +316,12 @@ bool RecordStore::open(Access access)
             db.setDatabaseName(where.database);
             db.setUserName(where.user);
             db.setPassword(where.password);
-            // A server out of reach must not hold the window for long.
-            QString options = QStringLiteral("connect_timeout=3");
+            // A server out of reach must not hold the window for long; a
+            // network that dies under a write drops the connection.
+            QString options = QStringLiteral("connect_timeout=3;tcp_user_timeout=%1;"
+                                             "keepalives_idle=10;keepalives_interval=2;"
+                                             "keepalives_count=3")
+                                  .arg(answerBoundMs);
             if (!where.options.isEmpty())
                 options += QLatin1Char(';') + where.options;
             if (readOnly)
@@ -326,6 +336,7 @@ bool RecordStore::open(Access access)
         }
     }
     state = Status::Open;
+    const StoreWatchdog watchdog(database(), answerBoundMs);
 
     int version = 0;
     if (!readSchemaVersion(&version))
@@ -573,6 +584,7 @@ struct RecordStore::RowQueries
 bool RecordStore::writeRows(
     const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions, bool setAside)
 {
+    const StoreWatchdog watchdog(database(), answerBoundMs + answerBoundPerRowMs * rows.size());
     return transact([&] {
         if (!writeSessions(sessions))
             return false;
@@ -604,7 +616,14 @@ bool RecordStore::writeRows(
             refused.append({ *row, why });
         }
         return true;
-    });
+    }) || unanswered(watchdog);
+}
+
+bool RecordStore::unanswered(const StoreWatchdog &watchdog)
+{
+    if (watchdog.fired())
+        fail(QStringLiteral("the PostgreSQL server stopped answering"));
+    return false;
 }
 
 bool RecordStore::writeSessions(const QVector<StoreSession> &sessions)
@@ -769,6 +788,7 @@ bool RecordStore::removeWaiting(
 
 bool RecordStore::readRows(QSqlQuery &query, QVector<StoredRecord> *rows)
 {
+    const StoreWatchdog watchdog(database(), answerBoundMs);
     if (!query.exec())
         return failed(query);
     while (query.next()) {
@@ -789,6 +809,7 @@ bool RecordStore::readOpenSessions(const QString &hostName, QVector<StoreSession
     query.prepare(QStringLiteral("SELECT session_id, host_name, started_at FROM lumetra_sessions"
                                  " WHERE host_name = ? AND ended_at IS NULL ORDER BY started_at"));
     query.addBindValue(hostName);
+    const StoreWatchdog watchdog(database(), answerBoundMs);
     if (!query.exec())
         return failed(query);
     while (query.next())

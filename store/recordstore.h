@@ -18,6 +18,7 @@
 #include <functional>
 
 class QSqlQuery;
+class StoreWatchdog;
 
 // One connection to a records store, SQLite or PostgreSQL: the same schema
 // and the same portable SQL on both. Every write is one transaction.
@@ -76,6 +77,7 @@ public:
     // with, keeps the stored texts; other texts that differ are a new version.
     // Rows the store refuses (not a store that fails) are left out of the
     // transaction and listed in refusedRows, each with its reason.
+    // A PostgreSQL server that stops answering holds it up a few seconds at most.
     bool write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions = {});
     const QVector<QPair<StoredRecord, QString>> &refusedRows() const { return refused; }
 
@@ -126,6 +128,7 @@ private:
     bool run(const QString &sql);
     bool transact(const std::function<bool()> &work);
     bool readRows(QSqlQuery &query, QVector<StoredRecord> *rows);
+    bool unanswered(const StoreWatchdog &watchdog); // false, saying why when it fired
 
     StoreLocation where;
     QString connectionName;

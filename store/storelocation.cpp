@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -16,11 +17,35 @@ QString decoded(const QString &text)
     return QUrl::fromPercentEncoding(text.toUtf8());
 }
 
+// Ours, never the text: whatever was typed may hold a password.
+StoreLocation refused(const QString &why)
+{
+    StoreLocation location;
+    location.error = why;
+    return location;
+}
+
+// Characters that end a URL's user name and password unless percent-encoded,
+// and a % that starts no escape.
+bool needsEncoding(const QString &text)
+{
+    static const QRegularExpression bad(QStringLiteral("[/?#]|%(?![0-9A-Fa-f]{2})"));
+    return text.contains(bad);
+}
+
 StoreLocation parseUrl(const QString &text)
 {
     StoreLocation location;
     location.kind = StoreLocation::Kind::PostgreSQL;
     QString rest = text.mid(text.indexOf(QLatin1String("://")) + 3);
+
+    // Everything up to the last @ is the user name and password; a / ? or #
+    // in them would move the host, the port or the database into them.
+    const int userAt = rest.lastIndexOf(QLatin1Char('@'));
+    if (userAt >= 0 && needsEncoding(rest.left(userAt)))
+        return refused(QStringLiteral(
+            "the postgresql:// address is not a valid URL: write / ? # @ : % in the user name "
+            "or password as %2F %3F %23 %40 %3A %25, or leave the password out of the address"));
 
     QString query;
     const int queryAt = rest.indexOf(QLatin1Char('?'));
@@ -33,14 +58,14 @@ StoreLocation parseUrl(const QString &text)
         location.database = decoded(rest.mid(pathAt + 1));
         rest.truncate(pathAt);
     }
-    const int userAt = rest.lastIndexOf(QLatin1Char('@'));
-    if (userAt >= 0) {
-        const QString userInfo = rest.left(userAt);
+    const int hostAt = rest.lastIndexOf(QLatin1Char('@'));
+    if (hostAt >= 0) {
+        const QString userInfo = rest.left(hostAt);
         const int colon = userInfo.indexOf(QLatin1Char(':'));
         location.user = decoded(userInfo.left(colon));
         if (colon >= 0)
             location.password = decoded(userInfo.mid(colon + 1));
-        rest = rest.mid(userAt + 1);
+        rest = rest.mid(hostAt + 1);
     }
     QString portText;
     const int colon = rest.lastIndexOf(QLatin1Char(':'));
@@ -71,8 +96,10 @@ StoreLocation parseUrl(const QString &text)
     if (!portText.isEmpty()) {
         bool ok = false;
         location.port = portText.toInt(&ok);
+        // Not quoted: a password typed without its @ ends up here.
         if (!ok || location.port <= 0 || location.port > 65535)
-            location.error = QStringLiteral("%1 is not a port number").arg(portText);
+            return refused(QStringLiteral("the port in the postgresql:// address is not a "
+                                          "number from 1 to 65535"));
     }
     return location;
 }
@@ -80,15 +107,32 @@ StoreLocation parseUrl(const QString &text)
 
 StoreLocation StoreLocation::parse(const QString &text)
 {
-    if (text.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
-        || text.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive))
+    if (text.isEmpty())
+        return refused(QStringLiteral("no database file named"));
+    // scheme://..., or postgres(ql): with a slash too few or none; a drive
+    // letter (C:\ or C:/) is one letter, never a scheme.
+    static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+)(://|:)"));
+    const QRegularExpressionMatch match = scheme.match(text);
+    const QString name = match.captured(1).toLower();
+    const bool postgres
+        = name == QLatin1String("postgresql") || name == QLatin1String("postgres");
+    if (postgres && match.captured(2) == QLatin1String("://"))
         return parseUrl(text);
+    if (postgres)
+        return refused(
+            QStringLiteral("a PostgreSQL address begins with postgresql:// (two slashes)"));
+    if (match.hasMatch() && match.captured(2) == QLatin1String("://"))
+        return refused(QStringLiteral("%1:// addresses are not supported: name a file, or a "
+                                      "PostgreSQL database as postgresql://")
+                           .arg(name));
+    // user:password@host without its scheme, or with the scheme misspelt
+    // into a path: an address, never a file name that holds the password.
+    const int at = text.indexOf(QLatin1Char('@'));
+    if (at > 0 && text.lastIndexOf(QLatin1Char(':'), at) > 1)
+        return refused(QStringLiteral("this looks like a database address, but not one "
+                                      "that begins with postgresql://"));
     StoreLocation location;
     location.file = text;
-    if (text.isEmpty())
-        location.error = QStringLiteral("no database file named");
-    else if (text.contains(QLatin1String("://")))
-        location.error = QStringLiteral("%1: only postgresql:// URLs or file names").arg(text);
     return location;
 }
 
@@ -140,6 +184,8 @@ QString StoreLocation::identity() const
 
 QString StoreLocation::sideFile(const QString &name) const
 {
+    if (!error.isEmpty())
+        return QString(); // nowhere: the text may hold a password
     if (kind == Kind::SQLite)
         return file + QLatin1Char('.') + name;
     // Records received for one database never wait where another finds them.

@@ -21,7 +21,10 @@ struct StoreLocation
     QString options; // further libpq options, "name=value;..."
     QString error; // set when the text named no usable location
 
-    // A URL, or else a file name.
+    // A postgresql:// or postgres:// URL, or else a file name. Any other
+    // address (scheme://..., postgresql: with a slash too few, user:pw@host)
+    // is an error, never a file; no error quotes the text, which may hold a
+    // password.
     static StoreLocation parse(const QString &text);
     // The one this program uses: the text given on its command line, else the
     // environment variable LUMETRA_DATABASE, else the settings key
@@ -37,7 +40,8 @@ struct StoreLocation
     QString identity() const;
     // A file of this machine's own that belongs to this store (session locks,
     // records waiting for the store): beside the SQLite file, or in the
-    // user's data folder for a server, named after the server's identity.
+    // user's data folder for a server, named after the server's identity; none
+    // for a location with an error.
     QString sideFile(const QString &name) const;
 };
 

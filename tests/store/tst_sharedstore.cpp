@@ -3,13 +3,18 @@
 #include "metersimprocess.h"
 #include "recordkeeper.h"
 #include "recordstore.h"
+#include "storelocation.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSet>
 #include <QSqlQuery>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -17,8 +22,9 @@
 
 // A team's store on a PostgreSQL server (started by with-postgres.sh): two
 // receivers write at once, and the history has every record exactly once.
-// Records wait for their own database only, and a text the server cannot
-// hold blocks nothing.
+// Records wait for their own database only, a text the server cannot hold
+// blocks nothing, and a server that stops answering holds a receiver up a
+// few seconds at most.
 class TestSharedStore : public QObject
 {
     Q_OBJECT
@@ -27,6 +33,7 @@ private slots:
     void twoReceiversAtOnce();
     void twoDatabasesOneDown();
     void nulTextIsStoredWithout();
+    void serverThatStopsAnswering();
 };
 
 namespace {
@@ -89,6 +96,45 @@ QStringList storedIn(const QString &url)
 }
 
 QStringList warnings;
+// Passes connections from 127.0.0.1 to the server's Unix socket until the
+// first record is written; from then on nothing passes, on old connections or
+// new ones, as when the server hangs.
+struct HangingProxy
+{
+    QTcpServer server;
+    qint64 hungAtMs = 0;
+
+    explicit HangingProxy(const QString &socketPath)
+    {
+        QObject::connect(&server, &QTcpServer::newConnection, [this, socketPath] {
+            while (QTcpSocket *client = server.nextPendingConnection()) {
+                auto *upstream = new QLocalSocket(client);
+                upstream->connectToServer(socketPath);
+                upstream->waitForConnected(2000);
+                const auto pass = [this](QIODevice *from, QIODevice *to) {
+                    const QByteArray bytes = from->readAll();
+                    if (!hungAtMs && bytes.contains("INSERT INTO lumetra_records"))
+                        hungAtMs = QDateTime::currentMSecsSinceEpoch();
+                    if (!hungAtMs)
+                        to->write(bytes);
+                };
+                QObject::connect(client, &QTcpSocket::readyRead, client,
+                    [=] { pass(client, upstream); });
+                QObject::connect(upstream, &QLocalSocket::readyRead, client,
+                    [=] { pass(upstream, client); });
+            }
+        });
+    }
+};
+
+// Lets the proxy serve while the process runs.
+bool finish(QProcess &process, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+        QTest::qWait(20);
+    return process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit;
+}
 } // namespace
 
 void TestSharedStore::twoDatabasesOneDown()
@@ -189,6 +235,49 @@ void TestSharedStore::twoReceiversAtOnce()
     QCOMPARE(exitCode, 0);
     QCOMPARE(stored.size(), expected.size());
     QCOMPARE(QSet<QByteArray>(stored.begin(), stored.end()), expected);
+}
+
+void TestSharedStore::serverThatStopsAnswering()
+{
+    const QString url = qEnvironmentVariable("LUMETRA_TEST_DATABASE");
+    const StoreLocation direct = StoreLocation::parse(url);
+    QVERIFY2(direct.kind == StoreLocation::Kind::PostgreSQL, "run through with-postgres.sh");
+    HangingProxy proxy(direct.host + QStringLiteral("/.s.PGSQL.%1").arg(direct.port));
+    QVERIFY(proxy.server.listen(QHostAddress::LocalHost));
+    const QString proxied = QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/%4")
+                                .arg(direct.user, direct.password)
+                                .arg(proxy.server.serverPort())
+                                .arg(direct.database);
+    QTemporaryDir data; // records waiting for the store go here
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+
+    // Three exports of three records; the server hangs in the first write.
+    MeterSimProcess meter(
+        { "--records", "3", "--seed", "61", "--repeat", "3", "--every", "1", "--wait-open" });
+    QVERIFY(meter.start());
+    QProcess receiver;
+    receiver.setProcessEnvironment(environment);
+    qint64 firstPrintedAtMs = 0;
+    QByteArray out;
+    QObject::connect(&receiver, &QProcess::readyReadStandardOutput, [&] {
+        out += receiver.readAllStandardOutput();
+        if (!firstPrintedAtMs && out.contains("batch 1:"))
+            firstPrintedAtMs = QDateTime::currentMSecsSinceEpoch();
+    });
+    receiver.start(QStringLiteral(LUMETRA_CLI),
+        { "receive", meter.path(), "--batches", "3", "--timeout", "45", "--database", proxied });
+    QVERIFY(finish(receiver, 60000));
+    const qint64 endedAtMs = QDateTime::currentMSecsSinceEpoch();
+    const QByteArray err = receiver.readAllStandardError();
+    QCOMPARE(receiver.exitCode(), 0);
+    QVERIFY2(proxy.hungAtMs > 0, err.constData());
+    // Each batch is printed before the store is asked to keep it.
+    QVERIFY(firstPrintedAtMs > 0 && firstPrintedAtMs <= proxy.hungAtMs + 2000);
+    QVERIFY2(out.contains("batch 3: 3 records"), out.constData());
+    QVERIFY2(endedAtMs - proxy.hungAtMs < 30000, QByteArray::number(endedAtMs - proxy.hungAtMs));
+    QVERIFY2(err.contains("records are not being kept: the PostgreSQL server stopped answering"),
+        err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestSharedStore)

@@ -140,6 +140,10 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         StoreLocation::configured(options.values.value(QStringLiteral("--database"))));
     const QString storeName = store.location().displayName();
     const StoreLocation &where = store.location();
+    if (!where.error.isEmpty()) {
+        err << "lumetra-cli: " << where.error << '\n';
+        return 2;
+    }
     if (where.kind == StoreLocation::Kind::SQLite && !QFileInfo::exists(where.file)) {
         err << "lumetra-cli: " << storeName << ": no records store there\n";
         return 2;

@@ -120,11 +120,16 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         }
     }
 
-    // Kept as they arrive, before anything else is done with them.
+    // Kept as they arrive, right after they are printed.
     std::unique_ptr<RecordKeeper> keeper;
     if (options.values.contains(QStringLiteral("--database"))) {
-        keeper = std::make_unique<RecordKeeper>(
-            StoreLocation::parse(options.values.value(QStringLiteral("--database"))));
+        const StoreLocation store
+            = StoreLocation::parse(options.values.value(QStringLiteral("--database")));
+        if (!store.error.isEmpty()) {
+            err << "lumetra-cli: --database: " << store.error << '\n';
+            return 2;
+        }
+        keeper = std::make_unique<RecordKeeper>(store);
         const auto tell = [&err, &keeper](bool keeping, const QString &problem) {
             if (keeping)
                 err << "lumetra-cli: records are kept again in " << keeper->location().displayName()
@@ -158,8 +163,6 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         &thread.debugCommunication, &DebugCommunication::NewFileGenerated, &loop, [&](uint) {
             const DownloadBatch batch = thread.takeBatch();
             ++received;
-            if (keeper)
-                keeper->keep(storedRows(batch, port));
             if (options.flags.contains(QStringLiteral("--json")))
                 out << recordListJson(batch.records)
                     << versionJsonFields(
@@ -168,6 +171,9 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
             else
                 out << batchSummary(received, batch);
             out.flush();
+            // Printed first: a store that stops answering holds up only the store.
+            if (keeper)
+                keeper->keep(storedRows(batch, port));
             if (!archivePath.isEmpty()) {
                 archive.records += batch.records;
                 archive.headers.resize(archive.records.size());
