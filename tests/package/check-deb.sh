@@ -28,7 +28,7 @@ lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 \
 
 # Dependencies are computed from the binaries: Qt's runtime libraries must be there.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5printsupport5; do
+for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5printsupport5 libqt5network5; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
