@@ -65,7 +65,7 @@ name_left() { compgen -G "$work/run/lumetra-*" >/dev/null; }
 step "a window killed outright leaves its name"
 "$lumetra" --desktop >"$work/killed.log" 2>&1 &
 killed=$!
-pids+=($killed)
+pids+=("$killed")
 wait_for 60 has_window "Tavolin Lumetra" || fail "no window: $(tail -n 5 "$work/killed.log")"
 name_left || fail "the window listens under no name in the runtime folder"
 kill -KILL $killed
@@ -75,7 +75,7 @@ name_left || fail "nothing left behind to take over"
 step "the next start takes the name over and lists its archive"
 (cd "$work/job" && exec "$lumetra" --desktop first.mrf >"$work/first.log" 2>&1) &
 first=$!
-pids+=($first)
+pids+=("$first")
 wait_for 60 has_window "Tavolin Lumetra" || fail "no window: $(tail -n 5 "$work/first.log")"
 main=$(windows_named "Tavolin Lumetra" | tail -n 1)
 
@@ -88,7 +88,7 @@ kill -0 $first 2>/dev/null || fail "the first window ended"
 step "a start given other ports runs on its own"
 LUMETRA_PORTS=$work/other-port "$lumetra" >"$work/other.log" 2>&1 &
 other=$!
-pids+=($other)
+pids+=("$other")
 wait_for 60 eval '[ "$(windows_named "Tavolin Lumetra" | wc -l)" -eq 2 ]' \
     || fail "no window of its own: $(tail -n 3 "$work/other.log")"
 

@@ -310,7 +310,7 @@ mkdir -p "$mail"
 # saying it comes from the desktop, so the folder alone must keep it out.
 (cd "$folder" && exec wine lumetra.exe "$(winepath -w "$mail/job.mrf")" >"$mail/first.log" 2>&1) &
 first=$!
-pids+=($first)
+pids+=("$first")
 wait_for 120 has_window "Tavolin Lumetra" || fail "no window: $(tail -n 5 "$mail/first.log")"
 main=$(window_named "Tavolin Lumetra")
 (cd "$mail" && timeout 60 wine "C:\\Program Files\\Lumetra\\lumetra.exe" other.mrf \
