@@ -28,18 +28,18 @@ RUN_PACKAGES=(
     help2man
     libqt5sql5-sqlite libqt5sql5-psql
 )
-# What the tests add: a display server, the Windows cross-build and wine,
-# PDF tools, clang's fuzzing runtime, the .deb tools and the validators of
-# the package and its metadata, and a PostgreSQL server for the shared
-# records store.
+# What the tests add: a display server and what drives windows on it, the
+# Windows cross-build and wine, PDF tools, clang's fuzzing runtime, the .deb
+# tools and the validators of the package and its metadata, the MIME database
+# and a query of it, and a PostgreSQL server for the shared records store.
 TEST_PACKAGES=(
-    xvfb xauth
+    xvfb xauth xdotool x11-utils
     postgresql
     mingw-w64 wine wine64
     poppler-utils
     python3
     clang libclang-rt-14-dev
-    dpkg-dev file desktop-file-utils lintian appstream
+    dpkg-dev file desktop-file-utils lintian appstream shared-mime-info libfile-mimeinfo-perl
     devscripts # hardening-check
 )
 

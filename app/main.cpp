@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: MIT
+#include "filesfolder.h"
 #include "lumetraimages.h"
 #include "lumetraversion.h"
 #include "mainwindow.h"
 #include "screeninfo.h"
+#include "singleinstance.h"
+#include "startoptions.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
+#include <QProcessEnvironment>
 #include <QRect>
+#include <QTimer>
 #include <QVector>
 #include <cstdio>
 #include <cstring>
@@ -14,15 +20,22 @@
 
 namespace {
 
-const char usage[] = R"(Usage: lumetra [QT-OPTION...]
+const char usage[] = R"(Usage: lumetra [--desktop] [QT-OPTION...] [FILE.mrf...]
   or:  lumetra --help | --version
 
 Receives the records that the MPO optical power meter exports over its serial
 cable (109375 baud, 8N1), lists them, shows each as a test report with a
 PASS/FAIL verdict per fiber and editable header texts, keeps them in .mrf
-archives and prints A4 PDF reports.
+archives and prints A4 PDF reports. Each FILE.mrf is listed at the start, as
+File > Open lists it.
+
+One window runs per user: a second start hands its files to the running
+window, which lists them and comes to the front, and ends. Starts given other
+LUMETRA_PORTS or LUMETRA_DATABASE run on their own.
 
 Options:
+      --desktop  Started from the desktop (menu entry, shortcut, file type):
+                 keep the files in Documents/Lumetra.
   -h, --help     Print this text and exit.
       --version  Print the version and exit.
 Qt's own options, such as -platform NAME or -style NAME, are accepted too.
@@ -40,7 +53,9 @@ Environment:
 Files:
   ./records, ./reports, ./data
                  Archives, PDF reports and report pictures, in the folder
-                 Lumetra is started in; created when missing.
+                 Lumetra is started in; created when missing. With --desktop,
+                 or when that folder is the program's own, a system folder or
+                 one Lumetra cannot write in: in Documents/Lumetra instead.
   ~/.config/Tavolin/Lumetra.conf
                  The header texts Lumetra remembers.
   ~/.local/share/Tavolin/Lumetra/records.sqlite
@@ -62,6 +77,15 @@ bool answeredCommandLine(int argc, char *argv[])
         }
     }
     return false;
+}
+
+// A relative records store would move with the working folder.
+void anchorDatabase()
+{
+    const QString database = qEnvironmentVariable("LUMETRA_DATABASE");
+    if (!database.isEmpty() && !database.contains(QLatin1String("://"))
+        && QDir::isRelativePath(database))
+        qputenv("LUMETRA_DATABASE", QDir::current().absoluteFilePath(database).toLocal8Bit());
 }
 
 } // namespace
@@ -87,10 +111,30 @@ int main(int argc, char *argv[])
     if (!app)
         app = std::make_unique<QApplication>(argc, argv);
 
+    const StartOptions start = StartOptions::parse(app->arguments(), QDir::currentPath());
+    for (const QString &option : start.unknown)
+        qWarning().noquote() << "Ignoring the unknown option" << option;
+    anchorDatabase();
+    auto instance = std::make_unique<SingleInstance>(
+        SingleInstance::nameFor(QProcessEnvironment::systemEnvironment()));
+    if (!instance->claim())
+        return instance->handOver(start.files) ? 0 : 1;
+    FilesFolder::enter(start.fromDesktop);
+
     auto window = std::make_unique<MainWindow>(nullptr, Qt::WindowFlags(), referenceScreen);
+    QObject::connect(instance.get(), &SingleInstance::startRequested, window.get(),
+        [&window](const QStringList &files) {
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            window->raise();
+            window->activateWindow();
+            window->openArchives(files);
+        });
     window->show();
+    // Once the window is up, so that a message about a file has it behind.
+    QTimer::singleShot(0, window.get(), [&window, &start] { window->openArchives(start.files); });
     const int result = app->exec();
     window.reset();
+    instance.reset(); // the name goes before the application object does
     app.reset();
     return result;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Draws the application's icons and logo. Run at build time:
 //   lumetra_makeimages OUTPUT_DIR
-// writes one PNG per image name into OUTPUT_DIR, and the Windows icon.
+// writes one PNG per image name into OUTPUT_DIR, and the Windows icons.
 
 #include <QBuffer>
 #include <QColor>
@@ -202,9 +202,30 @@ QImage drawAppIcon(int size)
     return image;
 }
 
-// The Windows program icon: one PNG-compressed image per size, which every
-// Windows since Vista reads, in the ICO container (little-endian).
-bool writeWindowsIcon(const QString &path)
+// The archive's icon in file managers: a sheet with a turned-down corner,
+// marked with the program's fiber end.
+QImage drawArchiveIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    p.setPen(outline(2.5));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({ QPointF(10, 3), QPointF(42, 3), QPointF(54, 15), QPointF(54, 61),
+        QPointF(10, 61) }));
+    p.setBrush(steel);
+    p.drawPolygon(QPolygonF({ QPointF(42, 3), QPointF(42, 15), QPointF(54, 15) }));
+    p.translate(14, 20);
+    p.scale(36 / 48.0, 36 / 48.0);
+    drawFiberEnd(p, 0, 0);
+    return image;
+}
+
+// A Windows icon: one PNG-compressed image per size, which every Windows
+// since Vista reads, in the ICO container (little-endian).
+bool writeWindowsIcon(const QString &path, const std::function<QImage(int)> &draw)
 {
     const int sizes[] = { 16, 24, 32, 48, 256 };
     QVector<QByteArray> pngs;
@@ -212,7 +233,7 @@ bool writeWindowsIcon(const QString &path)
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        drawAppIcon(size).save(&buffer, "PNG");
+        draw(size).save(&buffer, "PNG");
         pngs.append(png);
     }
     QSaveFile file(path);
@@ -257,6 +278,8 @@ int main(int argc, char *argv[])
         { QStringLiteral("help-browser.png"), drawIcon(drawHelp) },
         { QStringLiteral("lumetra-64.png"), drawAppIcon(64) },
         { QStringLiteral("lumetra-256.png"), drawAppIcon(256) },
+        { QStringLiteral("lumetra-archive-64.png"), drawArchiveIcon(64) },
+        { QStringLiteral("lumetra-archive-256.png"), drawArchiveIcon(256) },
     };
     for (const auto &[name, image] : images) {
         if (!image.save(out.filePath(name), "PNG")) {
@@ -264,9 +287,15 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    if (!writeWindowsIcon(out.filePath(QStringLiteral("lumetra.ico")))) {
-        QTextStream(stderr) << "cannot write " << out.filePath(QStringLiteral("lumetra.ico")) << "\n";
-        return 1;
+    const std::pair<QString, std::function<QImage(int)>> windowsIcons[] = {
+        { QStringLiteral("lumetra.ico"), drawAppIcon },
+        { QStringLiteral("lumetra-archive.ico"), drawArchiveIcon },
+    };
+    for (const auto &[name, draw] : windowsIcons) {
+        if (!writeWindowsIcon(out.filePath(name), draw)) {
+            QTextStream(stderr) << "cannot write " << out.filePath(name) << "\n";
+            return 1;
+        }
     }
     return 0;
 }

@@ -59,6 +59,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceSc
     connectSignals();
     readSettings();
     startRecordStore();
+    acceptArchiveDrops();
 }
 
 MainWindow::~MainWindow()
@@ -150,6 +151,7 @@ void MainWindow::createMenus()
 {
     fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->addAction(openAct);
+    fileMenu->addMenu(createRecentMenu());
     fileMenu->addAction(saveAct);
     fileMenu->addAction(exportCsvAct);
     fileMenu->addSeparator();

@@ -51,6 +51,10 @@ public:
         const ScreenProbe &screen, DialogHost &dialogs);
     ~MainWindow() override; // stops the download thread if Quit has not
 
+    // Lists each archive in turn exactly as File > Open does, messages included
+    // (mainwindow_opening.cpp): for the command line, drops and a later start.
+    void openArchives(const QStringList &paths);
+
     QMdiArea *mdiArea;
     // Guarded: closing deletes the sub-windows and what they hold.
     QPointer<QMdiSubWindow> reportSubWindow;
@@ -59,6 +63,7 @@ public:
     QPointer<ListOfUID> reportWindow;
 
     QMenu *fileMenu;
+    QMenu *recentMenu; // File > Open Recent
     QMenu *recordsMenu;
     QMenu *reportsMenu;
     QMenu *helpMenu;
@@ -148,6 +153,8 @@ private:
 
     // Archives and reports (mainwindow_archive.cpp, mainwindow_reports.cpp).
     static QString withDefaultSuffix(const QString &name, const QString &suffix);
+    // Open's steps after its dialog; true when the records were listed.
+    bool openArchive(const QString &name);
     void printReport(ReportDocument &document, const QString &suggestedName);
     // Runs write under the wait cursor and a progress dialog called label, and
     // says why when it failed; true only when the file name was written whole.
@@ -158,6 +165,12 @@ private:
     void createExportActions();
     QString askExportName(const QString &suggested, const QString &filter, const QString &suffix,
         const QString &nothingListed);
+    // Open Recent and dropped files (mainwindow_opening.cpp).
+    QMenu *createRecentMenu();
+    void fillRecentMenu();
+    void rememberRecent(const QString &archive);
+    void acceptArchiveDrops();
+
     // The records store (mainwindow_store.cpp).
     void startRecordStore();
     void offerLostRecords();

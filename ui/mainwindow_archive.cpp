@@ -49,6 +49,7 @@ bool MainWindow::saveFile()
         return false;
     }
     keepSaved(name);
+    rememberRecent(name);
     return true;
 }
 
@@ -64,7 +65,11 @@ bool MainWindow::loadFile()
         this, tr("Open Records"), QStringLiteral("./records/"), tr("MRF Files(*.mrf)"), QString());
     if (name.isEmpty())
         return false;
+    return openArchive(name);
+}
 
+bool MainWindow::openArchive(const QString &name)
+{
     RecordArchive::ReadResult archive;
     {
         const BusyCursor busy;
@@ -91,6 +96,7 @@ bool MainWindow::loadFile()
     loadedRecords = std::move(archive.records);
     loadedHeaders = std::move(archive.headers);
     keepOpenedArchive(name);
+    rememberRecent(name);
     on_file_open();
     return true;
 }

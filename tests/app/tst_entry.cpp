@@ -21,6 +21,8 @@ void TestEntry::startsAndReportsTheScreen()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    // Its own, or a Lumetra window already running would take the start over.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
 
     QProcess lumetra;
     lumetra.setProcessEnvironment(environment);

@@ -231,7 +231,7 @@ void TestMainWindow::menus()
     QCOMPARE(
         entriesOf(main.menuBar()), QStringList({ "&File", "&Records", "&Reports", "|", "&Help" }));
     QCOMPARE(entriesOf(main.fileMenu),
-        QStringList({ "&Open", "&Save", "Export &CSV...", "|", "E&xit" }));
+        QStringList({ "&Open", "Open &Recent", "&Save", "Export &CSV...", "|", "E&xit" }));
     QCOMPARE(entriesOf(main.recordsMenu),
         QStringList({ "Clear Selected", "Clear All", "|", "&History..." }));
     QCOMPARE(entriesOf(main.reportsMenu),

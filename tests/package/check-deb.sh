@@ -29,7 +29,7 @@ lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 \
 
 # Dependencies are computed from the binaries: Qt's runtime libraries must be there.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5printsupport5; do
+for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5printsupport5 libqt5network5; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
@@ -89,12 +89,16 @@ done
 desktops=("$root"/usr/share/applications/*.desktop)
 desktop=${desktops[0]}
 [ -f "$desktop" ] || fail "no desktop entry"
-grep -qx "Exec=lumetra" "$desktop" || fail "desktop entry does not start lumetra"
+# Started from the menu or with files from the file manager, saying so.
+grep -qx "Exec=lumetra --desktop %F" "$desktop" || fail "desktop entry does not start lumetra with files"
+grep -qx "MimeType=application/x-lumetra-archive;" "$desktop" || fail "desktop entry lacks the archive type"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 for size in 64 256; do
-    png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png
-    [ -f "$png" ] || fail "no ${size}x${size} icon named $icon"
-    file "$png" | grep -q "PNG image data, $size x $size" || fail "$png is not a ${size}px PNG"
+    for png in "$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png" \
+        "$root/usr/share/icons/hicolor/${size}x${size}/mimetypes/application-x-lumetra-archive.png"; do
+        [ -f "$png" ] || fail "no ${size}x${size} icon $png"
+        file "$png" | grep -q "PNG image data, $size x $size" || fail "$png is not a ${size}px PNG"
+    done
 done
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop entry does not validate"
@@ -116,4 +120,22 @@ rows=$(($(wc -l <<<"$dump") - 1))
 # The installed dump agrees with the build tree's.
 [ "$dump" = "$("$build/tools/cli/lumetra-cli" dump "$work/four.mrf" --csv)" ] \
     || fail "installed and built lumetra-cli disagree"
+# The archive's file type as the desktop finds it once dpkg's trigger has run
+# update-mime-database: by name, and by its first bytes for an archive mailed
+# under another name. The system's types are there too, as on a desktop.
+command -v update-mime-database >/dev/null || fail "update-mime-database not found (Debian package shared-mime-info)"
+command -v mimetype >/dev/null || fail "mimetype not found (Debian package libfile-mimeinfo-perl)"
+[ -f "$root/usr/share/mime/packages/lumetra.xml" ] || fail "no MIME package file"
+update-mime-database "$root/usr/share/mime"
+cp "$work/four.mrf" "$work/job-from-mail"
+mime_of() {
+    XDG_DATA_HOME=$work/nothing XDG_DATA_DIRS=$root/usr/share:/usr/share mimetype -b "$@"
+}
+for file in "$work/four.mrf" "$work/job-from-mail"; do
+    [ "$(mime_of "$file")" = application/x-lumetra-archive ] \
+        || fail "$(basename "$file") is $(mime_of "$file"), not application/x-lumetra-archive"
+done
+[ "$(mime_of -d "$work/four.mrf")" = "Lumetra archive" ] || fail "the type is not called Lumetra archive"
+[ "$(mime_of "$work/capture.bin")" != application/x-lumetra-archive ] \
+    || fail "a capture that is no archive is taken for one"
 echo "package test: $(basename "$deb") installs and runs"

@@ -6,8 +6,12 @@
 # pseudo-terminal, is connected with a click, receives an export from a 2.0
 # meter, answers the warning, saves an archive and prints every report. The
 # same session with this machine's Linux build is the reference: both archives
-# must hold the same records and header texts. Then lumetra-cli.exe must print
-# what the Linux lumetra-cli prints, byte for byte.
+# must hold the same records and header texts. The installer registers .mrf;
+# the installed window started in its installation folder lists an archive
+# given to it, takes a second start's archive, and saves into the user's
+# Documents, never under Program Files. Then lumetra-cli.exe must print what
+# the Linux lumetra-cli prints, byte for byte, and the uninstaller takes .mrf
+# back.
 #   run-under-wine.sh WINDOWS_BUILD LINUX_BUILD
 set -euo pipefail
 windows_build=$(cd "$1" && pwd)
@@ -33,6 +37,11 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 rm -rf "$work"
 mkdir -p "$work"
+# A scratch home: wine links the prefix's Documents to the home's folders,
+# and the window writes there.
+cache=${XDG_CACHE_HOME:-$HOME/.cache}
+export XDG_CACHE_HOME=$cache HOME=$work/home
+mkdir -p "$HOME/Documents"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -199,7 +208,7 @@ step "wine prefix"
 # A clean prefix per run, copied from one made once per machine and wine
 # version. Wine has no Windows fonts: the ones Qt asks for are mapped to a
 # Debian font with about their metrics.
-template=${XDG_CACHE_HOME:-$HOME/.cache}/lumetra/wine-$(wine --version | tr -c 'a-zA-Z0-9.\n-' _)
+template=$cache/lumetra/wine-$(wine --version | tr -c 'a-zA-Z0-9.\n-' _)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 if [ ! -f "$template/.complete" ]; then
     rm -rf "$template"
@@ -269,6 +278,71 @@ cmp -s "$work/linux/saved.json" "$work/windows/saved.json" \
 pages=$(pdfinfo "$work/windows/all.pdf" | awk '/^Pages:/ { print $2 }')
 [ "$pages" = $records ] || fail "Generate All printed $pages pages, not $records"
 
+step "the .mrf file type"
+# reg_default KEY: the key's default value.
+reg_default() {
+    wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'
+}
+classes='HKLM\Software\Classes'
+progid=$(reg_default "$classes\.mrf")
+[ -n "$progid" ] || fail ".mrf is not registered"
+[ "$(reg_default "$classes\\$progid")" = "Lumetra archive" ] || fail "$progid is not called Lumetra archive"
+open_command=$(reg_default "$classes\\$progid\shell\open\command")
+[ "$open_command" = '"C:\Program Files\Lumetra\lumetra.exe" --desktop "%1"' ] \
+    || fail ".mrf opens with: $open_command"
+icon=$(reg_default "$classes\\$progid\DefaultIcon")
+[ -s "$(winepath -u "$icon" 2>/dev/null)" ] || fail "the archive's icon $icon is not installed"
+echo ".mrf: $progid, \"Lumetra archive\", opened by $open_command"
+
+step "installed Lumetra started in its folder, given archives"
+# The prefix's Documents in the scratch home, whatever home made the template.
+profile=$(winepath -u "$(wine cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')")
+case "$profile" in "$WINEPREFIX"/*) ;; *) fail "the user's profile $profile is outside the prefix" ;; esac
+rm -rf "${profile:?}/Documents"
+ln -s "$HOME/Documents" "$profile/Documents"
+mail=$work/mail
+mkdir -p "$mail"
+"$sim" --records 3 --seed 31 --no-pacing -o "$mail/job.bin" 2>/dev/null
+"$sim" --records 2 --seed 32 --no-pacing -o "$mail/other.bin" 2>/dev/null
+"$cli" decode "$mail/job.bin" -o "$mail/job.mrf" >/dev/null
+"$cli" decode "$mail/other.bin" -o "$mail/other.mrf" >/dev/null
+# As the Start-menu shortcut starts it, in its installation folder; without
+# saying it comes from the desktop, so the folder alone must keep it out.
+(cd "$folder" && exec wine lumetra.exe "$(winepath -w "$mail/job.mrf")" >"$mail/first.log" 2>&1) &
+first=$!
+pids+=("$first")
+wait_for 120 has_window "Tavolin Lumetra" || fail "no window: $(tail -n 5 "$mail/first.log")"
+main=$(window_named "Tavolin Lumetra")
+(cd "$mail" && timeout 60 wine "C:\\Program Files\\Lumetra\\lumetra.exe" other.mrf \
+    >"$mail/second.log" 2>&1) || fail "the second start did not hand over and end"
+kill -0 $first 2>/dev/null || fail "the first window ended"
+[ "$(window_named "Tavolin Lumetra")" = "$main" ] || fail "the second start opened a window"
+sleep 2
+xdotool windowfocus --sync "$main" key ctrl+s
+wait_for 60 has_window "Save Records" || fail "no Save Records dialog"
+sleep 1
+xdotool windowfocus --sync "$(window_named "Save Records")" key Return # the suggested name
+records_folder=$HOME/Documents/Lumetra/records
+wait_for 30 eval 'compgen -G "$records_folder/Record_*.mrf" >/dev/null' \
+    || fail "nothing saved in Documents: $(find "$work" -name 'Record_*')"
+saved=$(compgen -G "$records_folder/Record_*.mrf")
+for made in records reports data; do
+    [ ! -e "$folder/$made" ] || fail "the window made $made under Program Files"
+done
+# The texts of the record on screen come back from the fields: empty for
+# none, the note as the editor's HTML.
+records_of() {
+    "$cli" dump "$1" --json | sed -E -e 's/"noteHtml":("([^"\\]|\\.)*"|null)//g' -e 's/:null/:""/g' \
+        -e 's/^\{"records":\[//' -e 's/\]\}$//'
+}
+[ "$(records_of "$saved")" = "$(records_of "$mail/job.mrf"),$(records_of "$mail/other.mrf")" ] \
+    || fail "the saved archive does not hold job.mrf's and other.mrf's records: $saved"
+echo "both archives listed in the one window, saved to $(winepath -w "$saved" 2>/dev/null)"
+xdotool windowfocus --sync "$main" key alt+f
+sleep 0.5
+xdotool key x
+wait_for 30 eval '! kill -0 $first 2>/dev/null' || fail "the window did not close"
+
 step "lumetra-cli.exe against lumetra-cli"
 "$sim" --records 64 --seed 7 --no-pacing -o "$work/capture.bin" 2>/dev/null
 "$cli" decode "$work/capture.bin" -o "$work/plain.mrf" >/dev/null
@@ -297,4 +371,10 @@ report_text=$(pdftotext "$work/report.pdf" -)
 grep -q "ООО «Оптоволокно»" <<<"$report_text" && grep -q "Μπλε Ίνα Α.Ε." <<<"$report_text" \
     || fail "the certification report from lumetra-cli.exe lacks the header texts"
 echo "lumetra-cli report: $(pdfinfo "$work/report.pdf" | awk '/^Pages:/ { print $2 }') pages"
+step "uninstall"
+wine "$folder/Uninstall.exe" /S '_?=C:\Program Files\Lumetra' || fail "the uninstaller failed"
+"$wineserver" -w
+[ ! -e "$folder/lumetra.exe" ] || fail "the uninstaller left lumetra.exe"
+[ -z "$(reg_default "$classes\.mrf")" ] || fail "the uninstaller left .mrf registered"
+wine reg query "$classes\\$progid" >/dev/null 2>&1 && fail "the uninstaller left $progid"
 echo "windows under wine: all done"
