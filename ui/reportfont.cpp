@@ -3,6 +3,7 @@
 
 #include "scaledlayout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QString>
 #include <QtGlobal>
@@ -16,8 +17,11 @@ bool captionsFit(const QFont &font, const ScaledLayout &s)
     const QFontMetrics metrics(font);
     // The widest caption of the report page and the widest text of the panel's
     // status field, each against its box less the frame and margins.
-    return metrics.horizontalAdvance(QStringLiteral("Serial Number: ")) <= s.x(75)
-        && metrics.horizontalAdvance(QStringLiteral("DISCONNECTED")) <= s.x(90) - 8;
+    // In the user's language: the translations keep these the widest too.
+    return metrics.horizontalAdvance(QCoreApplication::translate("ListOfUID", "Serial Number: "))
+        <= s.x(75)
+        && metrics.horizontalAdvance(QCoreApplication::translate("ConfigRun", "DISCONNECTED"))
+        <= s.x(90) - 8;
 }
 } // namespace
 
