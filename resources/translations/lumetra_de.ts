@@ -277,11 +277,11 @@
     </message>
     <message>
         <source>Record: </source>
-        <translation>Nr.: </translation>
+        <translation>Mess-Nr.:</translation>
     </message>
     <message>
         <source>Polarity: </source>
-        <translation>Polar.: </translation>
+        <translation>Polarität:</translation>
     </message>
     <message>
         <source>Note: </source>

@@ -261,11 +261,11 @@
     </message>
     <message>
         <source>Test Device: </source>
-        <translation>Equipo: </translation>
+        <translation>Eq. de prueba: </translation>
     </message>
     <message>
         <source>Test Date: </source>
-        <translation>Fecha: </translation>
+        <translation>Fecha prueba: </translation>
     </message>
     <message>
         <source>Serial Number: </source>
@@ -277,11 +277,11 @@
     </message>
     <message>
         <source>Record: </source>
-        <translation>N.º: </translation>
+        <translation>Medición:</translation>
     </message>
     <message>
         <source>Polarity: </source>
-        <translation>Pol.: </translation>
+        <translation>Polaridad:</translation>
     </message>
     <message>
         <source>Note: </source>

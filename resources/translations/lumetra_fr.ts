@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Test Device: </source>
-        <translation>Appareil : </translation>
+        <translation>App. d&apos;essai : </translation>
     </message>
     <message>
         <source>Test Date: </source>
@@ -273,15 +273,15 @@
     </message>
     <message>
         <source>Export Time: </source>
-        <translation>Export : </translation>
+        <translation>Heure export : </translation>
     </message>
     <message>
         <source>Record: </source>
-        <translation>N° : </translation>
+        <translation>Mesure :</translation>
     </message>
     <message>
         <source>Polarity: </source>
-        <translation>Pol. : </translation>
+        <translation>Polarité :</translation>
     </message>
     <message>
         <source>Note: </source>
