@@ -19,11 +19,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# What building and running need (help2man writes the manual pages).
+# What building and running need (help2man writes the manual pages, lrelease
+# the translations; Qt's own translations and the report's CJK font are read at
+# run time).
 RUN_PACKAGES=(
     cmake g++ make pkg-config
-    qtbase5-dev qtbase5-dev-tools
-    fonts-dejavu-core
+    qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n
+    fonts-dejavu-core fonts-noto-cjk
     help2man
     libqt5sql5-sqlite libqt5sql5-psql
 )

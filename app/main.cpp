@@ -3,6 +3,7 @@
 #include "lumetraversion.h"
 #include "mainwindow.h"
 #include "screeninfo.h"
+#include "uilanguage.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -85,6 +86,7 @@ int main(int argc, char *argv[])
 
     if (!app)
         app = std::make_unique<QApplication>(argc, argv);
+    UiLanguage::install(*app);
 
     auto window = std::make_unique<MainWindow>(nullptr, Qt::WindowFlags(), referenceScreen);
     window->show();

@@ -32,7 +32,7 @@ int decimalsFor(double step)
 void drawLossChart(const ReportPainter &page, const RecordFigures &figures, const QRectF &area)
 {
     const QFont small = page.font(6.5);
-    page.text(QRectF(area.left(), area.top(), area.width(), 4.0), reportText("Loss per fiber (dB)"),
+    page.text(QRectF(area.left(), area.top(), area.width(), 4.0), ReportText::tr("Loss per fiber (dB)"),
         page.font(7.5, true), Qt::AlignHCenter | Qt::AlignVCenter);
     const QRectF plot(
         area.left() + 9.0, area.top() + 6.0, area.width() - 11.0, area.height() - 11.0);
@@ -102,7 +102,7 @@ void drawLossChart(const ReportPainter &page, const RecordFigures &figures, cons
         page.line(QPointF(plot.left(), y), QPointF(plot.right(), y), Qt::black, 0.3, Qt::DashLine);
         const double labelTop = y - 3.5 < plot.top() ? y + 0.3 : y - 3.5;
         page.text(QRectF(plot.right() - 40.0, labelTop, 40.0, 3.2),
-            reportText("threshold %1 dB").arg(figures.threshold), small,
+            ReportText::tr("threshold %1 dB").arg(figures.threshold), small,
             Qt::AlignRight | Qt::AlignBottom);
     }
 }

@@ -69,7 +69,7 @@ void drawFiberTable(
     double x = area.left();
     for (const ReportColumn &column : fiberColumns) {
         page.wrapped(QRectF(x + 0.5, area.top(), column.width * scale - 1.0, fiberHeaderHeight),
-            reportText(column.title), page.font(7, true));
+            ReportText::tr(column.title), page.font(7, true));
         x += column.width * scale;
     }
     const QFont cell = page.font(8);
@@ -105,10 +105,10 @@ void drawRecordSection(const ReportPainter &page, const RecordFigures &figures,
 
     const QString verdict = figures.verdict.text();
     page.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
-    page.text(QRectF(left + 2.0, y, 60.0, 7.0), reportText("Record %1").arg(figures.recordNumber),
+    page.text(QRectF(left + 2.0, y, 60.0, 7.0), ReportText::tr("Record %1").arg(figures.recordNumber),
         page.font(11, true));
     page.text(QRectF(left + width - 92.0, y, 60.0, 7.0),
-        reportText("PASS %1, FAIL %2, --- %3")
+        ReportText::tr("PASS %1, FAIL %2, --- %3")
             .arg(figures.verdict.passed)
             .arg(figures.verdict.failed)
             .arg(figures.verdict.unrated),
@@ -119,30 +119,30 @@ void drawRecordSection(const ReportPainter &page, const RecordFigures &figures,
 
     const double half = width / 2;
     page.labelled(
-        QRectF(left, y, half, lineHeight), labelWidth, reportText("Company"), texts.companyName);
-    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Operator"),
+        QRectF(left, y, half, lineHeight), labelWidth, ReportText::tr("Company"), texts.companyName);
+    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, ReportText::tr("Operator"),
         texts.operatorName);
     y += lineHeight;
     page.labelled(
-        QRectF(left, y, half, lineHeight), labelWidth, reportText("Test device"), texts.testDevice);
-    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Test date"),
+        QRectF(left, y, half, lineHeight), labelWidth, ReportText::tr("Test device"), texts.testDevice);
+    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, ReportText::tr("Test date"),
         texts.testDate);
     y += lineHeight;
-    page.labelled(QRectF(left, y, half, lineHeight), labelWidth, reportText("Serial number"),
+    page.labelled(QRectF(left, y, half, lineHeight), labelWidth, ReportText::tr("Serial number"),
         texts.serialNumber);
-    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, reportText("Export time"),
+    page.labelled(QRectF(left + half, y, half, lineHeight), labelWidth, ReportText::tr("Export time"),
         texts.exportTime);
     y += lineHeight;
     const double third = width / 3;
     page.labelled(
-        QRectF(left, y, third, lineHeight), labelWidth, reportText("Polarity"), figures.polarity);
-    page.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, reportText("Wavelength"),
-        reportText("%1 nm").arg(figures.wavelength));
+        QRectF(left, y, third, lineHeight), labelWidth, ReportText::tr("Polarity"), figures.polarity);
+    page.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, ReportText::tr("Wavelength"),
+        ReportText::tr("%1 nm").arg(figures.wavelength));
     page.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth,
-        reportText("Threshold"), reportText("%1 dB").arg(figures.threshold));
+        ReportText::tr("Threshold"), ReportText::tr("%1 dB").arg(figures.threshold));
     y += lineHeight + 0.8;
 
-    page.text(QRectF(left, y, labelWidth, lineHeight), reportText("Note"), page.font(7.5),
+    page.text(QRectF(left, y, labelWidth, lineHeight), ReportText::tr("Note"), page.font(7.5),
         Qt::AlignLeft | Qt::AlignVCenter, labelInk());
     const QRectF noteBox(left + labelWidth, y + 0.6, width - labelWidth, noteHeight);
     if (drawNote(page, texts.noteHtml, noteBox))

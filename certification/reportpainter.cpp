@@ -3,7 +3,6 @@
 
 #include "recordverdict.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
@@ -27,8 +26,10 @@ QRectF ReportPainter::mm(const QRectF &millimetres) const
 
 QFont ReportPainter::font(double pointSize, bool bold) const
 {
-    // Installed with the package on Linux; elsewhere the system's sans serif stands in.
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // Installed with the package on Linux; elsewhere the system's sans serif stands
+    // in. Chinese texts, a report's and a user's, take their glyphs from the second.
+    QFont font;
+    font.setFamilies({ QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC") });
     // Unshaped, Latin text has no ligatures: a search for "fiber" finds every fiber.
     font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     font.setPointSizeF(pointSize);
@@ -90,11 +91,6 @@ void ReportPainter::labelled(
     text(QRectF(
              line.left() + labelWidth, line.top(), line.width() - labelWidth - 1.0, line.height()),
         value, font(8.5));
-}
-
-QString reportText(const char *text)
-{
-    return QCoreApplication::translate("CertificationReport", text);
 }
 
 QColor labelInk()

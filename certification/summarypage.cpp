@@ -44,13 +44,13 @@ void SummaryPage::drawFacts(
     const QRectF banner(left, top, width, 15.0);
     page.fill(banner, verdictTint(summary.verdict));
     page.frame(banner, verdictInk(summary.verdict), 0.5);
-    page.text(QRectF(left + 4.0, top, 40.0, 15.0), reportText("Overall verdict"), page.font(11),
+    page.text(QRectF(left + 4.0, top, 40.0, 15.0), ReportText::tr("Overall verdict"), page.font(11),
         Qt::AlignLeft | Qt::AlignVCenter, labelInk());
     page.text(QRectF(left + 44.0, top, 50.0, 15.0), summary.verdict, page.font(24, true),
         Qt::AlignLeft | Qt::AlignVCenter, verdictInk(summary.verdict));
     const QString basis = summary.verdict == QLatin1String("---")
-        ? reportText("no fiber has a verdict")
-        : reportText("%1 of %2 fibers with a verdict pass")
+        ? ReportText::tr("no fiber has a verdict")
+        : ReportText::tr("%1 of %2 fibers with a verdict pass")
               .arg(summary.passed)
               .arg(summary.passed + summary.failed);
     page.text(QRectF(left + 96.0, top, width - 100.0, 15.0), basis, page.font(9),
@@ -58,32 +58,32 @@ void SummaryPage::drawFacts(
 
     const double half = width / 2;
     double y = top + 19.0;
-    page.labelled(QRectF(left, y, half, 5.0), 27.0, reportText("Company"), summary.companyName);
+    page.labelled(QRectF(left, y, half, 5.0), 27.0, ReportText::tr("Company"), summary.companyName);
     page.labelled(
-        QRectF(left + half, y, half, 5.0), 27.0, reportText("Operator"), summary.operatorName);
+        QRectF(left + half, y, half, 5.0), 27.0, ReportText::tr("Operator"), summary.operatorName);
     y += 6.0;
-    page.labelled(QRectF(left, y, half, 5.0), 27.0, reportText("Test device"), summary.testDevice);
+    page.labelled(QRectF(left, y, half, 5.0), 27.0, ReportText::tr("Test device"), summary.testDevice);
     page.labelled(
-        QRectF(left + half, y, half, 5.0), 27.0, reportText("Serial number"), summary.serialNumber);
+        QRectF(left + half, y, half, 5.0), 27.0, ReportText::tr("Serial number"), summary.serialNumber);
     y += 6.0;
     const QString exports = summary.firstExportTime == summary.lastExportTime
         ? summary.firstExportTime
-        : reportText("%1 to %2").arg(summary.firstExportTime, summary.lastExportTime);
-    page.labelled(QRectF(left, y, width, 5.0), 27.0, reportText("Export times"), exports);
+        : ReportText::tr("%1 to %2").arg(summary.firstExportTime, summary.lastExportTime);
+    page.labelled(QRectF(left, y, width, 5.0), 27.0, ReportText::tr("Export times"), exports);
     y += 6.0;
     const QString smallest = summary.smallestMarginFiber == 0
         ? QStringLiteral("---")
-        : reportText("%1 dB, record %2, fiber %3")
+        : ReportText::tr("%1 dB, record %2, fiber %3")
               .arg(summary.smallestMarginText.trimmed(), summary.smallestMarginRecord)
               .arg(summary.smallestMarginFiber);
-    page.labelled(QRectF(left, y, width, 5.0), 27.0, reportText("Smallest margin"), smallest);
+    page.labelled(QRectF(left, y, width, 5.0), 27.0, ReportText::tr("Smallest margin"), smallest);
     y += 8.0;
 
     const double gap = 3.0;
     const double boxWidth = (width - 4 * gap) / 5;
     const std::array<std::pair<QString, int>, 5> counts = { {
-        { reportText("Records"), summary.records },
-        { reportText("Fibers"), summary.fibers },
+        { ReportText::tr("Records"), summary.records },
+        { ReportText::tr("Fibers"), summary.fibers },
         { QStringLiteral("PASS"), summary.passed },
         { QStringLiteral("FAIL"), summary.failed },
         { QStringLiteral("---"), summary.unrated },
@@ -108,7 +108,7 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
     double x = area.left();
     for (const ReportColumn &column : summaryColumns) {
         page.wrapped(QRectF(x + 0.5, area.top(), column.width * scale - 1.0, tableHeaderHeight),
-            reportText(column.title), page.font(7, true));
+            ReportText::tr(column.title), page.font(7, true));
         x += column.width * scale;
     }
 

@@ -4,7 +4,9 @@
 #include "clicommands.h"
 #include "clioptions.h"
 #include "lumetraimages.h"
+#include "uilanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -23,6 +25,8 @@ int reportCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
     const QString outPath = options.values.value(QStringLiteral("-o"),
         input.dir().filePath(input.completeBaseName() + QStringLiteral(".pdf")));
     registerLumetraImages();
+    // The report is the customer's, in the window's language; the messages stay English.
+    UiLanguage::install(*QCoreApplication::instance());
     const CertificationReport report(archive.records, archive.headers);
     QString why;
     if (report.write(outPath, {}, &why) != WriteOutcome::Written) {
