@@ -5,6 +5,7 @@
 #include "qtdialoghost.h"
 #include "recordarchive.h"
 #include "testrecordcompare.h"
+#include "uilanguage.h"
 #include "uitesthelpers.h"
 #include "windowtestsupport.h"
 
@@ -17,7 +18,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -50,30 +50,24 @@ private:
 };
 
 namespace {
-// The program's translation into language and Qt's own; none for English.
+// The program's translation into language and Qt's own, as the program
+// installs them; none for English.
 class Language
 {
 public:
     explicit Language(const QString &language)
+        : loaded(UiLanguage::install(*qApp, { language })
+            == (language == QLatin1String("en") ? QString() : language))
     {
-        if (language == QLatin1String("en"))
-            return;
-        loaded = program.load(QStringLiteral(":/i18n/lumetra_%1.qm").arg(language));
-        QCoreApplication::installTranslator(&program);
-        if (qt.load(QStringLiteral("qtbase_") + language,
-                QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&qt);
     }
     ~Language()
     {
-        QCoreApplication::removeTranslator(&qt);
-        QCoreApplication::removeTranslator(&program);
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
-    bool loaded = true;
-
-private:
-    QTranslator program;
-    QTranslator qt;
+    const bool loaded;
 };
 
 QStringList embeddedLanguages()
@@ -274,6 +268,7 @@ QStringList unnamedFocusable(QWidget *window)
 void TestWindowLanguages::initTestCase()
 {
     QVERIFY(prepareWindowTests(settingsDir));
+    QVERIFY(Language(QStringLiteral("en")).loaded); // and the translations registered
     TestRecord record = edgeRecord(1, -20.5f);
     record.wavelengthCode = 1;
     record.polarityCode = 3;
