@@ -149,9 +149,18 @@ public:
                            .arg(needed)
                            .arg(available);
     }
-    void text(const QWidget *widget, const QString &text, int available)
+    // Wide and high enough in the widget's font, and in any font that stands
+    // in for glyphs it lacks; high enough for the glyphs' ink, as the empty
+    // room above and below a line may be cut.
+    void text(const QWidget *widget, const QString &text, QSize room)
     {
-        need(widget, text, widthOf(widget->font(), text), available);
+        need(widget, text, widthOf(widget->font(), text), room.width());
+        const int high = QFontMetrics(widget->font()).tightBoundingRect(shown(text)).height();
+        if (!shown(text).isEmpty() && high > room.height())
+            misfits << QStringLiteral("%1: \"%2\" in %3 needs %4 px height, has %5 px")
+                           .arg(where, text, described(widget))
+                           .arg(high)
+                           .arg(room.height());
     }
 
     void window(QWidget *window);
@@ -178,7 +187,8 @@ void FitCheck::window(QWidget *top)
 void FitCheck::widget(QWidget *widget)
 {
     if (auto *label = qobject_cast<QLabel *>(widget)) {
-        const int room = label->contentsRect().width() - 2 * label->margin();
+        const int margin = label->margin();
+        const QSize room = label->contentsRect().size() - QSize(2 * margin, 2 * margin);
         if (label->wordWrap())
             need(label, label->text(), label->heightForWidth(label->width()), label->height());
         else if (label->pixmap(Qt::ReturnByValue).isNull())
@@ -188,22 +198,24 @@ void FitCheck::widget(QWidget *widget)
     } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
         need(group, group->title(), group->minimumSizeHint().width(), group->width());
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        // The frame and the edit's own margin of 2 px on either side.
+        // The frame and the edit's own margins of 2 px across and 1 px down.
         const QMargins margins = edit->textMargins();
         const int frame = edit->hasFrame()
             ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit)
             : 0;
-        const int room = edit->width() - 2 * frame - 4 - margins.left() - margins.right();
+        const QSize room = edit->size()
+            - QSize(2 * frame + 4 + margins.left() + margins.right(),
+                2 * frame + 2 + margins.top() + margins.bottom());
         text(edit, edit->text().isEmpty() ? edit->placeholderText() : edit->text(), room);
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
         option.editable = combo->isEditable();
         option.frame = combo->hasFrame();
-        const int room = combo->style()
-                             ->subControlRect(
-                                 QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-                             .width();
+        const QSize room = combo->style()
+                               ->subControlRect(QStyle::CC_ComboBox, &option,
+                                   QStyle::SC_ComboBoxEditField, combo)
+                               .size();
         for (int item = 0; item < combo->count(); ++item)
             text(combo, combo->itemText(item), room);
     } else if (auto *header = qobject_cast<QHeaderView *>(widget)) {
@@ -238,7 +250,7 @@ void FitCheck::statusTexts(QWidget *window, QStatusBar *line)
 {
     // The line leaves a few pixels on either side of its message.
     const int room = line->width() - 18;
-    text(line, line->currentMessage(), room);
+    need(line, line->currentMessage(), widthOf(line->font(), line->currentMessage()), room);
     for (const QAction *action : window->findChildren<QAction *>())
         need(line, action->statusTip(), widthOf(line->font(), action->statusTip()), room);
     for (const QWidget *widget : window->findChildren<QWidget *>())
