@@ -72,10 +72,11 @@ void AccessibleNames::nameHistoryWindow(HistoryWindow &window)
     describe(window.Edit_Search, tr("Search"),
         tr("Shows only the records whose company, operator, note or record number contain "
            "this text"));
-    describe(
-        window.Check_From, tr("From"), tr("Shows only the records from the date beside it on"));
+    describe(window.Check_From, tr("From"),
+        tr("Shows only the records received on or after the date beside it"));
     describe(window.Date_From, tr("From date"), tr("First day of the records shown"));
-    describe(window.Check_To, tr("To"), tr("Shows only the records up to the date beside it"));
+    describe(window.Check_To, tr("To"),
+        tr("Shows only the records received on or before the date beside it"));
     describe(window.Date_To, tr("To date"), tr("Last day of the records shown"));
     describe(window.Table_History, tr("Stored records"),
         tr("Every record received or opened before, newest first"));
