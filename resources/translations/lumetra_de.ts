@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Worst loss (dB)</source>
-        <translation>Höchste Dämpfung (dB)</translation>
+        <translation>Dämpfung max. (dB)</translation>
     </message>
     <message>
         <source>Smallest margin (dB)</source>
@@ -121,11 +121,11 @@
     </message>
     <message>
         <source>Passed</source>
-        <translation>Bestanden</translation>
+        <translation>PASS</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation>Nicht bestanden</translation>
+        <translation>FAIL</translation>
     </message>
     <message>
         <source>Overall verdict</source>

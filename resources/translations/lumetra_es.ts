@@ -121,11 +121,11 @@
     </message>
     <message>
         <source>Passed</source>
-        <translation>Aprobadas</translation>
+        <translation>PASS</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation>Fallidas</translation>
+        <translation>FAIL</translation>
     </message>
     <message>
         <source>Overall verdict</source>
