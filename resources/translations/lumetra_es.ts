@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Company, operator, note, record number...</source>
-        <translation>Empresa, operador, nota, número de medición...</translation>
+        <translation>Empresa, operador, nota, n.º de medición…</translation>
     </message>
     <message>
         <source>From:</source>

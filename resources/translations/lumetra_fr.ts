@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Company, operator, note, record number...</source>
-        <translation>Société, opérateur, remarque, numéro de mesure...</translation>
+        <translation>Société, opérateur, remarque, n° de mesure…</translation>
     </message>
     <message>
         <source>From:</source>
