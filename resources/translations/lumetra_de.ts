@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>&amp;Usage</source>
-        <translation>&amp;Bedienung</translation>
+        <translation>&amp;Anleitung</translation>
     </message>
     <message>
         <source>Help User with Lumetra</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>Lumetra Usage</source>
-        <translation>Lumetra bedienen</translation>
+        <translation>Anleitung für Lumetra</translation>
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>&amp;Certification Report...</source>
-        <translation>&amp;Abnahmebericht...</translation>
+        <translation>A&amp;bnahmebericht...</translation>
     </message>
     <message>
         <source>Write a certification report of all records</source>

@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>&amp;Generate All</source>
-        <translation>全部生成(&amp;G)</translation>
+        <translation>全部生成(&amp;A)</translation>
     </message>
     <message>
         <source>Generate all reports</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation>报告(&amp;E)</translation>
+        <translation>报告(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
