@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Record List</source>
-        <translation>Messungen</translation>
+        <translation>Messungsliste</translation>
     </message>
     <message>
         <source>  Device Status : </source>
