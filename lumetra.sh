@@ -44,10 +44,11 @@ TEST_PACKAGES=(
 
 # What the Windows build adds: the cross compilers, what building Debian's Qt
 # and SQLite sources needs, NSIS, and wine with a display, the tools that drive
-# it and a font with the metrics of the Windows one.
+# it, a font with the metrics of the Windows one, and the German locale's
+# sources for the German run under wine.
 WINDOWS_PACKAGES=(
     mingw-w64 dpkg-dev xz-utils perl tcl nsis
-    wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2
+    wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2 locales
 )
 
 JOBS=$(nproc 2>/dev/null || echo 2)

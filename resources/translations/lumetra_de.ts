@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Worst loss (dB)</source>
-        <translation>Höchste Dämpfung (dB)</translation>
+        <translation>Dämpfung max. (dB)</translation>
     </message>
     <message>
         <source>Smallest margin (dB)</source>
@@ -121,11 +121,11 @@
     </message>
     <message>
         <source>Passed</source>
-        <translation>Bestanden</translation>
+        <translation>PASS</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation>Nicht bestanden</translation>
+        <translation>FAIL</translation>
     </message>
     <message>
         <source>Overall verdict</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Record List</source>
-        <translation>Messungen</translation>
+        <translation>Messungsliste</translation>
     </message>
     <message>
         <source>  Device Status : </source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>&amp;Usage</source>
-        <translation>&amp;Bedienung</translation>
+        <translation>&amp;Anleitung</translation>
     </message>
     <message>
         <source>Help User with Lumetra</source>
@@ -448,11 +448,11 @@
     </message>
     <message>
         <source>Lumetra Usage</source>
-        <translation>Lumetra bedienen</translation>
+        <translation>Anleitung für Lumetra</translation>
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>Messungen vom Messgerät übertragen:&lt;br&gt;&lt;dd&gt;- MPO-Leistungsmesser einschalten&lt;dd&gt;- MPO-Kabel zwischen Computer und Messgerät anschließen&lt;dd&gt;- In Lumetra den passenden COM-Port wählen (z. B. COM 2)&lt;dd&gt;- Am Messgerät zum Export File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; und Export &lt;i&gt;(F2)&lt;/i&gt; wählen&lt;dd&gt;- Mit Select &lt;i&gt;(F1)&lt;/i&gt; eine Messung, einen Bereich oder alle Messungen wählen; den Bereich mit den Pfeiltasten festlegen&lt;dd&gt;- Export &lt;i&gt;(F1)&lt;/i&gt; drücken, um die Messung(en) zum Computer zu senden</translation>
+        <translation>Messungen vom Messgerät übertragen:&lt;br&gt;&lt;dd&gt;- MPO-Messgerät einschalten&lt;dd&gt;- MPO-Kabel zwischen Computer und Messgerät anschließen&lt;dd&gt;- In Lumetra den passenden COM-Port wählen (z. B. COM 2)&lt;dd&gt;- Am Messgerät zum Export File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; und Export &lt;i&gt;(F2)&lt;/i&gt; wählen&lt;dd&gt;- Mit Select &lt;i&gt;(F1)&lt;/i&gt; eine Messung, einen Bereich oder alle Messungen wählen; den Bereich mit den Pfeiltasten festlegen&lt;dd&gt;- Export &lt;i&gt;(F1)&lt;/i&gt; drücken, um die Messung(en) zum Computer zu senden</translation>
     </message>
     <message>
         <source> No Records to Save! </source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>&amp;Certification Report...</source>
-        <translation>&amp;Abnahmebericht...</translation>
+        <translation>A&amp;bnahmebericht...</translation>
     </message>
     <message>
         <source>Write a certification report of all records</source>

@@ -121,11 +121,11 @@
     </message>
     <message>
         <source>Passed</source>
-        <translation>Aprobadas</translation>
+        <translation>PASS</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation>Fallidas</translation>
+        <translation>FAIL</translation>
     </message>
     <message>
         <source>Overall verdict</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Company, operator, note, record number...</source>
-        <translation>Empresa, operador, nota, número de medición...</translation>
+        <translation>Empresa, operador, nota, n.º de medición…</translation>
     </message>
     <message>
         <source>From:</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>Para descargar las mediciones del medidor:&lt;br&gt;&lt;dd&gt;- Encienda el medidor de potencia MPO&lt;dd&gt;- Conecte el cable MPO entre el ordenador y el medidor&lt;dd&gt;- En Lumetra, elija el puerto COM correspondiente (p. ej. COM 2)&lt;dd&gt;- En el medidor, para la exportación elija File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; y Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Elija una medición, un rango o todas con Select &lt;i&gt;(F1)&lt;/i&gt;; marque el rango con las flechas&lt;dd&gt;- Pulse Export &lt;i&gt;(F1)&lt;/i&gt; para enviar las mediciones al ordenador</translation>
+        <translation>Para descargar las mediciones del medidor:&lt;br&gt;&lt;dd&gt;- Encienda el medidor MPO&lt;dd&gt;- Conecte el cable MPO entre el ordenador y el medidor&lt;dd&gt;- En Lumetra, elija el puerto COM correspondiente (p. ej. COM 2)&lt;dd&gt;- En el medidor, para la exportación elija File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; y Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Elija una medición, un rango o todas con Select &lt;i&gt;(F1)&lt;/i&gt;; marque el rango con las flechas&lt;dd&gt;- Pulse Export &lt;i&gt;(F1)&lt;/i&gt; para enviar las mediciones al ordenador</translation>
     </message>
     <message>
         <source> No Records to Save! </source>

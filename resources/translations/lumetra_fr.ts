@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Company, operator, note, record number...</source>
-        <translation>Société, opérateur, remarque, numéro de mesure...</translation>
+        <translation>Société, opérateur, remarque, n° de mesure…</translation>
     </message>
     <message>
         <source>From:</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>Pour transférer les mesures de l&apos;appareil :&lt;br&gt;&lt;dd&gt;- Allumer le wattmètre MPO&lt;dd&gt;- Relier le câble MPO entre l&apos;ordinateur et l&apos;appareil de mesure&lt;dd&gt;- Dans Lumetra, choisir le port COM voulu (ex. COM 2)&lt;dd&gt;- Sur l&apos;appareil, pour l&apos;export, choisir File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; puis Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Choisir une mesure, une plage ou toutes les mesures avec Select &lt;i&gt;(F1)&lt;/i&gt; ; délimiter la plage avec les flèches&lt;dd&gt;- Appuyer sur Export &lt;i&gt;(F1)&lt;/i&gt; pour envoyer la ou les mesures à l&apos;ordinateur</translation>
+        <translation>Pour transférer les mesures de l&apos;appareil :&lt;br&gt;&lt;dd&gt;- Allumer l&apos;appareil de mesure MPO&lt;dd&gt;- Relier le câble MPO entre l&apos;ordinateur et l&apos;appareil de mesure&lt;dd&gt;- Dans Lumetra, choisir le port COM voulu (ex. COM 2)&lt;dd&gt;- Sur l&apos;appareil, pour l&apos;export, choisir File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; puis Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Choisir une mesure, une plage ou toutes les mesures avec Select &lt;i&gt;(F1)&lt;/i&gt; ; délimiter la plage avec les flèches&lt;dd&gt;- Appuyer sur Export &lt;i&gt;(F1)&lt;/i&gt; pour envoyer la ou les mesures à l&apos;ordinateur</translation>
     </message>
     <message>
         <source> No Records to Save! </source>

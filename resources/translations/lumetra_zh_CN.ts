@@ -320,7 +320,7 @@
     </message>
     <message>
         <source>&amp;Generate All</source>
-        <translation>全部生成(&amp;G)</translation>
+        <translation>全部生成(&amp;A)</translation>
     </message>
     <message>
         <source>Generate all reports</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation>报告(&amp;E)</translation>
+        <translation>报告(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>从测试仪下载记录：&lt;br&gt;&lt;dd&gt;- 打开 MPO 光功率计&lt;dd&gt;- 用 MPO 电缆连接计算机和测试仪&lt;dd&gt;- 在 Lumetra 中选择相应的 COM 端口（例如 COM 2）&lt;dd&gt;- 在测试仪上依次选择 File &lt;i&gt;(F2)&lt;/i&gt;、Recall &lt;i&gt;(F2)&lt;/i&gt; 和 Export &lt;i&gt;(F2)&lt;/i&gt; 进行导出&lt;dd&gt;- 按 Select &lt;i&gt;(F1)&lt;/i&gt; 选择单条、一段或全部记录；用上下左右方向键选择范围&lt;dd&gt;- 按 Export &lt;i&gt;(F1)&lt;/i&gt; 将记录发送到计算机</translation>
+        <translation>从测试仪下载记录：&lt;br&gt;&lt;dd&gt;- 打开 MPO 测试仪&lt;dd&gt;- 用 MPO 电缆连接计算机和测试仪&lt;dd&gt;- 在 Lumetra 中选择相应的 COM 端口（例如 COM 2）&lt;dd&gt;- 在测试仪上依次选择 File &lt;i&gt;(F2)&lt;/i&gt;、Recall &lt;i&gt;(F2)&lt;/i&gt; 和 Export &lt;i&gt;(F2)&lt;/i&gt; 进行导出&lt;dd&gt;- 按 Select &lt;i&gt;(F1)&lt;/i&gt; 选择单条、一段或全部记录；用上下左右方向键选择范围&lt;dd&gt;- 按 Export &lt;i&gt;(F1)&lt;/i&gt; 将记录发送到计算机</translation>
     </message>
     <message>
         <source> No Records to Save! </source>
