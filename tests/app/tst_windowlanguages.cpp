@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +22,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyleOptionComboBox>
@@ -111,29 +111,23 @@ struct OpenWindows
 
 QString described(const QWidget *widget)
 {
-    const QString name = widget->objectName();
-    return QStringLiteral("%1 %2").arg(QString::fromLatin1(widget->metaObject()->className()),
-        name.isEmpty() ? QStringLiteral("(unnamed)") : name);
+    return QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
+        + widget->objectName();
 }
 
 // A caption as drawn: mnemonic marks gone, trailing blanks take no room.
 QString shown(QString text)
 {
     text.replace(QLatin1String("&&"), QStringLiteral("\x1")).remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x1'), QLatin1Char('&'));
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return text;
+    return text.replace(QLatin1Char('\x1'), QLatin1Char('&')).remove(QRegularExpression(" +$"));
 }
 
 int widthOf(const QFont &font, const QString &text)
 {
-    int widest = 0;
-    for (const QString &line : text.split(QLatin1Char('\n')))
-        widest = qMax(widest, QFontMetrics(font).horizontalAdvance(shown(line)));
-    return widest;
+    return QFontMetrics(font).horizontalAdvance(shown(text));
 }
 
+// Every text shown in a window against the room its widget gives it.
 class FitCheck
 {
 public:
@@ -141,35 +135,30 @@ public:
         : where(where)
     {
     }
-    void need(const QWidget *widget, const QString &text, int needed, int available)
-    {
-        if (!shown(text).isEmpty() && needed > available)
-            misfits << QStringLiteral("%1: \"%2\" in %3 needs %4 px, has %5 px")
-                           .arg(where, text, described(widget))
-                           .arg(needed)
-                           .arg(available);
-    }
-    // Wide and high enough in the widget's font, and in any font that stands
-    // in for glyphs it lacks; high enough for the glyphs' ink, as the empty
-    // room above and below a line may be cut.
-    void text(const QWidget *widget, const QString &text, QSize room)
-    {
-        need(widget, text, widthOf(widget->font(), text), room.width());
-        const int high = QFontMetrics(widget->font()).tightBoundingRect(shown(text)).height();
-        if (!shown(text).isEmpty() && high > room.height())
-            misfits << QStringLiteral("%1: \"%2\" in %3 needs %4 px height, has %5 px")
-                           .arg(where, text, described(widget))
-                           .arg(high)
-                           .arg(room.height());
-    }
-
     void window(QWidget *window);
     QStringList misfits;
 
 private:
+    void need(const QWidget *widget, const QString &text, int needed, int available,
+        const char *dimension = "wide")
+    {
+        if (!shown(text).isEmpty() && needed > available)
+            misfits << QStringLiteral("%1: \"%2\" in %3 needs %4 px %5, has %6")
+                           .arg(where, text, described(widget))
+                           .arg(needed)
+                           .arg(QLatin1String(dimension))
+                           .arg(available);
+    }
+    // In the widget's font or any that stands in for glyphs it lacks; high
+    // enough for the glyphs' ink, as the empty room above and below may be cut.
+    void text(const QWidget *widget, const QString &text, QSize room)
+    {
+        need(widget, text, widthOf(widget->font(), text), room.width());
+        need(widget, text, QFontMetrics(widget->font()).tightBoundingRect(shown(text)).height(),
+            room.height(), "high");
+    }
     void widget(QWidget *widget);
-    void menus(QMenuBar *bar);
-    void statusTexts(QWidget *window, QStatusBar *line);
+    void bars(QMainWindow *main);
     const QString where;
 };
 
@@ -178,25 +167,21 @@ void FitCheck::window(QWidget *top)
     for (QWidget *child : top->findChildren<QWidget *>())
         if (child->isVisible() && child->window() == top->window())
             widget(child);
-    if (auto *main = qobject_cast<QMainWindow *>(top)) {
-        menus(main->menuBar());
-        statusTexts(main, main->statusBar());
-    }
+    if (auto *main = qobject_cast<QMainWindow *>(top))
+        bars(main);
 }
 
 void FitCheck::widget(QWidget *widget)
 {
     if (auto *label = qobject_cast<QLabel *>(widget)) {
         const int margin = label->margin();
-        const QSize room = label->contentsRect().size() - QSize(2 * margin, 2 * margin);
         if (label->wordWrap())
-            need(label, label->text(), label->heightForWidth(label->width()), label->height());
+            need(label, label->text(), label->heightForWidth(label->width()), label->height(),
+                "high");
         else if (label->pixmap(Qt::ReturnByValue).isNull())
-            text(label, label->text(), room);
+            text(label, label->text(), label->contentsRect().size() - QSize(margin, margin) * 2);
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         need(button, button->text(), button->sizeHint().width(), button->width());
-    } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
-        need(group, group->title(), group->minimumSizeHint().width(), group->width());
     } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
         // The frame and the edit's own margins of 2 px across and 1 px down.
         const QMargins margins = edit->textMargins();
@@ -220,23 +205,22 @@ void FitCheck::widget(QWidget *widget)
             text(combo, combo->itemText(item), room);
     } else if (auto *header = qobject_cast<QHeaderView *>(widget)) {
         const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-        for (int section = 0; section < header->count(); ++section) {
-            if (header->isSectionHidden(section) || !header->model())
-                continue;
+        for (int section = 0; header->model() && section < header->count(); ++section) {
             const QString caption
                 = header->model()->headerData(section, header->orientation()).toString();
-            need(header, caption, widthOf(header->font(), caption) + 2 * margin,
-                header->sectionSize(section));
+            if (!header->isSectionHidden(section))
+                need(header, caption, widthOf(header->font(), caption) + 2 * margin,
+                    header->sectionSize(section));
         }
     }
 }
 
-void FitCheck::menus(QMenuBar *bar)
+void FitCheck::bars(QMainWindow *main)
 {
+    QMenuBar *bar = main->menuBar();
     for (QAction *title : bar->actions()) {
-        if (title->isSeparator())
-            continue;
-        // An entry past the bar's end goes behind its extension button.
+        // A title past the bar's end goes behind its extension button; a menu
+        // takes the width of its widest entry, up to the screen's.
         const QRect place = bar->actionGeometry(title);
         need(bar, title->text(), place.isEmpty() ? bar->width() + 1 : place.right() + 1,
             bar->width());
@@ -244,17 +228,15 @@ void FitCheck::menus(QMenuBar *bar)
             need(menu, title->text(), menu->sizeHint().width(),
                 bar->screen()->availableGeometry().width());
     }
-}
-
-void FitCheck::statusTexts(QWidget *window, QStatusBar *line)
-{
-    // The line leaves a few pixels on either side of its message.
-    const int room = line->width() - 18;
-    need(line, line->currentMessage(), widthOf(line->font(), line->currentMessage()), room);
-    for (const QAction *action : window->findChildren<QAction *>())
-        need(line, action->statusTip(), widthOf(line->font(), action->statusTip()), room);
-    for (const QWidget *widget : window->findChildren<QWidget *>())
-        need(line, widget->statusTip(), widthOf(line->font(), widget->statusTip()), room);
+    // The status line leaves a few pixels on either side of its message.
+    QStatusBar *line = main->statusBar();
+    QStringList messages { line->currentMessage() };
+    for (const QAction *action : main->findChildren<QAction *>())
+        messages << action->statusTip();
+    for (const QWidget *widget : main->findChildren<QWidget *>())
+        messages << widget->statusTip();
+    for (const QString &message : qAsConst(messages))
+        need(line, message, widthOf(line->font(), message), line->width() - 18);
 }
 
 QStringList unnamedFocusable(QWidget *window)
