@@ -18,10 +18,16 @@
 #include <QTextEdit>
 
 namespace {
+// Buttons and check boxes are named by their captions already.
+void describe(QWidget *widget, const QString &description)
+{
+    widget->setAccessibleDescription(description);
+}
+
 void describe(QWidget *widget, const QString &name, const QString &description)
 {
     widget->setAccessibleName(name);
-    widget->setAccessibleDescription(description);
+    describe(widget, description);
 }
 
 // Screen readers on Linux take a field's name from the caption it is labelled by.
@@ -72,14 +78,14 @@ void AccessibleNames::nameHistoryWindow(HistoryWindow &window)
     describe(window.Edit_Search, tr("Search"),
         tr("Shows only the records whose company, operator, note or record number contain "
            "this text"));
-    describe(window.Check_From, tr("From"),
-        tr("Shows only the records received on or after the date beside it"));
+    describe(
+        window.Check_From, tr("Shows only the records received on or after the date beside it"));
     describe(window.Date_From, tr("From date"), tr("First day of the records shown"));
-    describe(window.Check_To, tr("To"),
-        tr("Shows only the records received on or before the date beside it"));
+    describe(
+        window.Check_To, tr("Shows only the records received on or before the date beside it"));
     describe(window.Date_To, tr("To date"), tr("Last day of the records shown"));
     describe(window.Table_History, tr("Stored records"),
         tr("Every record received or opened before, newest first"));
-    describe(window.Button_Open, tr("Open"), tr("Lists the selected records in the window"));
-    describe(window.Button_Close, tr("Close"), tr("Closes the History window"));
+    describe(window.Button_Open, tr("Lists the selected records in the window"));
+    describe(window.Button_Close, tr("Closes the History window"));
 }
