@@ -246,6 +246,13 @@
     </message>
 </context>
 <context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Keine Berechtigung für %1: der Gruppe %2 beitreten (sudo usermod -aG %2 $USER) und neu anmelden.</translation>
+    </message>
+</context>
+<context>
     <name>ListOfUID</name>
     <message>
         <source>Test Report</source>

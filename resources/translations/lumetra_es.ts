@@ -246,6 +246,13 @@
     </message>
 </context>
 <context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Sin permiso para abrir %1: únase al grupo %2 (sudo usermod -aG %2 $USER) y vuelva a iniciar sesión.</translation>
+    </message>
+</context>
+<context>
     <name>ListOfUID</name>
     <message>
         <source>Test Report</source>

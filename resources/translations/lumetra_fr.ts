@@ -246,6 +246,13 @@
     </message>
 </context>
 <context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Pas d&apos;autorisation pour ouvrir %1 : rejoindre le groupe %2 (sudo usermod -aG %2 $USER), puis se reconnecter.</translation>
+    </message>
+</context>
+<context>
     <name>ListOfUID</name>
     <message>
         <source>Test Report</source>

@@ -246,6 +246,13 @@
     </message>
 </context>
 <context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>无权打开 %1：请加入 %2 组（sudo usermod -aG %2 $USER），然后重新登录。</translation>
+    </message>
+</context>
+<context>
     <name>ListOfUID</name>
     <message>
         <source>Test Report</source>
