@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Export time</source>
-        <translation>Hora de exportación</translation>
+        <translation>Exportación</translation>
     </message>
     <message>
         <source>Polarity</source>
