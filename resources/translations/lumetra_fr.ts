@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation>le PDF n&apos;a pas pu être dessiné</translation>
+        <translation>le PDF n&apos;a pas pu être généré</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>%1 of %2 fibers with a verdict pass</source>
-        <translation>%1 fibres sur %2 avec résultat réussies</translation>
+        <translation>%1 des %2 fibres ayant un résultat sont conformes</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -780,7 +780,7 @@
     </message>
     <message>
         <source>Received</source>
-        <translation>Reçue</translation>
+        <translation>Reçue le</translation>
     </message>
     <message>
         <source>Record</source>
