@@ -29,6 +29,10 @@ Options:
 Qt's own options, such as -platform NAME or -style NAME, are accepted too.
 
 Environment:
+  LANGUAGE, LANG The language of the window and of the certification report:
+                 the first of German, French, Spanish, Simplified Chinese and
+                 English that LANGUAGE (a list such as de:en), else LANG, names;
+                 English when none does.
   LUMETRA_PORTS  Paths, separated by colons, that the port list offers after
                  the serial ports the system knows (for example the meter
                  emulator's pseudo-terminal).

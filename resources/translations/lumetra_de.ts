@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>COM port the meter is connected to</source>
+        <translation>COM-Port, an dem das Messgerät angeschlossen ist</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>Gerätestatus</translation>
+    </message>
+    <message>
+        <source>Whether the port to the meter is connected</source>
+        <translation>Ob der Anschluss zum Messgerät verbunden ist</translation>
+    </message>
+    <message>
+        <source>Record list</source>
+        <translation>Messungsliste</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened</source>
+        <translation>Vom Messgerät empfangene oder geöffnete Messungen</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened; the selected one is shown in the test report</source>
+        <translation>Vom Messgerät empfangene oder geöffnete Messungen; die gewählte steht im Prüfbericht</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Company name printed on the report</source>
+        <translation>Firmenname im Bericht</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s name printed on the report</source>
+        <translation>Name des Prüfers im Bericht</translation>
+    </message>
+    <message>
+        <source>Test device</source>
+        <translation>Prüfgerät</translation>
+    </message>
+    <message>
+        <source>Test device printed on the report</source>
+        <translation>Prüfgerät im Bericht</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>Prüfdatum</translation>
+    </message>
+    <message>
+        <source>Test date printed on the report</source>
+        <translation>Prüfdatum im Bericht</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Serial number printed on the report</source>
+        <translation>Seriennummer im Bericht</translation>
+    </message>
+    <message>
+        <source>Export time</source>
+        <translation>Exportzeit</translation>
+    </message>
+    <message>
+        <source>When the meter exported the record</source>
+        <translation>Zeitpunkt, zu dem das Messgerät die Messung exportiert hat</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Mess-Nr.</translation>
+    </message>
+    <message>
+        <source>The record&apos;s number in the meter</source>
+        <translation>Nummer der Messung im Messgerät</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarität</translation>
+    </message>
+    <message>
+        <source>Polarity of the MPO cable</source>
+        <translation>Polarität des MPO-Kabels</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>Note printed on the report</source>
+        <translation>Bemerkung im Bericht</translation>
+    </message>
+    <message>
+        <source>Fibers</source>
+        <translation>Fasern</translation>
+    </message>
+    <message>
+        <source>Wavelength, power, loss, threshold and verdict of each fiber</source>
+        <translation>Wellenlänge, Leistung, Dämpfung, Grenzwert und Ergebnis jeder Faser</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note or record number contain this text</source>
+        <translation>Zeigt nur Messungen, deren Firma, Prüfer, Bemerkung oder Mess-Nr. diesen Text enthält</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or after the date beside it</source>
+        <translation>Zeigt nur Messungen, die am Datum daneben oder später empfangen wurden</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Datum von</translation>
+    </message>
+    <message>
+        <source>First day of the records shown</source>
+        <translation>Erster Tag der angezeigten Messungen</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or before the date beside it</source>
+        <translation>Zeigt nur Messungen, die am Datum daneben oder früher empfangen wurden</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Datum bis</translation>
+    </message>
+    <message>
+        <source>Last day of the records shown</source>
+        <translation>Letzter Tag der angezeigten Messungen</translation>
+    </message>
+    <message>
+        <source>Stored records</source>
+        <translation>Gespeicherte Messungen</translation>
+    </message>
+    <message>
+        <source>Every record received or opened before, newest first</source>
+        <translation>Alle früher empfangenen oder geöffneten Messungen, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Lists the selected records in the window</source>
+        <translation>Übernimmt die gewählten Messungen in die Messungsliste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Closes the History window</source>
+        <translation>Schließt das Verlaufsfenster</translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message>
         <source>Certification Report</source>
@@ -243,6 +418,13 @@
     <message>
         <source>The records store cannot be read: %1</source>
         <translation>Der Messungsspeicher kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Keine Berechtigung für %1: der Gruppe %2 beitreten (sudo usermod -aG %2 $USER) und neu anmelden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>COM port the meter is connected to</source>
+        <translation>Puerto COM al que está conectado el medidor</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>Estado del medidor</translation>
+    </message>
+    <message>
+        <source>Whether the port to the meter is connected</source>
+        <translation>Indica si el puerto del medidor está conectado</translation>
+    </message>
+    <message>
+        <source>Record list</source>
+        <translation>Lista de mediciones</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened</source>
+        <translation>Mediciones recibidas del medidor o abiertas</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened; the selected one is shown in the test report</source>
+        <translation>Mediciones recibidas del medidor o abiertas; la seleccionada se muestra en el informe de prueba</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Company name printed on the report</source>
+        <translation>Nombre de la empresa impreso en el informe</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s name printed on the report</source>
+        <translation>Nombre del operador impreso en el informe</translation>
+    </message>
+    <message>
+        <source>Test device</source>
+        <translation>Equipo de prueba</translation>
+    </message>
+    <message>
+        <source>Test device printed on the report</source>
+        <translation>Equipo de prueba impreso en el informe</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>Fecha de prueba</translation>
+    </message>
+    <message>
+        <source>Test date printed on the report</source>
+        <translation>Fecha de prueba impresa en el informe</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>Serial number printed on the report</source>
+        <translation>Número de serie impreso en el informe</translation>
+    </message>
+    <message>
+        <source>Export time</source>
+        <translation>Hora de exportación</translation>
+    </message>
+    <message>
+        <source>When the meter exported the record</source>
+        <translation>Momento en que el medidor exportó la medición</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Número de medición</translation>
+    </message>
+    <message>
+        <source>The record&apos;s number in the meter</source>
+        <translation>Número de la medición en el medidor</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polaridad</translation>
+    </message>
+    <message>
+        <source>Polarity of the MPO cable</source>
+        <translation>Polaridad del cable MPO</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Note printed on the report</source>
+        <translation>Nota impresa en el informe</translation>
+    </message>
+    <message>
+        <source>Fibers</source>
+        <translation>Fibras</translation>
+    </message>
+    <message>
+        <source>Wavelength, power, loss, threshold and verdict of each fiber</source>
+        <translation>Longitud de onda, potencia, pérdida, umbral y resultado de cada fibra</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Búsqueda</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note or record number contain this text</source>
+        <translation>Muestra solo las mediciones cuya empresa, operador, nota o número de medición contiene este texto</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or after the date beside it</source>
+        <translation>Muestra solo las mediciones recibidas en la fecha de al lado o después</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Fecha desde</translation>
+    </message>
+    <message>
+        <source>First day of the records shown</source>
+        <translation>Primer día de las mediciones mostradas</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or before the date beside it</source>
+        <translation>Muestra solo las mediciones recibidas en la fecha de al lado o antes</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Fecha hasta</translation>
+    </message>
+    <message>
+        <source>Last day of the records shown</source>
+        <translation>Último día de las mediciones mostradas</translation>
+    </message>
+    <message>
+        <source>Stored records</source>
+        <translation>Mediciones guardadas</translation>
+    </message>
+    <message>
+        <source>Every record received or opened before, newest first</source>
+        <translation>Todas las mediciones recibidas o abiertas antes, las más recientes primero</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Lists the selected records in the window</source>
+        <translation>Añade las mediciones seleccionadas a la lista de mediciones</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Closes the History window</source>
+        <translation>Cierra la ventana del historial</translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message>
         <source>Certification Report</source>
@@ -81,7 +256,7 @@
     </message>
     <message>
         <source>Export time</source>
-        <translation>Hora de exportación</translation>
+        <translation>Exportación</translation>
     </message>
     <message>
         <source>Polarity</source>
@@ -243,6 +418,13 @@
     <message>
         <source>The records store cannot be read: %1</source>
         <translation>No se puede leer el almacén de mediciones: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Sin permiso para abrir %1: únase al grupo %2 (sudo usermod -aG %2 $USER) y vuelva a iniciar sesión.</translation>
     </message>
 </context>
 <context>
@@ -452,7 +634,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>Para descargar las mediciones del medidor:&lt;br&gt;&lt;dd&gt;- Encienda el medidor MPO&lt;dd&gt;- Conecte el cable MPO entre el ordenador y el medidor&lt;dd&gt;- En Lumetra, elija el puerto COM correspondiente (p. ej. COM 2)&lt;dd&gt;- En el medidor, para la exportación elija File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; y Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Elija una medición, un rango o todas con Select &lt;i&gt;(F1)&lt;/i&gt;; marque el rango con las flechas&lt;dd&gt;- Pulse Export &lt;i&gt;(F1)&lt;/i&gt; para enviar las mediciones al ordenador</translation>
+        <translation>Para descargar las mediciones del medidor:&lt;br&gt;&lt;dd&gt;- Encender el medidor MPO&lt;dd&gt;- Conectar el cable MPO entre el ordenador y el medidor&lt;dd&gt;- En Lumetra, elegir el puerto COM correspondiente (p. ej. COM 2)&lt;dd&gt;- En el medidor, para la exportación, elegir File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; y Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Elegir una medición, un rango o todas con Select &lt;i&gt;(F1)&lt;/i&gt;; marcar el rango con las flechas&lt;dd&gt;- Pulsar Export &lt;i&gt;(F1)&lt;/i&gt; para enviar las mediciones al ordenador</translation>
     </message>
     <message>
         <source> No Records to Save! </source>

@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>COM port the meter is connected to</source>
+        <translation>Port COM auquel l&apos;appareil de mesure est relié</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>État de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Whether the port to the meter is connected</source>
+        <translation>Indique si le port de l&apos;appareil de mesure est connecté</translation>
+    </message>
+    <message>
+        <source>Record list</source>
+        <translation>Liste des mesures</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened</source>
+        <translation>Mesures reçues de l&apos;appareil de mesure ou ouvertes</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened; the selected one is shown in the test report</source>
+        <translation>Mesures reçues de l&apos;appareil de mesure ou ouvertes ; la mesure sélectionnée est affichée dans le rapport d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Company name printed on the report</source>
+        <translation>Nom de la société imprimé sur le rapport</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s name printed on the report</source>
+        <translation>Nom de l&apos;opérateur imprimé sur le rapport</translation>
+    </message>
+    <message>
+        <source>Test device</source>
+        <translation>Appareil d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Test device printed on the report</source>
+        <translation>Appareil d&apos;essai imprimé sur le rapport</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>Date d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Test date printed on the report</source>
+        <translation>Date d&apos;essai imprimée sur le rapport</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Serial number printed on the report</source>
+        <translation>Numéro de série imprimé sur le rapport</translation>
+    </message>
+    <message>
+        <source>Export time</source>
+        <translation>Heure d&apos;export</translation>
+    </message>
+    <message>
+        <source>When the meter exported the record</source>
+        <translation>Moment où l&apos;appareil de mesure a exporté la mesure</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Numéro de mesure</translation>
+    </message>
+    <message>
+        <source>The record&apos;s number in the meter</source>
+        <translation>Numéro de la mesure dans l&apos;appareil de mesure</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarité</translation>
+    </message>
+    <message>
+        <source>Polarity of the MPO cable</source>
+        <translation>Polarité du câble MPO</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Note printed on the report</source>
+        <translation>Remarque imprimée sur le rapport</translation>
+    </message>
+    <message>
+        <source>Fibers</source>
+        <translation>Fibres</translation>
+    </message>
+    <message>
+        <source>Wavelength, power, loss, threshold and verdict of each fiber</source>
+        <translation>Longueur d&apos;onde, puissance, perte, seuil et résultat de chaque fibre</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note or record number contain this text</source>
+        <translation>N&apos;affiche que les mesures dont la société, l&apos;opérateur, la remarque ou le numéro de mesure contient ce texte</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or after the date beside it</source>
+        <translation>N&apos;affiche que les mesures reçues à la date voisine ou après</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>First day of the records shown</source>
+        <translation>Premier jour des mesures affichées</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or before the date beside it</source>
+        <translation>N&apos;affiche que les mesures reçues à la date voisine ou avant</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Date de fin</translation>
+    </message>
+    <message>
+        <source>Last day of the records shown</source>
+        <translation>Dernier jour des mesures affichées</translation>
+    </message>
+    <message>
+        <source>Stored records</source>
+        <translation>Mesures conservées</translation>
+    </message>
+    <message>
+        <source>Every record received or opened before, newest first</source>
+        <translation>Toutes les mesures déjà reçues ou ouvertes, les plus récentes en premier</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Lists the selected records in the window</source>
+        <translation>Ajoute les mesures sélectionnées à la liste des mesures</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Closes the History window</source>
+        <translation>Ferme la fenêtre de l&apos;historique</translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message>
         <source>Certification Report</source>
@@ -9,7 +184,7 @@
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation>le PDF n&apos;a pas pu être dessiné</translation>
+        <translation>le PDF n&apos;a pas pu être généré</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -137,7 +312,7 @@
     </message>
     <message>
         <source>%1 of %2 fibers with a verdict pass</source>
-        <translation>%1 fibres sur %2 avec résultat réussies</translation>
+        <translation>%1 des %2 fibres ayant un résultat sont conformes</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -243,6 +418,13 @@
     <message>
         <source>The records store cannot be read: %1</source>
         <translation>Le stockage des mesures ne peut pas être lu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Pas d&apos;autorisation pour ouvrir %1 : rejoindre le groupe %2 (sudo usermod -aG %2 $USER), puis se reconnecter.</translation>
     </message>
 </context>
 <context>
@@ -598,7 +780,7 @@
     </message>
     <message>
         <source>Received</source>
-        <translation>Reçue</translation>
+        <translation>Reçue le</translation>
     </message>
     <message>
         <source>Record</source>

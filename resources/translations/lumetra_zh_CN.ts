@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>COM port the meter is connected to</source>
+        <translation>测试仪所连接的 COM 端口</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>设备状态</translation>
+    </message>
+    <message>
+        <source>Whether the port to the meter is connected</source>
+        <translation>与测试仪的端口是否已连接</translation>
+    </message>
+    <message>
+        <source>Record list</source>
+        <translation>记录列表</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened</source>
+        <translation>从测试仪接收或已打开的记录</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened; the selected one is shown in the test report</source>
+        <translation>从测试仪接收或已打开的记录；所选记录显示在测试报告中</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Company name printed on the report</source>
+        <translation>打印在报告上的公司名称</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s name printed on the report</source>
+        <translation>打印在报告上的操作员姓名</translation>
+    </message>
+    <message>
+        <source>Test device</source>
+        <translation>测试设备</translation>
+    </message>
+    <message>
+        <source>Test device printed on the report</source>
+        <translation>打印在报告上的测试设备</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>测试日期</translation>
+    </message>
+    <message>
+        <source>Test date printed on the report</source>
+        <translation>打印在报告上的测试日期</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Serial number printed on the report</source>
+        <translation>打印在报告上的序列号</translation>
+    </message>
+    <message>
+        <source>Export time</source>
+        <translation>导出时间</translation>
+    </message>
+    <message>
+        <source>When the meter exported the record</source>
+        <translation>测试仪导出该记录的时间</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>记录编号</translation>
+    </message>
+    <message>
+        <source>The record&apos;s number in the meter</source>
+        <translation>该记录在测试仪中的编号</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>极性</translation>
+    </message>
+    <message>
+        <source>Polarity of the MPO cable</source>
+        <translation>MPO 光缆的极性</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Note printed on the report</source>
+        <translation>打印在报告上的备注</translation>
+    </message>
+    <message>
+        <source>Fibers</source>
+        <translation>光纤</translation>
+    </message>
+    <message>
+        <source>Wavelength, power, loss, threshold and verdict of each fiber</source>
+        <translation>每根光纤的波长、功率、损耗、阈值和判定</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note or record number contain this text</source>
+        <translation>仅显示公司、操作员、备注或记录编号包含此文本的记录</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>从</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or after the date beside it</source>
+        <translation>仅显示在旁边日期当天或之后接收的记录</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>起始日期</translation>
+    </message>
+    <message>
+        <source>First day of the records shown</source>
+        <translation>所显示记录的第一天</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>到</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or before the date beside it</source>
+        <translation>仅显示在旁边日期当天或之前接收的记录</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>结束日期</translation>
+    </message>
+    <message>
+        <source>Last day of the records shown</source>
+        <translation>所显示记录的最后一天</translation>
+    </message>
+    <message>
+        <source>Stored records</source>
+        <translation>已存储的记录</translation>
+    </message>
+    <message>
+        <source>Every record received or opened before, newest first</source>
+        <translation>以前接收或打开的所有记录，最新的在前</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Lists the selected records in the window</source>
+        <translation>将所选记录列入窗口</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Closes the History window</source>
+        <translation>关闭历史记录窗口</translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message>
         <source>Certification Report</source>
@@ -243,6 +418,13 @@
     <message>
         <source>The records store cannot be read: %1</source>
         <translation>无法读取记录库：%1</translation>
+    </message>
+</context>
+<context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>无权打开 %1：请加入 %2 组（sudo usermod -aG %2 $USER），然后重新登录。</translation>
     </message>
 </context>
 <context>

@@ -13,8 +13,9 @@ if [ "${1:-}" = --check ]; then
 fi
 lupdate=${1:?usage: lupdate.sh [--check] LUPDATE}
 cd "$(dirname "$0")/../.."
-# Where the window's and the report's texts are; lumetra-cli's messages stay English.
-sources="app ui certification records resources"
+# Where the window's and the report's texts are; lumetra-cli's messages stay English
+# (it installs no translation but for the report).
+sources="app ui certification records resources link"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
