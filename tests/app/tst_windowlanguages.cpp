@@ -6,7 +6,6 @@
 #include "recordarchive.h"
 #include "testrecordcompare.h"
 #include "uilanguage.h"
-#include "uitesthelpers.h"
 #include "windowtestsupport.h"
 
 #include <QAbstractButton>
