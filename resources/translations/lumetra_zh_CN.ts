@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Device status</source>
-        <translation>设备状态</translation>
+        <translation>测试仪状态</translation>
     </message>
     <message>
         <source>Whether the port to the meter is connected</source>
@@ -350,7 +350,7 @@
     <name>ConfigRun</name>
     <message>
         <source>Device Status</source>
-        <translation>设备状态</translation>
+        <translation>测试仪状态</translation>
     </message>
     <message>
         <source>Record List</source>
@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>  Device Status : </source>
-        <translation>  设备状态：</translation>
+        <translation>  测试仪状态：</translation>
     </message>
     <message>
         <source>  MPO Port COM : </source>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>Please Connect the Cable and Select a Port for Communication</source>
-        <translation>请连接电缆并选择用于通信的端口。</translation>
+        <translation>请连接光缆并选择用于通信的端口。</translation>
     </message>
 </context>
 <context>
@@ -634,7 +634,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>从测试仪下载记录：&lt;br&gt;&lt;dd&gt;- 打开 MPO 测试仪&lt;dd&gt;- 用 MPO 电缆连接计算机和测试仪&lt;dd&gt;- 在 Lumetra 中选择相应的 COM 端口（例如 COM 2）&lt;dd&gt;- 在测试仪上依次选择 File &lt;i&gt;(F2)&lt;/i&gt;、Recall &lt;i&gt;(F2)&lt;/i&gt; 和 Export &lt;i&gt;(F2)&lt;/i&gt; 进行导出&lt;dd&gt;- 按 Select &lt;i&gt;(F1)&lt;/i&gt; 选择单条、一段或全部记录；用上下左右方向键选择范围&lt;dd&gt;- 按 Export &lt;i&gt;(F1)&lt;/i&gt; 将记录发送到计算机</translation>
+        <translation>从测试仪下载记录：&lt;br&gt;&lt;dd&gt;- 打开 MPO 测试仪&lt;dd&gt;- 用 MPO 光缆连接计算机和测试仪&lt;dd&gt;- 在 Lumetra 中选择相应的 COM 端口（例如 COM 2）&lt;dd&gt;- 在测试仪上依次选择 File &lt;i&gt;(F2)&lt;/i&gt;、Recall &lt;i&gt;(F2)&lt;/i&gt; 和 Export &lt;i&gt;(F2)&lt;/i&gt; 进行导出&lt;dd&gt;- 按 Select &lt;i&gt;(F1)&lt;/i&gt; 选择单条、一段或全部记录；用上下左右方向键选择范围&lt;dd&gt;- 按 Export &lt;i&gt;(F1)&lt;/i&gt; 将记录发送到计算机</translation>
     </message>
     <message>
         <source> No Records to Save! </source>
@@ -722,7 +722,7 @@
     </message>
     <message>
         <source>No Valid Port Com Found : Please connect The MPO cable first - EXIT</source>
-        <translation>未找到有效的 COM 端口：请先连接 MPO 电缆。</translation>
+        <translation>未找到有效的 COM 端口：请先连接 MPO 光缆。</translation>
     </message>
     <message>
         <source>Bad Port Number : EXIT %1</source>
