@@ -120,10 +120,6 @@
         <translation>Zeigt nur Messungen, deren Firma, Prüfer, Bemerkung oder Mess-Nr. diesen Text enthält</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>Von</translation>
-    </message>
-    <message>
         <source>Shows only the records received on or after the date beside it</source>
         <translation>Zeigt nur Messungen, die am Datum daneben oder später empfangen wurden</translation>
     </message>
@@ -134,10 +130,6 @@
     <message>
         <source>First day of the records shown</source>
         <translation>Erster Tag der angezeigten Messungen</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Bis</translation>
     </message>
     <message>
         <source>Shows only the records received on or before the date beside it</source>
@@ -160,16 +152,8 @@
         <translation>Alle früher empfangenen oder geöffneten Messungen, neueste zuerst</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
         <source>Lists the selected records in the window</source>
         <translation>Übernimmt die gewählten Messungen in die Messungsliste</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Closes the History window</source>

@@ -120,10 +120,6 @@
         <translation>Muestra solo las mediciones cuya empresa, operador, nota o número de medición contiene este texto</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>Desde</translation>
-    </message>
-    <message>
         <source>Shows only the records received on or after the date beside it</source>
         <translation>Muestra solo las mediciones recibidas en la fecha de al lado o después</translation>
     </message>
@@ -134,10 +130,6 @@
     <message>
         <source>First day of the records shown</source>
         <translation>Primer día de las mediciones mostradas</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Hasta</translation>
     </message>
     <message>
         <source>Shows only the records received on or before the date beside it</source>
@@ -160,16 +152,8 @@
         <translation>Todas las mediciones recibidas o abiertas antes, las más recientes primero</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
         <source>Lists the selected records in the window</source>
         <translation>Añade las mediciones seleccionadas a la lista de mediciones</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Closes the History window</source>

@@ -120,10 +120,6 @@
         <translation>N&apos;affiche que les mesures dont la société, l&apos;opérateur, la remarque ou le numéro de mesure contient ce texte</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>Du</translation>
-    </message>
-    <message>
         <source>Shows only the records received on or after the date beside it</source>
         <translation>N&apos;affiche que les mesures reçues à la date voisine ou après</translation>
     </message>
@@ -134,10 +130,6 @@
     <message>
         <source>First day of the records shown</source>
         <translation>Premier jour des mesures affichées</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Au</translation>
     </message>
     <message>
         <source>Shows only the records received on or before the date beside it</source>
@@ -160,16 +152,8 @@
         <translation>Toutes les mesures déjà reçues ou ouvertes, les plus récentes en premier</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
         <source>Lists the selected records in the window</source>
         <translation>Ajoute les mesures sélectionnées à la liste des mesures</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Closes the History window</source>

@@ -120,10 +120,6 @@
         <translation>仅显示公司、操作员、备注或记录编号包含此文本的记录</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>从</translation>
-    </message>
-    <message>
         <source>Shows only the records received on or after the date beside it</source>
         <translation>仅显示在旁边日期当天或之后接收的记录</translation>
     </message>
@@ -134,10 +130,6 @@
     <message>
         <source>First day of the records shown</source>
         <translation>所显示记录的第一天</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>到</translation>
     </message>
     <message>
         <source>Shows only the records received on or before the date beside it</source>
@@ -160,16 +152,8 @@
         <translation>以前接收或打开的所有记录，最新的在前</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>打开</translation>
-    </message>
-    <message>
         <source>Lists the selected records in the window</source>
         <translation>将所选记录列入窗口</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
     </message>
     <message>
         <source>Closes the History window</source>
