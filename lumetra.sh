@@ -19,12 +19,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# What building and running need (help2man writes the manual pages).
+# What building and running need (help2man writes the manual pages, lrelease
+# the translations; Qt's own translations and the report's CJK font are read at
+# run time).
 RUN_PACKAGES=(
     cmake g++ make pkg-config
-    qtbase5-dev qtbase5-dev-tools
+    qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n
     dpkg-dev # dpkg-buildflags: the hardening flags
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-noto-cjk
     help2man
     libqt5sql5-sqlite libqt5sql5-psql
 )
@@ -45,10 +47,11 @@ TEST_PACKAGES=(
 
 # What the Windows build adds: the cross compilers, what building Debian's Qt
 # and SQLite sources needs, NSIS, and wine with a display, the tools that drive
-# it and a font with the metrics of the Windows one.
+# it, a font with the metrics of the Windows one, and the German locale's
+# sources for the German run under wine.
 WINDOWS_PACKAGES=(
     mingw-w64 dpkg-dev xz-utils perl tcl nsis
-    wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2
+    wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2 locales
 )
 
 JOBS=$(nproc 2>/dev/null || echo 2)

@@ -6,6 +6,7 @@
 #include "screeninfo.h"
 #include "singleinstance.h"
 #include "startoptions.h"
+#include "uilanguage.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -41,6 +42,10 @@ Options:
 Qt's own options, such as -platform NAME or -style NAME, are accepted too.
 
 Environment:
+  LANGUAGE, LANG The language of the window and of the certification report:
+                 the first of German, French, Spanish, Simplified Chinese and
+                 English that LANGUAGE (a list such as de:en), else LANG, names;
+                 English when none does.
   LUMETRA_PORTS  Paths, separated by colons, that the port list offers after
                  the serial ports the system knows (for example the meter
                  emulator's pseudo-terminal).
@@ -110,6 +115,7 @@ int main(int argc, char *argv[])
 
     if (!app)
         app = std::make_unique<QApplication>(argc, argv);
+    UiLanguage::install(*app);
 
     const StartOptions start = StartOptions::parse(app->arguments(), QDir::currentPath());
     for (const QString &option : start.unknown)

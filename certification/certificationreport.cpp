@@ -196,7 +196,7 @@ WriteOutcome CertificationReport::write(
     {
         QPdfWriter writer(&file);
         setUp(writer, pageSize);
-        writer.setTitle(reportText("Certification Report"));
+        writer.setTitle(ReportText::tr("Certification Report"));
         writer.setCreator(QStringLiteral("Lumetra"));
         painted = paint(writer, progress);
     }
@@ -207,7 +207,7 @@ WriteOutcome CertificationReport::write(
     if (painted == WriteOutcome::Failed || file.error() != QFileDevice::NoError)
         return failed(file.error() != QFileDevice::NoError
                 ? file.errorString()
-                : reportText("the PDF could not be drawn"));
+                : ReportText::tr("the PDF could not be drawn"));
     if (!file.commit())
         return failed(file.errorString());
     return WriteOutcome::Written;
@@ -281,7 +281,7 @@ void CertificationReport::drawFrame(
         painter.drawImage(draw.mm(QRectF(margin, top, width, height)), logo);
     }
     draw.text(QRectF(margin + 30.0, top, frame.paper.width() - 2 * margin - 60.0, 11.0),
-        reportText("Certification Report"), draw.font(16, true),
+        ReportText::tr("Certification Report"), draw.font(16, true),
         Qt::AlignHCenter | Qt::AlignVCenter);
     draw.line(QPointF(margin, top + 13.0), QPointF(frame.paper.width() - margin, top + 13.0),
         QColor(0x55, 0x55, 0x55), 0.4);
@@ -291,6 +291,6 @@ void CertificationReport::drawFrame(
         QPointF(frame.paper.width() - margin, bottom - footerHeight + 2.0),
         QColor(0x99, 0x99, 0x99), 0.2);
     draw.text(QRectF(margin, bottom - 5.0, frame.paper.width() - 2 * margin, 5.0),
-        reportText("Page %1 of %2").arg(page).arg(pages), draw.font(8),
+        ReportText::tr("Page %1 of %2").arg(page).arg(pages), draw.font(8),
         Qt::AlignRight | Qt::AlignVCenter);
 }

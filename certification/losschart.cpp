@@ -38,13 +38,13 @@ void drawLossChart(const ReportPainter &page, const RecordFigures &figures, cons
     // The threshold's label is a key above the plot: inside it, a bar could run through it.
     const double keyWidth = hasThreshold ? std::min(34.0, plot.width() / 2) : 0.0;
     page.text(QRectF(plot.left(), area.top(), plot.width() - keyWidth, 4.0),
-        reportText("Loss per fiber (dB)"), page.font(7.5, true), Qt::AlignLeft | Qt::AlignVCenter);
+        ReportText::tr("Loss per fiber (dB)"), page.font(7.5, true), Qt::AlignLeft | Qt::AlignVCenter);
     if (hasThreshold) {
         const double y = area.top() + 2.0;
         const double left = plot.right() - keyWidth;
         page.line(QPointF(left, y), QPointF(left + 5.0, y), Qt::black, 0.3, Qt::DashLine);
         page.text(QRectF(left + 6.0, area.top(), keyWidth - 6.0, 4.0),
-            reportText("threshold %1 dB").arg(figures.threshold), small,
+            ReportText::tr("threshold %1 dB").arg(figures.threshold), small,
             Qt::AlignLeft | Qt::AlignVCenter);
     }
     // A fiber without a reading shows a loss worked out from a stand-in value:

@@ -48,7 +48,7 @@ void drawFiberTable(
     double x = area.left();
     for (const ReportColumn &column : fiberColumns) {
         page.wrapped(QRectF(x + 0.5, area.top(), column.width * scale - 1.0, fiberHeaderHeight),
-            reportText(column.title), page.font(7, true));
+            ReportText::tr(column.title), page.font(7, true));
         x += column.width * scale;
     }
     const QFont cell = page.font(8);
@@ -150,10 +150,10 @@ double RecordSection::head(const ReportPainter &on, double top) const
     double y = top;
     const QString verdict = figures.verdict.text();
     on.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
-    on.text(QRectF(left + 2.0, y, 60.0, 7.0), reportText("Record %1").arg(figures.recordNumber),
+    on.text(QRectF(left + 2.0, y, 60.0, 7.0), ReportText::tr("Record %1").arg(figures.recordNumber),
         on.font(11, true));
     on.text(QRectF(left + width - 92.0, y, 60.0, 7.0),
-        reportText("PASS %1, FAIL %2, --- %3")
+        ReportText::tr("PASS %1, FAIL %2, --- %3")
             .arg(figures.verdict.passed)
             .arg(figures.verdict.failed)
             .arg(figures.verdict.unrated),
@@ -167,9 +167,9 @@ double RecordSection::head(const ReportPainter &on, double top) const
     const auto pair = [&](const char *leftLabel, const QString &leftText, const char *rightLabel,
                           const QString &rightText) {
         const double used = std::max(on.labelled(QRectF(left, y, half, lineHeight), labelWidth,
-                                         reportText(leftLabel), leftText),
+                                         ReportText::tr(leftLabel), leftText),
             on.labelled(QRectF(left + half, y, half, lineHeight), labelWidth,
-                reportText(rightLabel), rightText));
+                ReportText::tr(rightLabel), rightText));
         y += used;
     };
     pair(QT_TRANSLATE_NOOP("CertificationReport", "Company"), texts.companyName,
@@ -180,11 +180,11 @@ double RecordSection::head(const ReportPainter &on, double top) const
         QT_TRANSLATE_NOOP("CertificationReport", "Export time"), texts.exportTime);
     const double third = width / 3;
     on.labelled(
-        QRectF(left, y, third, lineHeight), labelWidth, reportText("Polarity"), figures.polarity);
-    on.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, reportText("Wavelength"),
-        reportText("%1 nm").arg(figures.wavelength));
-    on.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth, reportText("Threshold"),
-        reportText("%1 dB").arg(figures.threshold));
+        QRectF(left, y, third, lineHeight), labelWidth, ReportText::tr("Polarity"), figures.polarity);
+    on.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, ReportText::tr("Wavelength"),
+        ReportText::tr("%1 nm").arg(figures.wavelength));
+    on.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth, ReportText::tr("Threshold"),
+        ReportText::tr("%1 dB").arg(figures.threshold));
     y += lineHeight + 0.8;
     return y - top;
 }
@@ -198,13 +198,13 @@ void RecordSection::drawContinued(double top) const
 {
     page.fill(QRectF(left, top, width, 7.0), QColor(0xee, 0xee, 0xee));
     page.text(QRectF(left + 2.0, top, width - 4.0, 7.0),
-        reportText("Record %1 (continued)").arg(figures.recordNumber), page.font(11, true));
+        ReportText::tr("Record %1 (continued)").arg(figures.recordNumber), page.font(11, true));
 }
 
 void RecordSection::drawNote(double top, double from, double to, bool underHead) const
 {
     if (underHead)
-        page.text(QRectF(left, top, labelWidth, lineHeight), reportText("Note"), page.font(7.5),
+        page.text(QRectF(left, top, labelWidth, lineHeight), ReportText::tr("Note"), page.font(7.5),
             Qt::AlignLeft | Qt::AlignVCenter, labelInk());
     if (to <= from)
         return;

@@ -3,7 +3,6 @@
 
 #include "recordverdict.h"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
@@ -30,8 +29,10 @@ QRectF ReportPainter::mm(const QRectF &millimetres) const
 
 QFont ReportPainter::font(double pointSize, bool bold) const
 {
-    // Installed with the package on Linux; elsewhere the system's sans serif stands in.
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // Installed with the package on Linux; elsewhere the system's sans serif stands
+    // in. Chinese texts, a report's and a user's, take their glyphs from the second.
+    QFont font;
+    font.setFamilies({ QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC") });
     // Unshaped, Latin text has no ligatures: a search for "fiber" finds every fiber.
     font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     font.setPointSizeF(pointSize);
@@ -131,11 +132,6 @@ double ReportPainter::labelled(
         QRectF(line.left() + labelWidth, line.top() + inset, line.width() - labelWidth - 1.0, 0.0),
         value, valueFont);
     return std::max(line.height(), height + 2 * inset);
-}
-
-QString reportText(const char *text)
-{
-    return QCoreApplication::translate("CertificationReport", text);
 }
 
 QColor labelInk()

@@ -3,6 +3,7 @@
 #define LUMETRA_REPORTPAINTER_H
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QRectF>
@@ -50,8 +51,11 @@ private:
     bool measuring;
 };
 
-// A text of the report, for translation.
-QString reportText(const char *text);
+// The report's texts, for translation: one context for all its files.
+class ReportText
+{
+    Q_DECLARE_TR_FUNCTIONS(CertificationReport)
+};
 
 // A column of a report table: its title and its width on an A4 page, in millimetres.
 struct ReportColumn

@@ -45,13 +45,13 @@ double SummaryPage::drawFacts(
     const QRectF banner(left, top, width, 15.0);
     page.fill(banner, verdictTint(summary.verdict));
     page.frame(banner, verdictInk(summary.verdict), 0.5);
-    page.text(QRectF(left + 4.0, top, 40.0, 15.0), reportText("Overall verdict"), page.font(11),
+    page.text(QRectF(left + 4.0, top, 40.0, 15.0), ReportText::tr("Overall verdict"), page.font(11),
         Qt::AlignLeft | Qt::AlignVCenter, labelInk());
     page.text(QRectF(left + 44.0, top, 50.0, 15.0), summary.verdict, page.font(24, true),
         Qt::AlignLeft | Qt::AlignVCenter, verdictInk(summary.verdict));
     const QString basis = summary.verdict == QLatin1String("---")
-        ? reportText("no fiber has a verdict")
-        : reportText("%1 of %2 fibers with a verdict pass")
+        ? ReportText::tr("no fiber has a verdict")
+        : ReportText::tr("%1 of %2 fibers with a verdict pass")
               .arg(summary.passed)
               .arg(summary.passed + summary.failed);
     page.text(QRectF(left + 96.0, top, width - 100.0, 15.0), basis, page.font(9),
@@ -61,7 +61,7 @@ double SummaryPage::drawFacts(
     const double half = width / 2;
     double y = top + 19.0;
     const auto facts = [&](const QRectF &line, const char *label, const QString &value) {
-        return page.labelled(line, 27.0, reportText(label), value);
+        return page.labelled(line, 27.0, ReportText::tr(label), value);
     };
     y += 1.0
         + std::max(facts(QRectF(left, y, half, 5.0),
@@ -75,13 +75,13 @@ double SummaryPage::drawFacts(
                 QT_TRANSLATE_NOOP("CertificationReport", "Serial number"), summary.serialNumber));
     const QString exports = summary.firstExportTime == summary.lastExportTime
         ? summary.firstExportTime
-        : reportText("%1 to %2").arg(summary.firstExportTime, summary.lastExportTime);
+        : ReportText::tr("%1 to %2").arg(summary.firstExportTime, summary.lastExportTime);
     y += 1.0
         + facts(QRectF(left, y, width, 5.0),
             QT_TRANSLATE_NOOP("CertificationReport", "Export times"), exports);
     const QString smallest = summary.smallestMarginFiber == 0
         ? QStringLiteral("---")
-        : reportText("%1 dB, record %2, fiber %3")
+        : ReportText::tr("%1 dB, record %2, fiber %3")
               .arg(summary.smallestMarginText.trimmed(), summary.smallestMarginRecord)
               .arg(summary.smallestMarginFiber);
     y += 3.0
@@ -89,12 +89,12 @@ double SummaryPage::drawFacts(
             QT_TRANSLATE_NOOP("CertificationReport", "Smallest margin"), smallest);
 
     const std::array<std::pair<QString, int>, 6> counts = { {
-        { reportText("Records"), summary.records },
-        { reportText("Fibers"), summary.fibers },
+        { ReportText::tr("Records"), summary.records },
+        { ReportText::tr("Fibers"), summary.fibers },
         { QStringLiteral("PASS"), summary.passed },
         { QStringLiteral("FAIL"), summary.failed },
         { QStringLiteral("---"), summary.unrated },
-        { reportText("No reading"), summary.withoutReading },
+        { ReportText::tr("No reading"), summary.withoutReading },
     } };
     const double gap = 3.0;
     const double boxWidth = (width - (counts.size() - 1) * gap) / counts.size();
@@ -107,7 +107,7 @@ double SummaryPage::drawFacts(
     // Why a fiber that shows FAIL may be missing from the smallest margin.
     if (summary.withoutReading > 0) {
         y += page.lines(QRectF(left, y, width, 4.0),
-            reportText("A fiber without a reading has no margin; its verdict is counted as the "
+            ReportText::tr("A fiber without a reading has no margin; its verdict is counted as the "
                        "window shows it."),
             page.font(7.5), labelInk());
     }
@@ -151,7 +151,7 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
     double x = area.left();
     for (const ReportColumn &column : summaryColumns) {
         page.wrapped(QRectF(x + 0.5, area.top(), column.width * scale - 1.0, tableHeaderHeight),
-            reportText(column.title), page.font(7, true));
+            ReportText::tr(column.title), page.font(7, true));
         x += column.width * scale;
     }
 

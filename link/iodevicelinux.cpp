@@ -4,6 +4,8 @@
 #include "serialdiagnostics.h"
 #include "serialtermios_unix.h"
 
+#include <QCoreApplication>
+#include <QString>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -180,8 +182,12 @@ std::string accessAdvice(const std::string &path)
         if (const struct group *entry = ::getgrgid(status.st_gid))
             groupName = entry->gr_name;
     }
-    return "No permission to open " + path + ": join the group " + groupName + " (sudo usermod -aG "
-        + groupName + " $USER), then log in again.";
+    // In the window's language, where it shows in the status line.
+    return QCoreApplication::translate("IODeviceLinux",
+        "No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in "
+        "again.")
+        .arg(QString::fromStdString(path), QString::fromStdString(groupName))
+        .toStdString();
 }
 
 } // namespace

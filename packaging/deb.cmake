@@ -15,7 +15,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads the records store's SQL drivers as plugins, which shlibdeps cannot see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite")
+# Qt loads the records store's SQL drivers as plugins, which shlibdeps cannot see;
+# and reads its own translations and the certification report's Chinese font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, qttranslations5-l10n, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt5sql5-psql")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/app/packagechecks.cmake)

@@ -49,7 +49,8 @@ QString recordVerdictTip(const RecordVerdict &verdict)
     QStringList fibers;
     for (int fiber : verdict.failingFibers)
         fibers << QString::number(fiber);
-    const char *text = fibers.size() == 1 ? "FAIL: fiber %1" : "FAIL: fibers %1";
+    const char *text = fibers.size() == 1 ? QT_TRANSLATE_NOOP("RecordVerdict", "FAIL: fiber %1")
+                                          : QT_TRANSLATE_NOOP("RecordVerdict", "FAIL: fibers %1");
     return QCoreApplication::translate("RecordVerdict", text)
         .arg(fibers.join(QStringLiteral(", ")));
 }

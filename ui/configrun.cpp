@@ -40,8 +40,8 @@ ConfigRun::ConfigRun(
     Panel_List = addSunkenPanel(this, "Panel_List", s.rect(5, 220, 205, 401));
     Panel_List->setFocusPolicy(Qt::StrongFocus);
     Label_Title = addBoxedTitle(
-        this, "Label_Title", QStringLiteral("Device Status"), s.rect(60, 10, 90, 22), titleStyle);
-    Label_ListTitle = addBoxedTitle(this, "Label_ListTitle", QStringLiteral("Record List"),
+        this, "Label_Title", tr("Device Status"), s.rect(60, 10, 90, 22), titleStyle);
+    Label_ListTitle = addBoxedTitle(this, "Label_ListTitle", tr("Record List"),
         s.rect(60, 195, 90, 22), titleStyle);
 
     const QDateTime now = QDateTime::currentDateTime();
@@ -68,18 +68,18 @@ ConfigRun::ConfigRun(
     List_Records->setIconSize(QSize(s.x(8), s.y(8)));
 
     Label_Config_port_status = addLabel(this, "Label_Config_port_status",
-        QStringLiteral("  Device Status : "), s.rect(10, 90, 160, 32));
+        tr("  Device Status : "), s.rect(10, 90, 160, 32));
     Edit_PortStatus = addLineEdit(this, "Edit_PortStatus", s.rect(110, 95, 90, 20), true);
     // Its own: a style sheet set again would drop the font it inherits.
     Edit_PortStatus->setFont(font());
     showPortConnected(false);
     Label_Config_mpo_port_com = addLabel(this, "Label_Config_mpo_port_com",
-        QStringLiteral("  MPO Port COM : "), s.rect(10, 65, 160, 32));
+        tr("  MPO Port COM : "), s.rect(10, 65, 160, 32));
 
     Combo_PortCom = new QComboBox(this);
     Combo_PortCom->setObjectName(QStringLiteral("Combo_PortCom"));
     Combo_PortCom->setGeometry(s.rect(110, 70, 90, 20));
-    Combo_PortCom->addItem(QStringLiteral("SELECT"), QVariant(-1));
+    Combo_PortCom->addItem(tr("SELECT"), QVariant(-1));
     connect(Combo_PortCom, QOverload<int>::of(&QComboBox::highlighted), this,
         &ConfigRun::on_portcom_selected);
 }
@@ -89,7 +89,7 @@ ConfigRun::~ConfigRun() = default;
 void ConfigRun::showPortConnected(bool connected)
 {
     Edit_PortStatus->setText(
-        connected ? QStringLiteral("CONNECTED") : QStringLiteral("DISCONNECTED"));
+        connected ? tr("CONNECTED") : tr("DISCONNECTED"));
     Edit_PortStatus->setStyleSheet(connected ? connectedStyle : disconnectedStyle);
 }
 
@@ -99,8 +99,7 @@ void ConfigRun::on_portcom_selected(int /*index*/)
     if (Combo_PortCom->count() != 1)
         return;
     dialogs->information(nullptr, QStringLiteral("Lumetra"),
-        QStringLiteral("Please Connect the Cable and Select a Port for "
-                       "Communication"));
+        tr("Please Connect the Cable and Select a Port for Communication"));
     emit updateListOfPortRequested_sig();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "historywindow.h"
 
+#include "accessiblenames.h"
 #include "recordhistorymodel.h"
 #include "recordstore.h"
 
@@ -85,6 +86,7 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     layout->addWidget(Table_History, 1);
     layout->addWidget(Label_Cut);
     layout->addLayout(buttons);
+    AccessibleNames::nameHistoryWindow(*this);
 
     connect(Edit_Search, &QLineEdit::textChanged, this, &HistoryWindow::applyFilter);
     for (auto [check, date] : { std::pair { Check_From, Date_From }, { Check_To, Date_To } }) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
+#include "accessiblenames.h"
 #include "configrun.h"
 #include "listofuid.h"
 #include "lumetraversion.h"
@@ -202,10 +203,12 @@ void MainWindow::createSubWindows()
     connectionPanel = new ConfigRun(this, winversion, XFactor, YFactor, *dialogs);
     connectionPanel->setWindowTitle(tr("Device Connection"));
     connectionPanel->setStatusTip(tr("MPO Device Connection and Status"));
+    AccessibleNames::nameConnectionPanel(*connectionPanel);
 
     reportWindow = new ListOfUID(this, winversion, XFactor, YFactor);
     reportWindow->setWindowTitle(tr("Test Report"));
     reportWindow->setStatusTip(tr("Test Report main window"));
+    AccessibleNames::nameReportPage(*reportWindow);
 
     // The area owns each sub-window from the moment it is made; the report goes in first.
     reportSubWindow = mdiArea->addSubWindow(reportWindow, Qt::FramelessWindowHint);

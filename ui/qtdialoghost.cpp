@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QStringList>
 #include <QUrl>
@@ -21,6 +22,10 @@ public:
     DialogProgress(QWidget *parent, const QString &label)
         : dialog(new QProgressDialog(label, QProgressDialog::tr("Cancel"), 0, 0, parent))
     {
+        // A screen reader names the bar by the task it measures.
+        auto *bar = new QProgressBar(dialog);
+        bar->setAccessibleName(label);
+        dialog->setBar(bar);
         dialog->setWindowModality(Qt::WindowModal);
         dialog->setMinimumDuration(showAfterMs);
         dialog->setAutoReset(false);

@@ -3,6 +3,7 @@
 
 #include "scaledlayout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QString>
 #include <QtGlobal>
@@ -15,9 +16,15 @@ bool captionsFit(const QFont &font, const ScaledLayout &s)
 {
     const QFontMetrics metrics(font);
     // The widest caption of the report page and the widest text of the panel's
-    // status field, each against its box less the frame and margins.
-    return metrics.horizontalAdvance(QStringLiteral("Serial Number: ")) <= s.x(75)
-        && metrics.horizontalAdvance(QStringLiteral("DISCONNECTED")) <= s.x(90) - 8;
+    // status field, each against its box less the frame and margins; in English
+    // and in the user's language, so that a translation never gets more room
+    // than the English text had.
+    const auto widest = [&metrics](const char *context, const char *text) {
+        return qMax(metrics.horizontalAdvance(QLatin1String(text)),
+            metrics.horizontalAdvance(QCoreApplication::translate(context, text)));
+    };
+    return widest("ListOfUID", "Serial Number: ") <= s.x(75)
+        && widest("ConfigRun", "DISCONNECTED") <= s.x(90) - 8;
 }
 } // namespace
 

@@ -45,6 +45,18 @@ install(CODE "execute_process(COMMAND \${CMAKE_COMMAND}
         message(FATAL_ERROR \"the libraries could not be deployed\")
     endif()")
 
+# Qt's own texts (file-dialog buttons, Yes/No) in Lumetra's languages, beside
+# the programs, where they look for them: the cross-built Qt has none, so they
+# are this machine's (Debian's qttranslations5-l10n), of the same Qt version.
+set(LUMETRA_QT_TRANSLATIONS /usr/share/qt5/translations CACHE PATH "Folder of Qt's qtbase_*.qm")
+foreach(language ${LUMETRA_LANGUAGES})
+    set(qm ${LUMETRA_QT_TRANSLATIONS}/qtbase_${language}.qm)
+    if(NOT EXISTS ${qm})
+        message(FATAL_ERROR "${qm} is missing: install qttranslations5-l10n")
+    endif()
+    install(FILES ${qm} DESTINATION .)
+endforeach()
+
 # The licences of what is shipped, and where its sources are.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(DIRECTORY ${LUMETRA_QT_PREFIX}/licenses/ DESTINATION licenses

@@ -27,9 +27,11 @@ deb=${debs[0]}
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 \
     || { cat "$work/lintian.log" >&2; fail "lintian found errors or warnings"; }
 
-# Dependencies are computed from the binaries: Qt's runtime libraries must be there.
+# Dependencies are computed from the binaries: Qt's runtime libraries must be
+# there, with Qt's translations and the report's Chinese font.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5printsupport5 libqt5network5; do
+for library in libqt5core5a libqt5gui5 libqt5widgets5 libqt5printsupport5 libqt5network5 \
+    qttranslations5-l10n fonts-noto-cjk; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

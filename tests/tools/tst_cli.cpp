@@ -25,9 +25,11 @@ struct CliRun
     QByteArray err;
 };
 
-CliRun runCli(const QStringList &arguments)
+CliRun runCli(const QStringList &arguments,
+    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LUMETRA_CLI), arguments);
     CliRun run;
     if (!process.waitForFinished(30000))
@@ -120,6 +122,7 @@ private slots:
     void help();
     void historyOnlyReads();
     void passwordsAppearNowhere();
+    void reportInUserLanguage();
 
 private:
     QTemporaryDir dir;
@@ -507,6 +510,55 @@ void TestCli::passwordsAppearNowhere()
         QCOMPARE(result.exitCode, 2);
         QVERIFY2(QString::fromUtf8(result.err).contains(path), result.err.constData());
     }
+}
+
+// The certification report is written in the system's language, as the window
+// is: German and Chinese (its glyphs from an embedded CJK font), French from
+// LANG alone, English for LANGUAGE=en whatever LANG says. Verdicts, record
+// numbers and the CLI's own output stay as they are.
+void TestCli::reportInUserLanguage()
+{
+    const auto report = [this](const QString &language, const QString &lang) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.remove(QStringLiteral("LANGUAGE"));
+        if (!language.isEmpty())
+            environment.insert(QStringLiteral("LANGUAGE"), language);
+        environment.insert(QStringLiteral("LANG"), lang);
+        const QString pdf = dir.filePath(language + lang + QStringLiteral(".pdf"));
+        const CliRun run = runCli({ QStringLiteral("report"), archivePath, "-o", pdf }, environment);
+        if (run.exitCode != 0 || !run.out.endsWith(" pages\n"))
+            return QString::fromUtf8(run.out + run.err);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), { pdf, QStringLiteral("-") });
+        text.waitForFinished(30000);
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), { pdf });
+        fonts.waitForFinished(30000);
+        return QString::fromUtf8(text.readAllStandardOutput() + fonts.readAllStandardOutput())
+            .simplified();
+    };
+
+    const QString german = report(QStringLiteral("de"), QStringLiteral("en_US.UTF-8"));
+    for (const char *text : { "Abnahmebericht", "Gesamtergebnis FAIL", "Firma", "Messung 007",
+             "Messung 1234", "Seite 1 von", "Kleinste Reserve" })
+        QVERIFY2(german.contains(QLatin1String(text)), qPrintable(text + (": " + german)));
+    QVERIFY2(!german.contains(QLatin1String("Certification Report")), qPrintable(german));
+
+    const QString chinese = report(QStringLiteral("zh_CN"), QStringLiteral("en_US.UTF-8"));
+    for (const char *text : { "认证报告", "总体判定", "记录 007", "公司" })
+        QVERIFY2(chinese.contains(QString::fromUtf8(text)), qPrintable(text + (": " + chinese)));
+    // pdffonts: embedded, with its Unicode map.
+    QVERIFY2(chinese.contains(QRegularExpression(
+                 "NotoSansCJK\\S* CID TrueType Identity-H yes (yes|no) yes")),
+        qPrintable(chinese));
+
+    const QString french = report(QString(), QStringLiteral("fr_FR.UTF-8"));
+    QVERIFY2(french.contains(QLatin1String("Rapport de certification")), qPrintable(french));
+    const QString english = report(QStringLiteral("en"), QStringLiteral("de_DE.UTF-8"));
+    QVERIFY2(english.contains(QLatin1String("Certification Report")), qPrintable(english));
+    QVERIFY2(english.contains(QLatin1String("Overall verdict FAIL")), qPrintable(english));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -79,7 +79,8 @@ bool RecordingDialogHost::openUrl(const QUrl &url)
     return true;
 }
 
-std::unique_ptr<ProgressIndicator> RecordingDialogHost::progress(QWidget *, const QString &)
+std::unique_ptr<ProgressIndicator> RecordingDialogHost::progress(QWidget *, const QString &label)
 {
+    progressLabels << label;
     return std::make_unique<RecordingProgress>(*this);
 }

@@ -49,6 +49,7 @@ public:
     std::function<void(const DialogCall &)> onShow; // runs while the "box" is open
     int cancelAtStep = -1; // counted over every progress shown; -1: never
     int progressSteps = 0;
+    QStringList progressLabels; // of every progress shown
 
 private:
     void record(const DialogCall &call);

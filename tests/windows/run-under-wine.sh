@@ -371,6 +371,25 @@ report_text=$(pdftotext "$work/report.pdf" -)
 grep -q "ООО «Оптоволокно»" <<<"$report_text" && grep -q "Μπλε Ίνα Α.Ε." <<<"$report_text" \
     || fail "the certification report from lumetra-cli.exe lacks the header texts"
 echo "lumetra-cli report: $(pdfinfo "$work/report.pdf" | awk '/^Pages:/ { print $2 }') pages"
+# German: the report in the user's language, Qt's own German texts beside the
+# programs. Wine takes the user's language from the host's locale, built here
+# into the work folder (no CJK font under wine: German only).
+step "lumetra-cli.exe report in German"
+for language in de fr es zh_CN; do
+    [ -f "$folder/qtbase_$language.qm" ] || fail "qtbase_$language.qm is not beside the programs"
+done
+mkdir -p "$work/locale"
+localedef -i de_DE -f UTF-8 "$work/locale/de_DE.UTF-8" \
+    || fail "cannot build the de_DE.UTF-8 locale (package locales)"
+(cd "$work" && LOCPATH="$work/locale" LC_ALL= LANG=de_DE.UTF-8 LANGUAGE=de \
+    wine "$windows_cli" report scripts.mrf -o bericht.pdf >/dev/null 2>&1) \
+    || fail "lumetra-cli.exe report in German failed"
+german_text=$(pdftotext "$work/bericht.pdf" -)
+for text in Abnahmebericht Gesamtergebnis Prüfgerät "Seite 1 von"; do
+    grep -q "$text" <<<"$german_text" || fail "the German report from lumetra-cli.exe lacks \"$text\""
+done
+echo "lumetra-cli report in German: $(pdfinfo "$work/bericht.pdf" | awk '/^Pages:/ { print $2 }') pages"
+
 step "uninstall"
 wine "$folder/Uninstall.exe" /S '_?=C:\Program Files\Lumetra' || fail "the uninstaller failed"
 "$wineserver" -w

@@ -5,7 +5,9 @@
 #include "clicommands.h"
 #include "clioptions.h"
 #include "lumetraimages.h"
+#include "uilanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -29,6 +31,8 @@ int reportCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
         return 2;
     }
     registerLumetraImages();
+    // The report is the customer's, in the window's language; the messages stay English.
+    UiLanguage::install(*QCoreApplication::instance());
     const CertificationReport report(archive.records, archive.headers);
     QString why;
     if (report.write(outPath, {}, &why) != WriteOutcome::Written) {

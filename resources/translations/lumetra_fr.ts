@@ -1,0 +1,809 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>COM port the meter is connected to</source>
+        <translation>Port COM auquel l&apos;appareil de mesure est relié</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>État de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Whether the port to the meter is connected</source>
+        <translation>Indique si le port de l&apos;appareil de mesure est connecté</translation>
+    </message>
+    <message>
+        <source>Record list</source>
+        <translation>Liste des mesures</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened</source>
+        <translation>Mesures reçues de l&apos;appareil de mesure ou ouvertes</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened; the selected one is shown in the test report</source>
+        <translation>Mesures reçues de l&apos;appareil de mesure ou ouvertes ; la mesure sélectionnée est affichée dans le rapport d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Company name printed on the report</source>
+        <translation>Nom de la société imprimé sur le rapport</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s name printed on the report</source>
+        <translation>Nom de l&apos;opérateur imprimé sur le rapport</translation>
+    </message>
+    <message>
+        <source>Test device</source>
+        <translation>Appareil d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Test device printed on the report</source>
+        <translation>Appareil d&apos;essai imprimé sur le rapport</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>Date d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Test date printed on the report</source>
+        <translation>Date d&apos;essai imprimée sur le rapport</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Serial number printed on the report</source>
+        <translation>Numéro de série imprimé sur le rapport</translation>
+    </message>
+    <message>
+        <source>Export time</source>
+        <translation>Heure d&apos;export</translation>
+    </message>
+    <message>
+        <source>When the meter exported the record</source>
+        <translation>Moment où l&apos;appareil de mesure a exporté la mesure</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>Numéro de mesure</translation>
+    </message>
+    <message>
+        <source>The record&apos;s number in the meter</source>
+        <translation>Numéro de la mesure dans l&apos;appareil de mesure</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarité</translation>
+    </message>
+    <message>
+        <source>Polarity of the MPO cable</source>
+        <translation>Polarité du câble MPO</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Note printed on the report</source>
+        <translation>Remarque imprimée sur le rapport</translation>
+    </message>
+    <message>
+        <source>Fibers</source>
+        <translation>Fibres</translation>
+    </message>
+    <message>
+        <source>Wavelength, power, loss, threshold and verdict of each fiber</source>
+        <translation>Longueur d&apos;onde, puissance, perte, seuil et résultat de chaque fibre</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note or record number contain this text</source>
+        <translation>N&apos;affiche que les mesures dont la société, l&apos;opérateur, la remarque ou le numéro de mesure contient ce texte</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or after the date beside it</source>
+        <translation>N&apos;affiche que les mesures reçues à la date voisine ou après</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>First day of the records shown</source>
+        <translation>Premier jour des mesures affichées</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or before the date beside it</source>
+        <translation>N&apos;affiche que les mesures reçues à la date voisine ou avant</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Date de fin</translation>
+    </message>
+    <message>
+        <source>Last day of the records shown</source>
+        <translation>Dernier jour des mesures affichées</translation>
+    </message>
+    <message>
+        <source>Stored records</source>
+        <translation>Mesures conservées</translation>
+    </message>
+    <message>
+        <source>Every record received or opened before, newest first</source>
+        <translation>Toutes les mesures déjà reçues ou ouvertes, les plus récentes en premier</translation>
+    </message>
+    <message>
+        <source>Lists the selected records in the window</source>
+        <translation>Ajoute les mesures sélectionnées à la liste des mesures</translation>
+    </message>
+    <message>
+        <source>Closes the History window</source>
+        <translation>Ferme la fenêtre de l&apos;historique</translation>
+    </message>
+</context>
+<context>
+    <name>CertificationReport</name>
+    <message>
+        <source>Certification Report</source>
+        <translation>Rapport de certification</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>le PDF n&apos;a pas pu être généré</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Loss per fiber (dB)</source>
+        <translation>Perte par fibre (dB)</translation>
+    </message>
+    <message>
+        <source>threshold %1 dB</source>
+        <translation>seuil %1 dB</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>Fibre</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>Longueur d&apos;onde (nm)</translation>
+    </message>
+    <message>
+        <source>Power (dBm)</source>
+        <translation>Puissance (dBm)</translation>
+    </message>
+    <message>
+        <source>Loss (dB)</source>
+        <translation>Perte (dB)</translation>
+    </message>
+    <message>
+        <source>Threshold (dB)</source>
+        <translation>Seuil (dB)</translation>
+    </message>
+    <message>
+        <source>Margin (dB)</source>
+        <translation>Marge (dB)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Mesure %1</translation>
+    </message>
+    <message>
+        <source>PASS %1, FAIL %2, --- %3</source>
+        <translation>PASS %1, FAIL %2, --- %3</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Test device</source>
+        <translation>Appareil d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>Date d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Export time</source>
+        <translation>Heure d&apos;export</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarité</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longueur d&apos;onde</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Worst loss (dB)</source>
+        <translation>Perte max. (dB)</translation>
+    </message>
+    <message>
+        <source>Smallest margin (dB)</source>
+        <translation>Marge min. (dB)</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Réussies</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échouées</translation>
+    </message>
+    <message>
+        <source>Overall verdict</source>
+        <translation>Verdict global</translation>
+    </message>
+    <message>
+        <source>no fiber has a verdict</source>
+        <translation>aucune fibre n&apos;a de résultat</translation>
+    </message>
+    <message>
+        <source>%1 of %2 fibers with a verdict pass</source>
+        <translation>%1 des %2 fibres ayant un résultat sont conformes</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Export times</source>
+        <translation>Heures d&apos;export</translation>
+    </message>
+    <message>
+        <source>%1 dB, record %2, fiber %3</source>
+        <translation>%1 dB, mesure %2, fibre %3</translation>
+    </message>
+    <message>
+        <source>Smallest margin</source>
+        <translation>Marge minimale</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Fibers</source>
+        <translation>Fibres</translation>
+    </message>
+</context>
+<context>
+    <name>CertificationSummary</name>
+    <message>
+        <source>several</source>
+        <translation>plusieurs</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigRun</name>
+    <message>
+        <source>Device Status</source>
+        <translation>État appareil</translation>
+    </message>
+    <message>
+        <source>Record List</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>  Device Status : </source>
+        <translation>  État appareil : </translation>
+    </message>
+    <message>
+        <source>  MPO Port COM : </source>
+        <translation>  Port COM MPO : </translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>CHOISIR</translation>
+    </message>
+    <message>
+        <source>CONNECTED</source>
+        <translation>CONNECTÉ</translation>
+    </message>
+    <message>
+        <source>DISCONNECTED</source>
+        <translation>DÉCONNECTÉ</translation>
+    </message>
+    <message>
+        <source>Please Connect the Cable and Select a Port for Communication</source>
+        <translation>Veuillez brancher le câble et choisir un port pour la communication.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Company, operator, note, record number...</source>
+        <translation>Société, opérateur, remarque, n° de mesure…</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Du :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Au :</translation>
+    </message>
+    <message>
+        <source>The newest %L1 records that match are shown: narrow the search or the dates to find older ones.</source>
+        <translation>Les %L1 mesures correspondantes les plus récentes sont affichées : affinez la recherche ou les dates pour trouver les plus anciennes.</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>The records store cannot be read: %1</source>
+        <translation>Le stockage des mesures ne peut pas être lu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>Pas d&apos;autorisation pour ouvrir %1 : rejoindre le groupe %2 (sudo usermod -aG %2 $USER), puis se reconnecter.</translation>
+    </message>
+</context>
+<context>
+    <name>ListOfUID</name>
+    <message>
+        <source>Test Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Company: </source>
+        <translation>Société : </translation>
+    </message>
+    <message>
+        <source>Operator: </source>
+        <translation>Opérateur : </translation>
+    </message>
+    <message>
+        <source>Test Device: </source>
+        <translation>App. d&apos;essai : </translation>
+    </message>
+    <message>
+        <source>Test Date: </source>
+        <translation>Date essai : </translation>
+    </message>
+    <message>
+        <source>Serial Number: </source>
+        <translation>N° de série : </translation>
+    </message>
+    <message>
+        <source>Export Time: </source>
+        <translation>Heure export : </translation>
+    </message>
+    <message>
+        <source>Record: </source>
+        <translation>Mesure :</translation>
+    </message>
+    <message>
+        <source>Polarity: </source>
+        <translation>Polarité :</translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Remarque : </translation>
+    </message>
+    <message>
+        <source>FIBER #</source>
+        <translation>FIBRE #</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Long. onde</translation>
+    </message>
+    <message>
+        <source>P/F Val(dB)</source>
+        <translation>Seuil (dB)</translation>
+    </message>
+    <message>
+        <source>Pass/Fail</source>
+        <translation>Résultat</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tavolin Lumetra</source>
+        <translation>Tavolin Lumetra</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>&amp;Générer</translation>
+    </message>
+    <message>
+        <source>Generate a report</source>
+        <translation>Générer le rapport d&apos;essai en PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Generate All</source>
+        <translation>Générer &amp;tout</translation>
+    </message>
+    <message>
+        <source>Generate all reports</source>
+        <translation>Générer les rapports d&apos;essai de toutes les mesures</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Open an existing record</source>
+        <translation>Ouvrir une archive existante</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Save record to disk</source>
+        <translation>Enregistrer les mesures dans une archive</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Exit the application</source>
+        <translation>Quitter l&apos;application</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>&amp;Tout effacer</translation>
+    </message>
+    <message>
+        <source>Clear the list of Record</source>
+        <translation>Vider la liste des mesures</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>Effacer la &amp;sélection</translation>
+    </message>
+    <message>
+        <source>Clear the current Record</source>
+        <translation>Effacer la mesure sélectionnée</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Show the application&apos;s About box</source>
+        <translation>Afficher les informations sur l&apos;application</translation>
+    </message>
+    <message>
+        <source>&amp;Usage</source>
+        <translation>&amp;Utilisation</translation>
+    </message>
+    <message>
+        <source>Help User with Lumetra</source>
+        <translation>Mode d&apos;emploi de Lumetra</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>Find and open every record received or opened before</source>
+        <translation>Rechercher et ouvrir les mesures déjà reçues ou ouvertes</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Records</source>
+        <translation>&amp;Mesures</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Rapports</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Device Connection</source>
+        <translation>Connexion appareil</translation>
+    </message>
+    <message>
+        <source>MPO Device Connection and Status</source>
+        <translation>Connexion et état de l&apos;appareil de mesure MPO</translation>
+    </message>
+    <message>
+        <source>Test Report</source>
+        <translation>Rapport d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Test Report main window</source>
+        <translation>Rapport d&apos;essai de la mesure sélectionnée</translation>
+    </message>
+    <message>
+        <source>Create a Dialog window</source>
+        <translation>Rapport d&apos;essai</translation>
+    </message>
+    <message>
+        <source>A Directory have to be selected</source>
+        <translation>Un dossier doit être sélectionné.</translation>
+    </message>
+    <message>
+        <source>Version %1 (make sure latest version displays)&lt;br&gt;Version Date: %2&lt;br&gt;</source>
+        <translation>Version %1 (vérifiez qu&apos;il s&apos;agit de la dernière version)&lt;br&gt;Date de version : %2&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Support: support@tavolin.example, telephone +1 555 0100 or +1 555 0199</source>
+        <translation>Assistance : support@tavolin.example, téléphone +1 555 0100 ou +1 555 0199</translation>
+    </message>
+    <message>
+        <source>About Lumetra</source>
+        <translation>À propos de Lumetra</translation>
+    </message>
+    <message>
+        <source>Lumetra Usage</source>
+        <translation>Utilisation de Lumetra</translation>
+    </message>
+    <message>
+        <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
+        <translation>Pour transférer les mesures de l&apos;appareil :&lt;br&gt;&lt;dd&gt;- Allumer l&apos;appareil de mesure MPO&lt;dd&gt;- Relier le câble MPO entre l&apos;ordinateur et l&apos;appareil de mesure&lt;dd&gt;- Dans Lumetra, choisir le port COM voulu (ex. COM 2)&lt;dd&gt;- Sur l&apos;appareil, pour l&apos;export, choisir File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; puis Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Choisir une mesure, une plage ou toutes les mesures avec Select &lt;i&gt;(F1)&lt;/i&gt; ; délimiter la plage avec les flèches&lt;dd&gt;- Appuyer sur Export &lt;i&gt;(F1)&lt;/i&gt; pour envoyer la ou les mesures à l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source> No Records to Save! </source>
+        <translation>Aucune mesure à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Save Records</source>
+        <translation>Enregistrer les mesures</translation>
+    </message>
+    <message>
+        <source>MRF Files(*.mrf)</source>
+        <translation>Archives MRF (*.mrf)</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Impossible d&apos;écrire le fichier %1 :
+%2.</translation>
+    </message>
+    <message>
+        <source>Open Records</source>
+        <translation>Ouvrir des mesures</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Ouverture de %1...</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>Impossible de lire le fichier %1 :
+%2.</translation>
+    </message>
+    <message>
+        <source>File Format Not Valid</source>
+        <translation>Format de fichier non valide</translation>
+    </message>
+    <message>
+        <source>&amp;Certification Report...</source>
+        <translation>Rapport de &amp;certification...</translation>
+    </message>
+    <message>
+        <source>Write a certification report of all records</source>
+        <translation>Établir le rapport de certification de toutes les mesures</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>Exporter en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Write all records to a CSV file for spreadsheets</source>
+        <translation>Enregistrer toutes les mesures dans un fichier CSV pour tableur</translation>
+    </message>
+    <message>
+        <source>Select output file</source>
+        <translation>Choisir le fichier de sortie</translation>
+    </message>
+    <message>
+        <source>PDF Files(*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No Records to Report!</source>
+        <translation>Aucune mesure pour un rapport.</translation>
+    </message>
+    <message>
+        <source>Writing the certification report...</source>
+        <translation>Écriture du rapport de certification...</translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No Records to Export!</source>
+        <translation>Aucune mesure à exporter.</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Écriture de %1...</translation>
+    </message>
+    <message>
+        <source>Communication PROBLEM</source>
+        <translation>Problème de communication</translation>
+    </message>
+    <message>
+        <source>No Valid Port Com Found : Please connect The MPO cable first - EXIT</source>
+        <translation>Aucun port COM valide trouvé : veuillez d&apos;abord brancher le câble MPO.</translation>
+    </message>
+    <message>
+        <source>Bad Port Number : EXIT %1</source>
+        <translation>Port non valide : abandon %1</translation>
+    </message>
+    <message>
+        <source>Bad Port Number : DISCONNECTED</source>
+        <translation>Port non valide : DÉCONNECTÉ</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Receiving: %1 records</source>
+        <translation>Réception : %1 mesures</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Data may be corrupted&lt;/b&gt; - Problem with MPO Power Meter Version -&lt;br&gt;                                                        Please Verify MPO Power Meter Version.&lt;br&gt;                                                     The supported version are &lt;b&gt;%1&lt;/b&gt; or Higher</source>
+        <translation>&lt;b&gt;Données peut-être corrompues&lt;/b&gt; – problème de version de l&apos;appareil de mesure MPO&lt;br&gt;Veuillez vérifier la version de l&apos;appareil de mesure MPO.&lt;br&gt;Les versions prises en charge sont &lt;b&gt;%1&lt;/b&gt; et supérieures.</translation>
+    </message>
+    <message>
+        <source>All_%1</source>
+        <translation>Toutes_%1</translation>
+    </message>
+    <message>
+        <source>Capturing the reports...</source>
+        <translation>Capture des rapports d&apos;essai...</translation>
+    </message>
+    <message>
+        <source>Writing the PDF...</source>
+        <translation>Écriture du PDF...</translation>
+    </message>
+    <message>
+        <source>The last session ended with %1 records that were not saved to an archive. Show them again?</source>
+        <translation>La dernière session s&apos;est terminée avec %1 mesures non enregistrées dans une archive. Les afficher à nouveau ?</translation>
+    </message>
+    <message>
+        <source>Records are not being kept: %1</source>
+        <translation>Les mesures ne sont pas conservées : %1</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>RecordHistoryModel</name>
+    <message>
+        <source>Key</source>
+        <translation>Clé</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Reçue le</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>N° de mesure</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Longueur d&apos;onde</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Résultat</translation>
+    </message>
+</context>
+<context>
+    <name>RecordVerdict</name>
+    <message>
+        <source>No reading</source>
+        <translation>Pas de mesure</translation>
+    </message>
+    <message>
+        <source>FAIL: fiber %1</source>
+        <translation>FAIL : fibre %1</translation>
+    </message>
+    <message>
+        <source>FAIL: fibers %1</source>
+        <translation>FAIL : fibres %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,809 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>COM port the meter is connected to</source>
+        <translation>测试仪所连接的 COM 端口</translation>
+    </message>
+    <message>
+        <source>Device status</source>
+        <translation>测试仪状态</translation>
+    </message>
+    <message>
+        <source>Whether the port to the meter is connected</source>
+        <translation>与测试仪的端口是否已连接</translation>
+    </message>
+    <message>
+        <source>Record list</source>
+        <translation>记录列表</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened</source>
+        <translation>从测试仪接收或已打开的记录</translation>
+    </message>
+    <message>
+        <source>Records received from the meter or opened; the selected one is shown in the test report</source>
+        <translation>从测试仪接收或已打开的记录；所选记录显示在测试报告中</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Company name printed on the report</source>
+        <translation>打印在报告上的公司名称</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Operator&apos;s name printed on the report</source>
+        <translation>打印在报告上的操作员姓名</translation>
+    </message>
+    <message>
+        <source>Test device</source>
+        <translation>测试设备</translation>
+    </message>
+    <message>
+        <source>Test device printed on the report</source>
+        <translation>打印在报告上的测试设备</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>测试日期</translation>
+    </message>
+    <message>
+        <source>Test date printed on the report</source>
+        <translation>打印在报告上的测试日期</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Serial number printed on the report</source>
+        <translation>打印在报告上的序列号</translation>
+    </message>
+    <message>
+        <source>Export time</source>
+        <translation>导出时间</translation>
+    </message>
+    <message>
+        <source>When the meter exported the record</source>
+        <translation>测试仪导出该记录的时间</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation>记录编号</translation>
+    </message>
+    <message>
+        <source>The record&apos;s number in the meter</source>
+        <translation>该记录在测试仪中的编号</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>极性</translation>
+    </message>
+    <message>
+        <source>Polarity of the MPO cable</source>
+        <translation>MPO 光缆的极性</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Note printed on the report</source>
+        <translation>打印在报告上的备注</translation>
+    </message>
+    <message>
+        <source>Fibers</source>
+        <translation>光纤</translation>
+    </message>
+    <message>
+        <source>Wavelength, power, loss, threshold and verdict of each fiber</source>
+        <translation>每根光纤的波长、功率、损耗、阈值和判定</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note or record number contain this text</source>
+        <translation>仅显示公司、操作员、备注或记录编号包含此文本的记录</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or after the date beside it</source>
+        <translation>仅显示在旁边日期当天或之后接收的记录</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>起始日期</translation>
+    </message>
+    <message>
+        <source>First day of the records shown</source>
+        <translation>所显示记录的第一天</translation>
+    </message>
+    <message>
+        <source>Shows only the records received on or before the date beside it</source>
+        <translation>仅显示在旁边日期当天或之前接收的记录</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>结束日期</translation>
+    </message>
+    <message>
+        <source>Last day of the records shown</source>
+        <translation>所显示记录的最后一天</translation>
+    </message>
+    <message>
+        <source>Stored records</source>
+        <translation>已存储的记录</translation>
+    </message>
+    <message>
+        <source>Every record received or opened before, newest first</source>
+        <translation>以前接收或打开的所有记录，最新的在前</translation>
+    </message>
+    <message>
+        <source>Lists the selected records in the window</source>
+        <translation>将所选记录列入窗口</translation>
+    </message>
+    <message>
+        <source>Closes the History window</source>
+        <translation>关闭历史记录窗口</translation>
+    </message>
+</context>
+<context>
+    <name>CertificationReport</name>
+    <message>
+        <source>Certification Report</source>
+        <translation>认证报告</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>无法生成 PDF</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>Loss per fiber (dB)</source>
+        <translation>各光纤损耗 (dB)</translation>
+    </message>
+    <message>
+        <source>threshold %1 dB</source>
+        <translation>阈值 %1 dB</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>光纤</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>波长 (nm)</translation>
+    </message>
+    <message>
+        <source>Power (dBm)</source>
+        <translation>功率 (dBm)</translation>
+    </message>
+    <message>
+        <source>Loss (dB)</source>
+        <translation>损耗 (dB)</translation>
+    </message>
+    <message>
+        <source>Threshold (dB)</source>
+        <translation>阈值 (dB)</translation>
+    </message>
+    <message>
+        <source>Margin (dB)</source>
+        <translation>余量 (dB)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>记录 %1</translation>
+    </message>
+    <message>
+        <source>PASS %1, FAIL %2, --- %3</source>
+        <translation>PASS %1，FAIL %2，--- %3</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Test device</source>
+        <translation>测试设备</translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation>测试日期</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Export time</source>
+        <translation>导出时间</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>极性</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>波长</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>阈值</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Worst loss (dB)</source>
+        <translation>最大损耗 (dB)</translation>
+    </message>
+    <message>
+        <source>Smallest margin (dB)</source>
+        <translation>最小余量 (dB)</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>未通过</translation>
+    </message>
+    <message>
+        <source>Overall verdict</source>
+        <translation>总体判定</translation>
+    </message>
+    <message>
+        <source>no fiber has a verdict</source>
+        <translation>没有光纤得出判定</translation>
+    </message>
+    <message>
+        <source>%1 of %2 fibers with a verdict pass</source>
+        <translation>%2 根有判定的光纤中 %1 根通过</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>Export times</source>
+        <translation>导出时间</translation>
+    </message>
+    <message>
+        <source>%1 dB, record %2, fiber %3</source>
+        <translation>%1 dB，记录 %2，光纤 %3</translation>
+    </message>
+    <message>
+        <source>Smallest margin</source>
+        <translation>最小余量</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>记录数</translation>
+    </message>
+    <message>
+        <source>Fibers</source>
+        <translation>光纤数</translation>
+    </message>
+</context>
+<context>
+    <name>CertificationSummary</name>
+    <message>
+        <source>several</source>
+        <translation>多个</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigRun</name>
+    <message>
+        <source>Device Status</source>
+        <translation>测试仪状态</translation>
+    </message>
+    <message>
+        <source>Record List</source>
+        <translation>记录列表</translation>
+    </message>
+    <message>
+        <source>  Device Status : </source>
+        <translation>  测试仪状态：</translation>
+    </message>
+    <message>
+        <source>  MPO Port COM : </source>
+        <translation>  MPO COM 端口：</translation>
+    </message>
+    <message>
+        <source>SELECT</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>CONNECTED</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>DISCONNECTED</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Please Connect the Cable and Select a Port for Communication</source>
+        <translation>请连接光缆并选择用于通信的端口。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Company, operator, note, record number...</source>
+        <translation>公司、操作员、备注、记录编号……</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>从：</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>到：</translation>
+    </message>
+    <message>
+        <source>The newest %L1 records that match are shown: narrow the search or the dates to find older ones.</source>
+        <translation>仅显示最新的 %L1 条匹配记录：请缩小搜索范围或日期以查找更早的记录。</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>搜索：</translation>
+    </message>
+    <message>
+        <source>The records store cannot be read: %1</source>
+        <translation>无法读取记录库：%1</translation>
+    </message>
+</context>
+<context>
+    <name>IODeviceLinux</name>
+    <message>
+        <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
+        <translation>无权打开 %1：请加入 %2 组（sudo usermod -aG %2 $USER），然后重新登录。</translation>
+    </message>
+</context>
+<context>
+    <name>ListOfUID</name>
+    <message>
+        <source>Test Report</source>
+        <translation>测试报告</translation>
+    </message>
+    <message>
+        <source>Company: </source>
+        <translation>公司：</translation>
+    </message>
+    <message>
+        <source>Operator: </source>
+        <translation>操作员：</translation>
+    </message>
+    <message>
+        <source>Test Device: </source>
+        <translation>测试设备：</translation>
+    </message>
+    <message>
+        <source>Test Date: </source>
+        <translation>测试日期：</translation>
+    </message>
+    <message>
+        <source>Serial Number: </source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>Export Time: </source>
+        <translation>导出时间：</translation>
+    </message>
+    <message>
+        <source>Record: </source>
+        <translation>记录：</translation>
+    </message>
+    <message>
+        <source>Polarity: </source>
+        <translation>极性：</translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>FIBER #</source>
+        <translation>光纤 #</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>波长</translation>
+    </message>
+    <message>
+        <source>P/F Val(dB)</source>
+        <translation>阈值 (dB)</translation>
+    </message>
+    <message>
+        <source>Pass/Fail</source>
+        <translation>判定</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tavolin Lumetra</source>
+        <translation>Tavolin Lumetra</translation>
+    </message>
+    <message>
+        <source>&amp;Generate</source>
+        <translation>生成(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Generate a report</source>
+        <translation>生成测试报告</translation>
+    </message>
+    <message>
+        <source>&amp;Generate All</source>
+        <translation>全部生成(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Generate all reports</source>
+        <translation>生成所有测试报告</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open an existing record</source>
+        <translation>打开已有存档</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Save record to disk</source>
+        <translation>将记录保存为存档</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Exit the application</source>
+        <translation>退出程序</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>全部清除(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Clear the list of Record</source>
+        <translation>清空记录列表</translation>
+    </message>
+    <message>
+        <source>Clear Selected</source>
+        <translation>清除所选(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Clear the current Record</source>
+        <translation>清除当前记录</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Show the application&apos;s About box</source>
+        <translation>显示程序信息</translation>
+    </message>
+    <message>
+        <source>&amp;Usage</source>
+        <translation>使用说明(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Help User with Lumetra</source>
+        <translation>Lumetra 使用说明</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>历史记录(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Find and open every record received or opened before</source>
+        <translation>查找并打开以前接收或打开的记录</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Records</source>
+        <translation>记录(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>报告(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Device Connection</source>
+        <translation>测试仪连接</translation>
+    </message>
+    <message>
+        <source>MPO Device Connection and Status</source>
+        <translation>MPO 测试仪连接和状态</translation>
+    </message>
+    <message>
+        <source>Test Report</source>
+        <translation>测试报告</translation>
+    </message>
+    <message>
+        <source>Test Report main window</source>
+        <translation>所选记录的测试报告</translation>
+    </message>
+    <message>
+        <source>Create a Dialog window</source>
+        <translation>测试报告</translation>
+    </message>
+    <message>
+        <source>A Directory have to be selected</source>
+        <translation>必须选择一个文件夹。</translation>
+    </message>
+    <message>
+        <source>Version %1 (make sure latest version displays)&lt;br&gt;Version Date: %2&lt;br&gt;</source>
+        <translation>版本 %1（请确认为最新版本）&lt;br&gt;版本日期：%2&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Support: support@tavolin.example, telephone +1 555 0100 or +1 555 0199</source>
+        <translation>技术支持：support@tavolin.example，电话 +1 555 0100 或 +1 555 0199</translation>
+    </message>
+    <message>
+        <source>About Lumetra</source>
+        <translation>关于 Lumetra</translation>
+    </message>
+    <message>
+        <source>Lumetra Usage</source>
+        <translation>Lumetra 使用说明</translation>
+    </message>
+    <message>
+        <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
+        <translation>从测试仪下载记录：&lt;br&gt;&lt;dd&gt;- 打开 MPO 测试仪&lt;dd&gt;- 用 MPO 光缆连接计算机和测试仪&lt;dd&gt;- 在 Lumetra 中选择相应的 COM 端口（例如 COM 2）&lt;dd&gt;- 在测试仪上依次选择 File &lt;i&gt;(F2)&lt;/i&gt;、Recall &lt;i&gt;(F2)&lt;/i&gt; 和 Export &lt;i&gt;(F2)&lt;/i&gt; 进行导出&lt;dd&gt;- 按 Select &lt;i&gt;(F1)&lt;/i&gt; 选择单条、一段或全部记录；用上下左右方向键选择范围&lt;dd&gt;- 按 Export &lt;i&gt;(F1)&lt;/i&gt; 将记录发送到计算机</translation>
+    </message>
+    <message>
+        <source> No Records to Save! </source>
+        <translation>没有可保存的记录。</translation>
+    </message>
+    <message>
+        <source>Save Records</source>
+        <translation>保存记录</translation>
+    </message>
+    <message>
+        <source>MRF Files(*.mrf)</source>
+        <translation>MRF 存档 (*.mrf)</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>无法写入文件 %1：
+%2。</translation>
+    </message>
+    <message>
+        <source>Open Records</source>
+        <translation>打开记录</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>正在打开 %1……</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>无法读取文件 %1：
+%2。</translation>
+    </message>
+    <message>
+        <source>File Format Not Valid</source>
+        <translation>文件格式无效</translation>
+    </message>
+    <message>
+        <source>&amp;Certification Report...</source>
+        <translation>认证报告(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Write a certification report of all records</source>
+        <translation>生成所有记录的认证报告</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation>导出 CSV(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Write all records to a CSV file for spreadsheets</source>
+        <translation>将所有记录写入 CSV 文件，供电子表格使用</translation>
+    </message>
+    <message>
+        <source>Select output file</source>
+        <translation>选择输出文件</translation>
+    </message>
+    <message>
+        <source>PDF Files(*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>No Records to Report!</source>
+        <translation>没有可生成报告的记录。</translation>
+    </message>
+    <message>
+        <source>Writing the certification report...</source>
+        <translation>正在写入认证报告……</translation>
+    </message>
+    <message>
+        <source>CSV Files(*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>No Records to Export!</source>
+        <translation>没有可导出的记录。</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>正在写入 %1……</translation>
+    </message>
+    <message>
+        <source>Communication PROBLEM</source>
+        <translation>通信故障</translation>
+    </message>
+    <message>
+        <source>No Valid Port Com Found : Please connect The MPO cable first - EXIT</source>
+        <translation>未找到有效的 COM 端口：请先连接 MPO 光缆。</translation>
+    </message>
+    <message>
+        <source>Bad Port Number : EXIT %1</source>
+        <translation>端口无效：退出 %1</translation>
+    </message>
+    <message>
+        <source>Bad Port Number : DISCONNECTED</source>
+        <translation>端口无效：未连接</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Receiving: %1 records</source>
+        <translation>正在接收：%1 条记录</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Data may be corrupted&lt;/b&gt; - Problem with MPO Power Meter Version -&lt;br&gt;                                                        Please Verify MPO Power Meter Version.&lt;br&gt;                                                     The supported version are &lt;b&gt;%1&lt;/b&gt; or Higher</source>
+        <translation>&lt;b&gt;数据可能已损坏&lt;/b&gt; — MPO 测试仪版本有问题&lt;br&gt;请检查 MPO 测试仪的版本。&lt;br&gt;支持的版本为 &lt;b&gt;%1&lt;/b&gt; 或更高。</translation>
+    </message>
+    <message>
+        <source>All_%1</source>
+        <translation>全部_%1</translation>
+    </message>
+    <message>
+        <source>Capturing the reports...</source>
+        <translation>正在截取测试报告……</translation>
+    </message>
+    <message>
+        <source>Writing the PDF...</source>
+        <translation>正在写入 PDF……</translation>
+    </message>
+    <message>
+        <source>The last session ended with %1 records that were not saved to an archive. Show them again?</source>
+        <translation>上次会话结束时有 %1 条记录未保存到存档。是否重新显示？</translation>
+    </message>
+    <message>
+        <source>Records are not being kept: %1</source>
+        <translation>记录未被保存：%1</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>RecordHistoryModel</name>
+    <message>
+        <source>Key</source>
+        <translation>键</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>接收时间</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录编号</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>波长</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+</context>
+<context>
+    <name>RecordVerdict</name>
+    <message>
+        <source>No reading</source>
+        <translation>无读数</translation>
+    </message>
+    <message>
+        <source>FAIL: fiber %1</source>
+        <translation>FAIL：光纤 %1</translation>
+    </message>
+    <message>
+        <source>FAIL: fibers %1</source>
+        <translation>FAIL：光纤 %1</translation>
+    </message>
+</context>
+</TS>
