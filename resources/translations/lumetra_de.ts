@@ -322,6 +322,18 @@
         <source>Fibers</source>
         <translation>Fasern</translation>
     </message>
+    <message>
+        <source>Record %1 (continued)</source>
+        <translation>Messung %1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>No reading</source>
+        <translation>Kein Messwert</translation>
+    </message>
+    <message>
+        <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
+        <translation>Eine Faser ohne Messwert hat keine Reserve; ihr Ergebnis zählt so, wie das Fenster es zeigt.</translation>
+    </message>
 </context>
 <context>
     <name>CertificationSummary</name>
@@ -747,6 +759,38 @@
     <message>
         <source>Records are not being kept: %1</source>
         <translation>Messungen werden nicht gesichert: %1</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Open one of the last archives opened or saved</source>
+        <translation>Eines der zuletzt geöffneten oder gespeicherten Archive öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Forget the archives listed here; the files stay</source>
+        <translation>Die hier aufgeführten Archive vergessen; die Dateien bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>The chosen records could not be opened: %1</source>
+        <translation>Die gewählten Messungen konnten nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 chosen records could not be opened: its data in the records store is damaged.</source>
+        <translation>%1 der %2 gewählten Messungen konnte nicht geöffnet werden: ihre Daten im Messungsspeicher sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>%1 der %2 gewählten Messungen konnten nicht geöffnet werden: ihre Daten im Messungsspeicher sind beschädigt.</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,18 @@
         <source>Fibers</source>
         <translation>Fibras</translation>
     </message>
+    <message>
+        <source>Record %1 (continued)</source>
+        <translation>Medición %1 (continuación)</translation>
+    </message>
+    <message>
+        <source>No reading</source>
+        <translation>Sin lectura</translation>
+    </message>
+    <message>
+        <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
+        <translation>Una fibra sin lectura no tiene margen; su resultado se cuenta tal como lo muestra la ventana.</translation>
+    </message>
 </context>
 <context>
     <name>CertificationSummary</name>
@@ -747,6 +759,38 @@
     <message>
         <source>Records are not being kept: %1</source>
         <translation>Las mediciones no se están conservando: %1</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>Open one of the last archives opened or saved</source>
+        <translation>Abrir uno de los últimos archivos de mediciones abiertos o guardados</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message>
+        <source>Forget the archives listed here; the files stay</source>
+        <translation>Olvidar los archivos de mediciones de esta lista; los ficheros se conservan</translation>
+    </message>
+    <message>
+        <source>The chosen records could not be opened: %1</source>
+        <translation>No se han podido abrir las mediciones elegidas: %1</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 chosen records could not be opened: its data in the records store is damaged.</source>
+        <translation>%1 de las %2 mediciones elegidas no se ha podido abrir: sus datos en el almacén de mediciones están dañados.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>%1 de las %2 mediciones elegidas no se han podido abrir: sus datos en el almacén de mediciones están dañados.</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,18 @@
         <source>Fibers</source>
         <translation>Fibres</translation>
     </message>
+    <message>
+        <source>Record %1 (continued)</source>
+        <translation>Mesure %1 (suite)</translation>
+    </message>
+    <message>
+        <source>No reading</source>
+        <translation>Pas de mesure</translation>
+    </message>
+    <message>
+        <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
+        <translation>Une fibre sans mesure n&apos;a pas de marge ; son résultat est compté tel que la fenêtre l&apos;affiche.</translation>
+    </message>
 </context>
 <context>
     <name>CertificationSummary</name>
@@ -747,6 +759,38 @@
     <message>
         <source>Records are not being kept: %1</source>
         <translation>Les mesures ne sont pas conservées : %1</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>Open one of the last archives opened or saved</source>
+        <translation>Ouvrir une des dernières archives ouvertes ou enregistrées</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Forget the archives listed here; the files stay</source>
+        <translation>Oublier les archives listées ici ; les fichiers sont conservés</translation>
+    </message>
+    <message>
+        <source>The chosen records could not be opened: %1</source>
+        <translation>Les mesures choisies n&apos;ont pas pu être ouvertes : %1</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 chosen records could not be opened: its data in the records store is damaged.</source>
+        <translation>%1 des %2 mesures choisies n&apos;a pas pu être ouverte : ses données dans le stockage des mesures sont endommagées.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>%1 des %2 mesures choisies n&apos;ont pas pu être ouvertes : leurs données dans le stockage des mesures sont endommagées.</translation>
     </message>
 </context>
 <context>

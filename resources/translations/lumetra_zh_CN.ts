@@ -322,6 +322,18 @@
         <source>Fibers</source>
         <translation>光纤数</translation>
     </message>
+    <message>
+        <source>Record %1 (continued)</source>
+        <translation>记录 %1（续）</translation>
+    </message>
+    <message>
+        <source>No reading</source>
+        <translation>无读数</translation>
+    </message>
+    <message>
+        <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
+        <translation>无读数的光纤没有余量；其判定按窗口中的显示计入。</translation>
+    </message>
 </context>
 <context>
     <name>CertificationSummary</name>
@@ -747,6 +759,38 @@
     <message>
         <source>Records are not being kept: %1</source>
         <translation>记录未被保存：%1</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近打开(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Open one of the last archives opened or saved</source>
+        <translation>打开最近打开或保存的存档之一</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除列表</translation>
+    </message>
+    <message>
+        <source>Forget the archives listed here; the files stay</source>
+        <translation>清除此处列出的存档；文件本身保留</translation>
+    </message>
+    <message>
+        <source>The chosen records could not be opened: %1</source>
+        <translation>无法打开所选记录：%1</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 chosen records could not be opened: its data in the records store is damaged.</source>
+        <translation>所选 %2 条记录中有 %1 条无法打开：其在记录库中的数据已损坏。</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>所选 %2 条记录中有 %1 条无法打开：其在记录库中的数据已损坏。</translation>
     </message>
 </context>
 <context>
