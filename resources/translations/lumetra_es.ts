@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Serial Number</source>
-        <translation>Número de serie</translation>
+        <translation>N.º de serie</translation>
     </message>
     <message>
         <source>Wavelength</source>

@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Serial Number</source>
-        <translation>Numéro de série</translation>
+        <translation>N° de série</translation>
     </message>
     <message>
         <source>Wavelength</source>
