@@ -40,6 +40,7 @@ TEST_PACKAGES=(
     mingw-w64 wine wine64
     poppler-utils
     python3
+    ccache
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils lintian appstream shared-mime-info libfile-mimeinfo-perl
     devscripts # hardening-check
@@ -73,10 +74,21 @@ install_missing() {
 }
 
 # build DIR [cmake options...]: everything, tests included.
+# compiler_cache: CACHE_OPTIONS puts ccache in front of the compilers, where it
+# is installed. Paths are taken relative to this folder, so that a fresh clone
+# elsewhere finds what an earlier one compiled.
+CACHE_OPTIONS=()
+compiler_cache() {
+    command -v ccache >/dev/null || return 0
+    export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
+    CACHE_OPTIONS=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+}
+
 build() {
     local dir=$1
     shift
-    cmake -S . -B "$dir" "$@" >/dev/null
+    compiler_cache
+    cmake -S . -B "$dir" "${CACHE_OPTIONS[@]}" "$@" >/dev/null
     cmake --build "$dir" -j "$JOBS"
 }
 
@@ -176,7 +188,8 @@ windows() {
     local qt
     qt=$(windows/build-qt.sh | tail -n 1)
     stage "Qt for Windows"
-    cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=windows/mingw-w64-x86_64.cmake \
+    compiler_cache
+    cmake -S . -B build-windows "${CACHE_OPTIONS[@]}" -DCMAKE_TOOLCHAIN_FILE=windows/mingw-w64-x86_64.cmake \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_UNITY_BUILD=ON \
         -DLUMETRA_HOST_MAKEIMAGES="$PWD/build/resources/lumetra_makeimages" >/dev/null
     cmake --build build-windows -j "$JOBS"
@@ -291,7 +304,7 @@ test)
     stage "sanitizer build and tests"
     # The download thread's tests once more under ThreadSanitizer.
     export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp"
-    cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=thread \
+    cmake -S . -B build-tsan "${CACHE_OPTIONS[@]}" -DCMAKE_BUILD_TYPE=Debug -DLUMETRA_SANITIZE=thread \
         -DCMAKE_UNITY_BUILD=ON >/dev/null
     cmake --build build-tsan -j "$JOBS" --target lumetra_thread_tests
     check build-tsan -L thread
