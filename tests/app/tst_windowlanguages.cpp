@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,6 +269,29 @@ void FitCheck::bars(QMainWindow *main)
         need(line, message, widthOf(line->font(), message), line->width() - 18);
 }
 
+// Each box and panel drawn with its top and left lines: in the band of two
+// pixels along each edge, its middle differs from the window's background.
+QStringList brokenFrames(QWidget *window)
+{
+    const QImage shown = window->grab().toImage();
+    const qreal ratio = shown.devicePixelRatio();
+    const QRgb background = window->palette().color(QPalette::Window).rgb();
+    QStringList broken;
+    for (const QFrame *frame : window->findChildren<QFrame *>()) {
+        if (!frame->isVisible()
+            || (frame->frameShape() != QFrame::Box && frame->frameShape() != QFrame::Panel))
+            continue;
+        const QRect at(frame->mapTo(window, QPoint()) * ratio, frame->size() * ratio);
+        const auto lined = [&](QPoint from, QPoint step) {
+            return shown.pixel(from) != background || shown.pixel(from + step) != background;
+        };
+        if (!lined(QPoint(at.center().x(), at.top()), QPoint(0, 1))
+            || !lined(QPoint(at.left(), at.center().y()), QPoint(1, 0)))
+            broken << described(frame);
+    }
+    return broken;
+}
+
 QStringList unnamedFocusable(QWidget *window)
 {
     QStringList unnamed;
@@ -396,6 +420,8 @@ void TestWindowLanguages::wholeWindowOnTheScreen()
     // With a window manager's title bar of 30 pixels at 100 %.
     const int titleBar = qCeil(30 * system / ratio);
     const QRect whole = main.frameGeometry().adjusted(0, -titleBar, 0, 0);
+    const QStringList broken = brokenFrames(&main);
+    QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QLatin1String(", "))));
     QVERIFY2(main.screen()->availableGeometry().contains(whole),
         qPrintable(QStringLiteral("%1,%2 %3x%4 at %5")
                        .arg(whole.x())
