@@ -59,8 +59,9 @@ QRect rectOf(const RECT &rect)
     return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
 }
 
-// What the manifest made of the process; asked through user32 where the
-// system has it (Windows 10 1607 and later).
+// What the process runs with, asked through user32 where the system has it
+// (Windows 10 1607 and later), and what its manifest declares, as the loader
+// read it.
 QString dpiAwareness()
 {
     const HMODULE user32 = GetModuleHandleA("user32");
@@ -68,9 +69,7 @@ QString dpiAwareness()
         reinterpret_cast<void *>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
     const auto same = reinterpret_cast<SameDpiAwarenessFunction>(
         reinterpret_cast<void *>(GetProcAddress(user32, "AreDpiAwarenessContextsEqual")));
-    if (!current || !same)
-        return QString();
-    const DPI_AWARENESS_CONTEXT context = current();
+    QString running = QStringLiteral("unknown");
     const std::pair<DPI_AWARENESS_CONTEXT, const char *> known[] = {
         { DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, "PerMonitorV2" },
         { DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE, "PerMonitor" },
@@ -78,9 +77,16 @@ QString dpiAwareness()
         { DPI_AWARENESS_CONTEXT_UNAWARE, "Unaware" },
     };
     for (const auto &[awareness, name] : known)
-        if (same(context, awareness))
-            return QString::fromLatin1(name);
-    return QStringLiteral("other");
+        if (current && same && same(current(), awareness)) {
+            running = QString::fromLatin1(name);
+            break;
+        }
+    wchar_t declared[64] = {};
+    SIZE_T length = 0;
+    if (!QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+            L"dpiAwareness", declared, ARRAYSIZE(declared), &length))
+        return running + QStringLiteral(", none declared");
+    return running + QStringLiteral(", declared \"%1\"").arg(QString::fromWCharArray(declared));
 }
 } // namespace
 
