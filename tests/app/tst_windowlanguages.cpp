@@ -365,7 +365,7 @@ void TestWindowLanguages::everyTextFits_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<double>("scale");
-    const QStringList languages = QStringList { QStringLiteral("en") } + embeddedLanguages();
+    const QStringList languages = embeddedLanguages(); // English's plural forms too
     for (const QString &language : languages)
         for (double scale : { 1.0, 2.0 })
             QTest::addRow("%s at %g", qPrintable(language), scale) << language << scale;
