@@ -62,8 +62,9 @@ QByteArray property(xcb_connection_t *x, xcb_window_t root, const char *name, xc
         x, xcb_get_property(x, false, root, named, type, 0, 1 << 16), nullptr));
     if (!reply || reply->type != type)
         return QByteArray();
+    // The length is in bytes, whatever the format.
     return QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())),
-        xcb_get_property_value_length(reply.get()) * (reply->format / 8));
+        xcb_get_property_value_length(reply.get()));
 }
 
 // The desktop's Xft.dpi resource, which GNOME and KDE set to their scaling.
