@@ -33,7 +33,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+# Without -noreset the server resets once its last client is gone, and a
+# start right after a killed window finds no display.
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    5>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
