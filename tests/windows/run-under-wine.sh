@@ -9,7 +9,8 @@
 # must hold the same records and header texts. The installer registers .mrf;
 # the installed window started in its installation folder lists an archive
 # given to it, takes a second start's archive, and saves into the user's
-# Documents, never under Program Files. Then lumetra-cli.exe must print what
+# Documents, never under Program Files. At 150 % on a 1920 x 1080 screen the
+# installed window is whole and on the screen. Then lumetra-cli.exe must print what
 # the Linux lumetra-cli prints, byte for byte, and the uninstaller takes .mrf
 # back.
 #   run-under-wine.sh WINDOWS_BUILD LINUX_BUILD
