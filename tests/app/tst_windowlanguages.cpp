@@ -417,6 +417,8 @@ void TestWindowLanguages::wholeWindowOnTheScreen()
         QVERIFY2(ratio >= 1.0 && ratio < system, qPrintable(QString::number(ratio)));
     else
         QCOMPARE(ratio, system);
+    // The menus' pictures at the screen's sharpness, not blown up.
+    QVERIFY(qAbs(main.openAct->icon().pixmap(16).devicePixelRatio() - ratio) < 0.01);
     // With a window manager's title bar of 30 pixels at 100 %.
     const int titleBar = qCeil(30 * system / ratio);
     const QRect whole = main.frameGeometry().adjusted(0, -titleBar, 0, 0);
