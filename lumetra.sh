@@ -25,6 +25,7 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n
+    libxcb1-dev libxcb-randr0-dev # the display's scaling, asked before Qt connects to it
     dpkg-dev # dpkg-buildflags: the hardening flags
     fonts-dejavu-core fonts-noto-cjk
     help2man

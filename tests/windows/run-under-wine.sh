@@ -9,7 +9,8 @@
 # must hold the same records and header texts. The installer registers .mrf;
 # the installed window started in its installation folder lists an archive
 # given to it, takes a second start's archive, and saves into the user's
-# Documents, never under Program Files. Then lumetra-cli.exe must print what
+# Documents, never under Program Files. At 150 % on a 1920 x 1080 screen the
+# installed window is whole and on the screen. Then lumetra-cli.exe must print what
 # the Linux lumetra-cli prints, byte for byte, and the uninstaller takes .mrf
 # back.
 #   run-under-wine.sh WINDOWS_BUILD LINUX_BUILD
@@ -255,7 +256,7 @@ step "installed Lumetra under wine"
 session windows windows env WINEQT_FORCE_STDERR_LOGGING=1 wine "C:\\Program Files\\Lumetra\\lumetra.exe"
 log=$work/windows/debug.txt
 tr -d '\r\0' <"$work/windows/app.log" >"$log" # Windows line ends; the port trace writes a NUL
-echo "window ${window_width}x$window_height; $(grep -m 1 'winversion' "$log"); screen $(grep -m 1 'QRect' "$log")"
+echo "window ${window_width}x$window_height; $(grep -m 1 'winversion' "$log"); screen $(grep -m 1 '^QRect' "$log")"
 [ "${window_width}x$window_height" = 820x671 ] || fail "the window is ${window_width}x$window_height, not 820x671"
 grep -q 'QRect(0,0 1280x1024)' "$log" || fail "GetDeviceCaps did not measure the 1280x1024 screen: $(cat "$log")"
 grep -Eq '^winversion =  [1-9]' "$log" || fail "no Windows version from RtlGetVersion: $(cat "$log")"
@@ -342,6 +343,66 @@ xdotool windowfocus --sync "$main" key alt+f
 sleep 0.5
 xdotool key x
 wait_for 30 eval '! kill -0 $first 2>/dev/null' || fail "the window did not close"
+
+step "installed Lumetra at 150 %"
+# A laptop's screen: 1920 x 1080 at 144 dpi. Wine measures every program in
+# real pixels; Windows does so only for one that its manifest declares aware of
+# DPI, so the manifest is checked as the loader reads it.
+Xvfb -displayfd 5 -screen 0 1920x1080x24 -nolisten tcp 5>"$work/display-150" 2>>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display-150" ] && break; sleep 0.1; done
+[ -s "$work/display-150" ] || fail "the second Xvfb did not start: $(cat "$work/xvfb.log")"
+display_96=$DISPLAY
+export DISPLAY=:$(head -n 1 "$work/display-150")
+# A fresh server, so that wine measures this display and reads the new DPI.
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w 2>/dev/null || true
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+"$wineserver" -w 2>/dev/null || true
+scaled=$work/scaled
+mkdir -p "$scaled"
+"$sim" --records 5 --seed 2026 --no-pacing -o "$scaled/job.bin" 2>/dev/null
+"$cli" decode "$scaled/job.bin" -o "$scaled/job.mrf" >/dev/null
+(cd "$scaled" && exec env WINEQT_FORCE_STDERR_LOGGING=1 \
+    wine "C:\\Program Files\\Lumetra\\lumetra.exe" "$(winepath -w "$scaled/job.mrf")" \
+    >"$scaled/app.log" 2>&1) &
+app=$!
+pids+=($app)
+wait_for 120 has_window "Tavolin Lumetra" || fail "no window at 150 %: $(tail -n 5 "$scaled/app.log")"
+main=$(window_named "Tavolin Lumetra")
+sleep 2
+read -r x y w h < <(geometry_of "$main")
+echo "window at 150 %: ${w}x$h at $x,$y; $(tr -d '\r' <"$scaled/app.log" | grep -m 1 '^Display')"
+[ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1920 ] && [ $((y + h)) -le 1080 ] \
+    || fail "the window at 150 % is not on the 1920x1080 screen: ${w}x$h at $x,$y"
+# 1.5 times 820 x 671 or taller: the room the panel, the report and the bars
+# need, with no scroll bar in the window.
+[ "$w" -eq 1230 ] && [ "$h" -ge 1006 ] || fail "the window at 150 % is ${w}x$h, not 1.5 times 820x671"
+tr -d '\r' <"$scaled/app.log" | grep -q 'DPI awareness .*declared "PerMonitorV2, PerMonitor"' \
+    || fail "the manifest declares no per-monitor DPI awareness: $(tr -d '\r' <"$scaled/app.log" | grep '^Display')"
+# Every fiber of the record shown, down to the twelfth, with its PASS (blue) or
+# FAIL (red) visible: one band of that ink per row in the window's right half.
+import -window "$main" "$scaled/window.png"
+convert "$scaled/window.png" -crop "$((w / 2))x$h+$((w / 2))+0" +repage \
+    -fill black -opaque white -fuzz 8% -fill white -opaque '#0000ff' -opaque '#ff0000' -fuzz 0 \
+    -fill black +opaque white -colorspace gray -scale "1x$h!" -threshold 0 -depth 8 txt:- \
+    | awk -F'[ ,:]+' 'NR > 1 { ink = ($0 ~ /#FFFFFF/); if (ink && !before) bands++; before = ink }
+        END { print bands + 0 }' >"$scaled/bands"
+dump=$("$cli" dump "$scaled/job.mrf" --json)
+verdicts=$(grep -o '"verdictText":"\(PASS\|FAIL\)"' <<<"${dump##*\"recordNumber\"}" | wc -l)
+[ "$(cat "$scaled/bands")" -eq "$verdicts" ] \
+    || fail "at 150 % $(cat "$scaled/bands") of the $verdicts verdicts of the record shown are visible: $scaled/window.png"
+echo "at 150 %: all $verdicts verdicts of the record shown visible"
+xdotool windowfocus --sync "$main" key alt+f
+sleep 0.5
+xdotool key x
+wait_for 30 eval '! kill -0 $app 2>/dev/null' || fail "the window at 150 % did not close"
+# Back to the 96-dpi display, for what follows.
+export DISPLAY=$display_96
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w 2>/dev/null || true
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+"$wineserver" -w 2>/dev/null || true
 
 step "lumetra-cli.exe against lumetra-cli"
 "$sim" --records 64 --seed 7 --no-pacing -o "$work/capture.bin" 2>/dev/null

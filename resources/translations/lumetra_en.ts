@@ -1,0 +1,48 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>CertificationReport</name>
+    <message numerus="yes">
+        <source>%1 of %n fibers with a verdict pass</source>
+        <translation>
+            <numerusform>%1 of %n fiber with a verdict passes</numerusform>
+            <numerusform>%1 of %n fibers with a verdict pass</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <source>Receiving: %n records</source>
+        <translation>
+            <numerusform>Receiving: %n record</numerusform>
+            <numerusform>Receiving: %n records</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The last session ended with %n records that were not saved to an archive. Show them again?</source>
+        <translation>
+            <numerusform>The last session ended with %n record that was not saved to an archive. Show it again?</numerusform>
+            <numerusform>The last session ended with %n records that were not saved to an archive. Show them again?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>
+            <numerusform>%n of the %1 chosen records could not be opened: its data in the records store is damaged.</numerusform>
+            <numerusform>%n of the %1 chosen records could not be opened: their data in the records store is damaged.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecordVerdict</name>
+    <message numerus="yes">
+        <source>FAIL: fibers %1</source>
+        <translation>
+            <numerusform>FAIL: fiber %1</numerusform>
+            <numerusform>FAIL: fibers %1</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
