@@ -1,16 +1,31 @@
 // SPDX-License-Identifier: MIT
-#include "storewatchdog.h"
+#include "storewatchdogplatform.h"
 
-// Lumetra for Windows has no PostgreSQL driver, and SQLite's waits are bounded.
-struct StoreWatchdog::Watch
+#include <QSqlDriver>
+#include <QVariant>
+#include <winsock2.h>
+#include <windows.h>
+
+std::intptr_t StoreSocket::of(const QSqlDatabase &database)
 {
-};
+    if (!database.isOpen() || !database.driver())
+        return none;
+    const QVariant handle = database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return none;
+    const void *connection = *static_cast<const void *const *>(handle.constData());
+    // Looked up, not loaded: the driver holds it for as long as the connection.
+    const HMODULE library = GetModuleHandleW(L"libpq.dll");
+    const auto pqSocket = library
+        ? reinterpret_cast<int (*)(const void *)>(
+            reinterpret_cast<void *>(GetProcAddress(library, "PQsocket")))
+        : nullptr;
+    // libpq hands out the SOCKET as an int, -1 for none.
+    const int socket = pqSocket && connection ? pqSocket(connection) : -1;
+    return socket < 0 ? none : std::intptr_t(socket);
+}
 
-StoreWatchdog::StoreWatchdog(const QSqlDatabase &, int) { }
-
-StoreWatchdog::~StoreWatchdog() = default;
-
-bool StoreWatchdog::fired() const
+void StoreSocket::cut(std::intptr_t socket)
 {
-    return false;
+    ::shutdown(SOCKET(socket), SD_BOTH);
 }

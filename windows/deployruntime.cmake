@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Run at install time: copies into the install folder every library that
 # FILES load, directly or through each other, from the folders DIRS, and
-# strips the copies. What none of DIRS holds is Windows' own.
+# strips the copies. What none of DIRS holds is Windows' own. A library from
+# DIR brings the licence texts of DIR/../licenses into licenses/.
 #   cmake -DFILES=... -DDIRS=... -DOBJDUMP=... -DSTRIP=... -P deployruntime.cmake
 cmake_minimum_required(VERSION 3.16)
 set(pending ${FILES})
@@ -27,6 +28,10 @@ while(pending)
                 execute_process(COMMAND ${STRIP} --strip-unneeded
                     $ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${name})
                 list(APPEND pending ${dir}/${name})
+                file(GLOB licences ${dir}/../licenses/*.txt)
+                if(licences)
+                    file(INSTALL ${licences} DESTINATION ${CMAKE_INSTALL_PREFIX}/licenses)
+                endif()
                 break()
             endif()
         endforeach()
