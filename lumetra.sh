@@ -55,7 +55,7 @@ TEST_PACKAGES=(
 # store with TLS.
 WINDOWS_PACKAGES=(
     mingw-w64 dpkg-dev xz-utils perl tcl nsis libz-mingw-w64-dev bzip2 cmake
-    postgresql openssl
+    postgresql openssl python3
     wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2 locales
 )
 

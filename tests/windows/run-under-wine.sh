@@ -256,6 +256,19 @@ wine "$installer" /S || fail "the installer failed"
 "$wineserver" -w
 folder="$WINEPREFIX/drive_c/Program Files/Lumetra"
 [ -f "$folder/lumetra.exe" ] || fail "nothing installed in $folder"
+# The team store's driver, libpq with OpenSSL and their licences, in the
+# installed folder and the zip alike.
+team_files=(sqldrivers/qsqlpsql.dll libpq.dll libssl-3-x64.dll libcrypto-3-x64.dll
+    licenses/PostgreSQL-licence.txt licenses/OpenSSL-Apache-2.0.txt licenses/SOURCES-libpq.txt)
+for file in "${team_files[@]}"; do
+    [ -s "$folder/$file" ] || fail "the installer did not install $file"
+done
+python3 - "$windows_build/Lumetra-$version-win64.zip" "${team_files[@]}" <<'EOT' || fail "the zip lacks the team store's files"
+import sys, zipfile
+names = {name.split("/", 1)[1] for name in zipfile.ZipFile(sys.argv[1]).namelist() if "/" in name}
+missing = [name for name in sys.argv[2:] if name not in names]
+sys.exit(f"missing: {missing}" if missing else 0)
+EOT
 [ -n "$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name 'Lumetra.lnk')" ] \
     || fail "no Start-menu shortcut"
 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumetra' /v UninstallString \
