@@ -243,11 +243,9 @@ fi
 cp -a "$template" "$work/prefix"
 export WINEPREFIX=$work/prefix
 mkdir -p "$work/windows"
-# COM5 is the window's emulator's pseudo-terminal, COM6 lumetra-cli.exe's;
-# wine lists them in the registry's serial port list once a fresh server starts.
-mkdir -p "$work/team"
+# COM5 is the emulator's pseudo-terminal; wine lists it in the registry's
+# serial port list once a fresh server starts.
 wine reg add 'HKLM\Software\Wine\Ports' /v COM5 /d "$work/windows/port" /f >/dev/null 2>&1
-wine reg add 'HKLM\Software\Wine\Ports' /v COM6 /d "$work/team/port" /f >/dev/null 2>&1
 "$wineserver" -k 2>/dev/null || true
 "$wineserver" -w 2>/dev/null || true
 
@@ -340,7 +338,8 @@ mkdir -p "$mail"
 "$cli" dump "$mail/other.mrf" --json >"$mail/other.json"
 # As the Start-menu shortcut starts it, in its installation folder; without
 # saying it comes from the desktop, so the folder alone must keep it out.
-# It keeps what it opens in the team store.
+# It keeps what it opens in the team store; a window is one per store, so the
+# second start names the same.
 team_url="postgresql://lumetra:$(password_of "$LUMETRA_TEST_DATABASE")@127.0.0.1:$LUMETRA_TEST_TLS_PORT/lumetra"
 (cd "$folder" && LUMETRA_DATABASE=$team_url exec wine lumetra.exe "$(winepath -w "$mail/job.mrf")" \
     >"$mail/first.log" 2>&1) &
@@ -348,7 +347,7 @@ first=$!
 pids+=("$first")
 wait_for 120 has_window "Tavolin Lumetra" || fail "no window: $(tail -n 5 "$mail/first.log")"
 main=$(window_named "Tavolin Lumetra")
-(cd "$mail" && timeout 60 wine "C:\\Program Files\\Lumetra\\lumetra.exe" other.mrf \
+(cd "$mail" && LUMETRA_DATABASE=$team_url timeout 60 wine "C:\\Program Files\\Lumetra\\lumetra.exe" other.mrf \
     >"$mail/second.log" 2>&1) || fail "the second start did not hand over and end"
 kill -0 $first 2>/dev/null || fail "the first window ended"
 [ "$(window_named "Tavolin Lumetra")" = "$main" ] || fail "the second start opened a window"
@@ -429,6 +428,13 @@ step "the team store over TLS, Windows and Linux"
 # The server refuses connections without TLS. Linux and Windows programs store
 # into it, and each lists what the other stored.
 team=$work/team
+mkdir -p "$team"
+# COM6 for lumetra-cli.exe, added now: the window takes the last port listed.
+wine reg add 'HKLM\Software\Wine\Ports' /v COM6 /d "$team/port" /f >/dev/null 2>&1
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w 2>/dev/null || true
+wait_for 30 eval "grep -q COM6 <<<\"\$(wine reg query 'HKLM\\HARDWARE\\DEVICEMAP\\SERIALCOMM' 2>/dev/null)\"" \
+    || fail "wine does not list COM6"
 password=$(password_of "$LUMETRA_TEST_DATABASE")
 ca=$(winepath -w "$LUMETRA_TEST_TLS_CA")
 for seed in 41 42 43 44; do
