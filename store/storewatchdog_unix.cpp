@@ -24,6 +24,8 @@ std::intptr_t StoreSocket::of(const QSqlDatabase &database)
     return socket < 0 ? none : socket;
 }
 
+// The socket stays open until the connection is closed, so its number cannot
+// be another's yet.
 void StoreSocket::cut(std::intptr_t socket)
 {
     ::shutdown(int(socket), SHUT_RDWR);

@@ -25,7 +25,11 @@ std::intptr_t StoreSocket::of(const QSqlDatabase &database)
     return socket < 0 ? none : std::intptr_t(socket);
 }
 
+// A shutdown() does not wake a select() that waits on the socket here: only
+// closing it does. libpq closes it again when the connection is finished,
+// which fails harmlessly, right after, on the same thread; another socket made
+// in that moment elsewhere in the program could be given the same handle.
 void StoreSocket::cut(std::intptr_t socket)
 {
-    ::shutdown(SOCKET(socket), SD_BOTH);
+    ::closesocket(SOCKET(socket));
 }

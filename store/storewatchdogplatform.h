@@ -12,8 +12,7 @@ constexpr std::intptr_t none = -1;
 // The socket of Qt's PostgreSQL connection, from the libpq that Qt's driver
 // loaded (a program that never uses a server needs no libpq); none otherwise.
 std::intptr_t of(const QSqlDatabase &database);
-// Wakes libpq from its wait at once; the socket stays open until the
-// connection is closed, so its number cannot be another's yet.
+// Wakes libpq from its wait at once: the work fails as if the server had gone.
 void cut(std::intptr_t socket);
 } // namespace StoreSocket
 
