@@ -54,7 +54,7 @@ TEST_PACKAGES=(
 # German run under wine; a PostgreSQL server and openssl for the wine run's
 # store with TLS.
 WINDOWS_PACKAGES=(
-    mingw-w64 dpkg-dev xz-utils perl tcl nsis libz-mingw-w64-dev bzip2 cmake
+    mingw-w64 dpkg-dev xz-utils perl tcl nsis libz-mingw-w64-dev bzip2
     postgresql openssl python3
     wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2 locales
 )

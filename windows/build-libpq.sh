@@ -9,6 +9,7 @@
 set -euo pipefail
 say_prefix="windows libpq"
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=windows/debian-sources.sh
 source "$here/debian-sources.sh"
 
 # The system-wide service file is read from the compiled-in folder: one only

@@ -7,6 +7,7 @@
 #   build-openssl.sh
 set -euo pipefail
 say_prefix="windows OpenSSL"
+# shellcheck source=windows/debian-sources.sh
 source "$(dirname "$0")/debian-sources.sh"
 
 # The libraries only (build_libs): no tests, engines or loadable providers.

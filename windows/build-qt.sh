@@ -9,6 +9,7 @@
 set -euo pipefail
 say_prefix="windows Qt"
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=windows/debian-sources.sh
 source "$here/debian-sources.sh"
 
 # Only what Lumetra loads: Core, Gui, Widgets, PrintSupport, Sql with SQLite and

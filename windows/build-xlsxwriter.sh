@@ -10,6 +10,7 @@
 set -euo pipefail
 say_prefix="windows libxlsxwriter"
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=windows/debian-sources.sh
 source "$here/debian-sources.sh"
 
 zlib=/usr/$host/lib/libz.a

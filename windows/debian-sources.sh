@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash
 # Sourced by the build-*.sh scripts beside it: Debian's source packages through
 # a private sources list (the machine's apt configuration is never touched),
 # the cache folder and the cross compilers.
