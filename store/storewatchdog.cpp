@@ -26,8 +26,7 @@ StoreWatchdog::StoreWatchdog(const QSqlDatabase &database, int boundMs)
     Watch *w = watch.get();
     w->thread = std::thread([w, socket, boundMs] {
         std::unique_lock<std::mutex> lock(w->mutex);
-        if (w->finished.wait_for(
-                lock, std::chrono::milliseconds(boundMs), [w] { return w->done; }))
+        if (w->finished.wait_for(lock, std::chrono::milliseconds(boundMs), [w] { return w->done; }))
             return;
         StoreSocket::cut(socket);
         w->fired = true;

@@ -15,9 +15,8 @@ std::intptr_t StoreSocket::of(const QSqlDatabase &database)
         return none;
     const void *connection = *static_cast<const void *const *>(handle.constData());
     void *library = dlopen("libpq.so.5", RTLD_NOW | RTLD_NOLOAD);
-    const auto pqSocket = library
-        ? reinterpret_cast<int (*)(const void *)>(dlsym(library, "PQsocket"))
-        : nullptr;
+    const auto pqSocket
+        = library ? reinterpret_cast<int (*)(const void *)>(dlsym(library, "PQsocket")) : nullptr;
     const int socket = pqSocket && connection ? pqSocket(connection) : -1;
     if (library)
         dlclose(library); // the driver keeps it loaded

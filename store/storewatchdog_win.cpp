@@ -3,7 +3,10 @@
 
 #include <QSqlDriver>
 #include <QVariant>
+
+// Before windows.h, which would otherwise bring the older winsock.h.
 #include <winsock2.h>
+
 #include <windows.h>
 
 std::intptr_t StoreSocket::of(const QSqlDatabase &database)
@@ -16,10 +19,9 @@ std::intptr_t StoreSocket::of(const QSqlDatabase &database)
     const void *connection = *static_cast<const void *const *>(handle.constData());
     // Looked up, not loaded: the driver holds it for as long as the connection.
     const HMODULE library = GetModuleHandleW(L"libpq.dll");
-    const auto pqSocket = library
-        ? reinterpret_cast<int (*)(const void *)>(
-            reinterpret_cast<void *>(GetProcAddress(library, "PQsocket")))
-        : nullptr;
+    const auto pqSocket = library ? reinterpret_cast<int (*)(const void *)>(
+                              reinterpret_cast<void *>(GetProcAddress(library, "PQsocket")))
+                                  : nullptr;
     // libpq hands out the SOCKET as an int, -1 for none.
     const int socket = pqSocket && connection ? pqSocket(connection) : -1;
     return socket < 0 ? none : std::intptr_t(socket);
