@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordstore.h"
 
-#include "framedecoder.h"
+#include "meterframe.h"
 #include "ownerfiles.h"
 #include "recordtexts.h"
 #include "storewatchdog.h"
@@ -194,10 +194,10 @@ ReportHeaderTexts textsFrom(const QSqlQuery &query, int first)
 bool rowFrom(const QSqlQuery &query, StoredRecord *row)
 {
     const QByteArray frame = QByteArray::fromHex(query.value(1).toString().toLatin1());
-    if (frame.size() != FrameDecoder::frameSize)
+    if (frame.size() != meterFrameSize)
         return false;
     row->record
-        = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
+        = decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
     row->headers = textsFrom(query, 2);
     row->textsKnown = true;
     row->receivedAtMs = query.value(9).toLongLong();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "storedrecord.h"
 
-#include "frameencoder.h"
+#include "meterframe.h"
 #include "recordtexts.h"
 
 #include <QCryptographicHash>

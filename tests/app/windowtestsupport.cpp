@@ -2,7 +2,7 @@
 #include "windowtestsupport.h"
 
 #include "configrun.h"
-#include "frameencoder.h"
+#include "meterframe.h"
 #include "lumetraimages.h"
 #include "mainctrlthread.h"
 #include "metersimprocess.h"
