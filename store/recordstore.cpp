@@ -4,6 +4,7 @@
 #include "meterframe.h"
 #include "ownerfiles.h"
 #include "recordtexts.h"
+#include "recordverdict.h"
 #include "storewatchdog.h"
 
 #include <QAtomicInt>
@@ -149,7 +150,7 @@ void bindRow(QSqlQuery &query, const StoredRecord &row)
     query.addBindValue(int(record.recordNumber));
     query.addBindValue(int(record.thresholdCentiDb));
     query.addBindValue(wavelengthNm(record.wavelengthCode));
-    query.addBindValue(overallVerdict(record));
+    query.addBindValue(verdictText(recordVerdict(record).verdict()));
     const ReportHeaderTexts &h = row.headers;
     // Null and empty texts differ in archives and in JSON: NULL keeps that apart.
     for (const QString *text : { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate,

@@ -25,21 +25,6 @@ QString StoredRecord::keyOf(const TestRecord &record)
         QCryptographicHash::hash(encodeFrame(record), QCryptographicHash::Sha256).toHex());
 }
 
-QString overallVerdict(const TestRecord &record)
-{
-    const float threshold = float(thresholdDb(record));
-    bool passed = false;
-    for (const ChannelResult &channel : record.channels) {
-        const QString verdict = formatChannelRow(channel.powerDbm, channel.referenceDbm, threshold,
-            record.headerByte5, record.polarityCode, record.headerByte8)
-                                    .verdictText;
-        if (verdict == QLatin1String("FAIL"))
-            return verdict;
-        passed |= verdict == QLatin1String("PASS");
-    }
-    return passed ? QStringLiteral("PASS") : QStringLiteral("---");
-}
-
 namespace {
 // What a person reads of the note: no head, no tags, the common entities.
 QString plainTextOfHtml(QString html)

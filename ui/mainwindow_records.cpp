@@ -105,7 +105,7 @@ void MainWindow::appendListEntry(const QString &text, const TestRecord &record)
     const RecordVerdict verdict = recordVerdict(record);
     // A colour as the decoration: the list draws it as a small square, and no
     // picture is kept per entry.
-    const std::optional<Qt::GlobalColor> color = verdictColor(verdict.text());
+    const std::optional<Qt::GlobalColor> color = verdictColor(verdict.verdict());
     entry->setData(Qt::DecorationRole, QColor(color ? *color : Qt::gray));
     entry->setToolTip(recordVerdictTip(verdict));
     connectionPanel->List_Records->addItem(entry);

@@ -3,6 +3,7 @@
 
 #include "recordstore.h"
 #include "recordtexts.h"
+#include "verdict.h"
 
 #include <QBrush>
 #include <QColor>
@@ -53,11 +54,8 @@ QVariant RecordHistoryModel::data(const QModelIndex &index, int role) const
     const QVariant value = QSqlQueryModel::data(index, Qt::DisplayRole);
     if (role == Qt::ForegroundRole && index.column() == Verdict) {
         // The colours of the report's verdict cells.
-        if (value.toString() == QLatin1String("PASS"))
-            return QBrush(Qt::blue);
-        if (value.toString() == QLatin1String("FAIL"))
-            return QBrush(Qt::red);
-        return QVariant();
+        const std::optional<Qt::GlobalColor> color = verdictColor(verdictOfText(value.toString()));
+        return color ? QVariant(QBrush(*color)) : QVariant();
     }
     if (role == Qt::ToolTipRole
         && (index.column() == Company || index.column() == Operator
