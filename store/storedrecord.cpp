@@ -2,11 +2,11 @@
 #include "storedrecord.h"
 
 #include "meterframe.h"
+#include "noteplaintext.h"
 #include "recordtexts.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QRegularExpression>
 #include <QStringList>
 
 QByteArray StoredRecord::frameBytes() const
@@ -25,30 +25,12 @@ QString StoredRecord::keyOf(const TestRecord &record)
         QCryptographicHash::hash(encodeFrame(record), QCryptographicHash::Sha256).toHex());
 }
 
-namespace {
-// What a person reads of the note: no head, no tags, the common entities.
-QString plainTextOfHtml(QString html)
-{
-    static const QRegularExpression head(QStringLiteral("<head>.*</head>"),
-        QRegularExpression::DotMatchesEverythingOption | QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    html.remove(head);
-    html.replace(tag, QStringLiteral(" "));
-    html.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    html.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    html.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    html.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
-    html.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return html.simplified();
-}
-} // namespace
-
 QString searchTextOf(const TestRecord &record, const ReportHeaderTexts &headers)
 {
     const QStringList parts
         = { QString::number(record.recordNumber), recordNumberText(record.recordNumber),
               headers.companyName, headers.operatorName, headers.testDevice, headers.testDate,
-              headers.serialNumber, headers.exportTime, plainTextOfHtml(headers.noteHtml) };
+              headers.serialNumber, headers.exportTime, notePlainText(headers.noteHtml) };
     return parts.join(QLatin1Char('\n')).toLower();
 }
 
