@@ -197,8 +197,7 @@ bool rowFrom(const QSqlQuery &query, StoredRecord *row)
     const QByteArray frame = QByteArray::fromHex(query.value(1).toString().toLatin1());
     if (frame.size() != meterFrameSize)
         return false;
-    row->record
-        = decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
+    row->record = decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
     row->headers = textsFrom(query, 2);
     row->textsKnown = true;
     row->receivedAtMs = query.value(9).toLongLong();
@@ -293,6 +292,8 @@ bool RecordStore::open(Access access)
     const bool readOnly = access == Access::ReadOnly;
     if (!where.error.isEmpty())
         return fail(where.error);
+    if (interrupted && interrupted->load())
+        return fail(QStringLiteral("the work on the records store was stopped"));
     if (!QSqlDatabase::isDriverAvailable(where.driverName()))
         return fail(
             QStringLiteral("this Lumetra has no %1 driver (%2)")
@@ -337,7 +338,7 @@ bool RecordStore::open(Access access)
         }
     }
     state = Status::Open;
-    const StoreWatchdog watchdog(database(), answerBoundMs);
+    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
 
     int version = 0;
     if (!readSchemaVersion(&version))
@@ -585,7 +586,8 @@ struct RecordStore::RowQueries
 bool RecordStore::writeRows(
     const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions, bool setAside)
 {
-    const StoreWatchdog watchdog(database(), answerBoundMs + answerBoundPerRowMs * rows.size());
+    const StoreWatchdog watchdog(
+        database(), answerBoundMs + answerBoundPerRowMs * rows.size(), interrupted);
     return transact([&] {
         if (!writeSessions(sessions))
             return false;
@@ -789,7 +791,7 @@ bool RecordStore::removeWaiting(
 
 bool RecordStore::readRows(QSqlQuery &query, QVector<StoredRecord> *rows)
 {
-    const StoreWatchdog watchdog(database(), answerBoundMs);
+    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
     if (!query.exec())
         return failed(query);
     while (query.next()) {
@@ -810,7 +812,7 @@ bool RecordStore::readOpenSessions(const QString &hostName, QVector<StoreSession
     query.prepare(QStringLiteral("SELECT session_id, host_name, started_at FROM lumetra_sessions"
                                  " WHERE host_name = ? AND ended_at IS NULL ORDER BY started_at"));
     query.addBindValue(hostName);
-    const StoreWatchdog watchdog(database(), answerBoundMs);
+    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
     if (!query.exec())
         return failed(query);
     while (query.next())
@@ -955,5 +957,30 @@ bool RecordStore::forEachRecord(
         else
             ++undecodable;
     }
+    return !query.lastError().isValid() || failed(query);
+}
+
+bool RecordStore::readHistory(const HistoryFilter &filter, int limit, QVector<HistoryRow> *rows)
+{
+    if (!isOpen())
+        return false;
+    QVariantList values;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(historySql(QStringLiteral("record_key, received_at, record_number, company,"
+                                                 " operator_name, serial_number, wavelength_nm,"
+                                                 " verdict"),
+            filter, true, limit, &values)))
+        return failed(query);
+    for (const QVariant &value : qAsConst(values))
+        query.addBindValue(value);
+    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
+    if (!query.exec())
+        return failed(query);
+    while (query.next())
+        rows->append(
+            { query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt(),
+                query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
+                query.value(6).toInt(), verdictOfText(query.value(7).toString()) });
     return !query.lastError().isValid() || failed(query);
 }

@@ -3,6 +3,7 @@
 
 #include <QSqlDriver>
 #include <QVariant>
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <dlfcn.h>
@@ -22,9 +23,8 @@ int socketOf(const QSqlDatabase &database)
         return -1;
     const void *connection = *static_cast<const void *const *>(handle.constData());
     void *library = dlopen("libpq.so.5", RTLD_NOW | RTLD_NOLOAD);
-    const auto pqSocket = library
-        ? reinterpret_cast<int (*)(const void *)>(dlsym(library, "PQsocket"))
-        : nullptr;
+    const auto pqSocket
+        = library ? reinterpret_cast<int (*)(const void *)>(dlsym(library, "PQsocket")) : nullptr;
     const int socket = pqSocket && connection ? pqSocket(connection) : -1;
     if (library)
         dlclose(library); // the driver keeps it loaded
@@ -41,17 +41,25 @@ struct StoreWatchdog::Watch
     std::thread thread;
 };
 
-StoreWatchdog::StoreWatchdog(const QSqlDatabase &database, int boundMs)
+// How often an interruption is looked for.
+constexpr std::chrono::milliseconds interruptionStep(50);
+
+StoreWatchdog::StoreWatchdog(
+    const QSqlDatabase &database, int boundMs, const std::atomic<bool> *interrupted)
 {
     const int socket = socketOf(database);
     if (socket < 0)
         return;
     watch = std::make_unique<Watch>();
     Watch *w = watch.get();
-    w->thread = std::thread([w, socket, boundMs] {
+    w->thread = std::thread([w, socket, boundMs, interrupted] {
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point bound = Clock::now() + std::chrono::milliseconds(boundMs);
         std::unique_lock<std::mutex> lock(w->mutex);
-        if (w->finished.wait_for(
-                lock, std::chrono::milliseconds(boundMs), [w] { return w->done; }))
+        const auto cut = [&] { return interrupted && interrupted->load(); };
+        while (!w->done && !cut() && Clock::now() < bound)
+            w->finished.wait_until(lock, std::min(bound, Clock::now() + interruptionStep));
+        if (w->done)
             return;
         // Wakes libpq from its wait at once; the socket stays open until
         // the connection is closed, so its number cannot be another's yet.

@@ -6,7 +6,7 @@ struct StoreWatchdog::Watch
 {
 };
 
-StoreWatchdog::StoreWatchdog(const QSqlDatabase &, int) { }
+StoreWatchdog::StoreWatchdog(const QSqlDatabase &, int, const std::atomic<bool> *) { }
 
 StoreWatchdog::~StoreWatchdog() = default;
 
