@@ -38,6 +38,7 @@ private slots:
     void arrivingAgainKeepsTypedTexts();
     void damagedRowIsReported();
     void keptFilesAreTheUsersAlone();
+    void windowAndCommandLineKeepAlike();
 };
 
 namespace {
@@ -421,6 +422,56 @@ void TestKeepingRecords::arrivingAgainKeepsTypedTexts()
     QTRY_COMPARE_WITH_TIMEOUT(historyOf(store, QStringLiteral("Other Co Ltd")).size(), 1, 5000);
     QCOMPARE(companyVersionsOf(store),
         QList<QStringList>({ { "" }, { "" }, { "", "Fibre Works", "Other Co Ltd" } }));
+}
+
+// One export, received by the window and by lumetra-cli into stores of their
+// own: the same records in the same order from the same meter; the window's
+// carry the texts on screen, the command line's none.
+void TestKeepingRecords::windowAndCommandLineKeepAlike()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const QByteArray exported = generatedExport(4, 48);
+    const QString cliStore = dir.filePath(QStringLiteral("cli.sqlite"));
+    ScriptedMeter cliMeter;
+    QVERIFY(cliMeter.start({ exported }, 0));
+    QVERIFY(!outputOf(QStringLiteral(LUMETRA_CLI),
+        { "receive", cliMeter.path(), "--batches", "1", "--timeout", "30", "--database", cliStore })
+                 .isEmpty());
+
+    ScriptedMeter meter;
+    QVERIFY(meter.start({ exported }, 0));
+    TestWindow window({ meter.path() });
+    QTRY_VERIFY(!window.main.connectionPanel->exportTimeText.isEmpty());
+    QTest::keyClicks(window.main.reportWindow->Edit_Company, QStringLiteral("Fibre Works"));
+    QVERIFY(pickPort(window.main, meter.path()));
+    const auto rowsOf = [](const QString &store) {
+        QVector<StoredRecord> rows;
+        RecordStore reader(StoreLocation::parse(store));
+        if (reader.open(RecordStore::Access::ReadOnly))
+            reader.forEachRecord({}, [&](const StoredRecord &row) { rows << row; });
+        return rows;
+    };
+    const QString windowStore = dir.filePath(QStringLiteral("records.sqlite"));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsOf(windowStore).size(), 4, 20000);
+    const QVector<StoredRecord> byWindow = rowsOf(windowStore), byCli = rowsOf(cliStore);
+    QCOMPARE(byCli.size(), 4);
+    const QVector<ReportHeaderTexts> onScreen = window.main.recordHeaders();
+    for (int i = 0; i < 4; ++i) {
+        const StoredRecord &a = byWindow.at(i), &b = byCli.at(i);
+        QCOMPARE(a.key(), b.key());
+        QCOMPARE(a.frameBytes(), b.frameBytes());
+        QCOMPARE(QStringList({ a.sourceKind, QString::number(a.batchPosition),
+                     QStringLiteral("%1.%2").arg(a.meterVersionMajor).arg(a.meterVersionMinor),
+                     QString::number(a.meterVerdict) }),
+            QStringList({ b.sourceKind, QString::number(b.batchPosition),
+                QStringLiteral("%1.%2").arg(b.meterVersionMajor).arg(b.meterVersionMinor),
+                QString::number(b.meterVerdict) }));
+        QVERIFY(a.hasVersion && b.hasVersion);
+        QCOMPARE(a.headers, onScreen.at(i));
+        QCOMPARE(a.headers.companyName, QStringLiteral("Fibre Works"));
+        QCOMPARE(b.headers, ReportHeaderTexts());
+    }
 }
 
 int main(int argc, char *argv[])
