@@ -415,6 +415,10 @@
         <source>The records store cannot be read: %1</source>
         <translation>Der Messungsspeicher kann nicht gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>Reading the records store…</source>
+        <translation>Messdatenbank wird gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -792,6 +796,20 @@
         <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
         <translation>%1 der %2 gewählten Messungen konnten nicht geöffnet werden: ihre Daten im Messungsspeicher sind beschädigt.</translation>
     </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>%Ln Messung wird gespeichert…</numerusform>
+            <numerusform>%Ln Messungen werden gespeichert…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>%Ln Messung gesichert</numerusform>
+            <numerusform>%Ln Messungen gesichert</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -833,6 +851,13 @@
     <message>
         <source>Verdict</source>
         <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>; records are held in memory only, until the store can take them</source>
+        <translation>; die Messungen sind nur im Arbeitsspeicher, bis die Messdatenbank sie aufnehmen kann</translation>
     </message>
 </context>
 <context>

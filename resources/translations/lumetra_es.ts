@@ -415,6 +415,10 @@
         <source>The records store cannot be read: %1</source>
         <translation>No se puede leer el almacén de mediciones: %1</translation>
     </message>
+    <message>
+        <source>Reading the records store…</source>
+        <translation>Leyendo la base de mediciones…</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -792,6 +796,20 @@
         <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
         <translation>%1 de las %2 mediciones elegidas no se han podido abrir: sus datos en el almacén de mediciones están dañados.</translation>
     </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>Guardando %Ln medición…</numerusform>
+            <numerusform>Guardando %Ln mediciones…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>%Ln medición conservada</numerusform>
+            <numerusform>%Ln mediciones conservadas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -833,6 +851,13 @@
     <message>
         <source>Verdict</source>
         <translation>Resultado</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>; records are held in memory only, until the store can take them</source>
+        <translation>; las mediciones solo están en la memoria, hasta que la base de mediciones pueda recibirlas</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,10 @@
         <source>The records store cannot be read: %1</source>
         <translation>Le stockage des mesures ne peut pas être lu : %1</translation>
     </message>
+    <message>
+        <source>Reading the records store…</source>
+        <translation>Lecture de la base des mesures…</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -792,6 +796,20 @@
         <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
         <translation>%1 des %2 mesures choisies n&apos;ont pas pu être ouvertes : leurs données dans le stockage des mesures sont endommagées.</translation>
     </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>Enregistrement de %Ln mesure…</numerusform>
+            <numerusform>Enregistrement de %Ln mesures…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>%Ln mesure conservée</numerusform>
+            <numerusform>%Ln mesures conservées</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -833,6 +851,13 @@
     <message>
         <source>Verdict</source>
         <translation>Résultat</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>; records are held in memory only, until the store can take them</source>
+        <translation> ; les mesures ne sont qu&apos;en mémoire, jusqu&apos;à ce que la base des mesures puisse les recevoir</translation>
     </message>
 </context>
 <context>

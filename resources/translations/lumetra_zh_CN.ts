@@ -415,6 +415,10 @@
         <source>The records store cannot be read: %1</source>
         <translation>无法读取记录库：%1</translation>
     </message>
+    <message>
+        <source>Reading the records store…</source>
+        <translation>正在读取记录库…</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -792,6 +796,18 @@
         <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
         <translation>所选 %2 条记录中有 %1 条无法打开：其在记录库中的数据已损坏。</translation>
     </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>正在存储 %Ln 条记录…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>已保存 %Ln 条记录</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -833,6 +849,13 @@
     <message>
         <source>Verdict</source>
         <translation>判定</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>; records are held in memory only, until the store can take them</source>
+        <translation>；记录仅暂存于内存中，直到记录库可以接收</translation>
     </message>
 </context>
 <context>

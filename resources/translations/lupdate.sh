@@ -15,7 +15,7 @@ lupdate=${1:?usage: lupdate.sh [--check] LUPDATE}
 cd "$(dirname "$0")/../.."
 # Where the window's and the report's texts are; lumetra-cli's messages stay English
 # (it installs no translation but for the report).
-sources="app ui certification records resources link"
+sources="app ui certification records resources link session store"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
