@@ -244,6 +244,6 @@ void DownloadSession::stored(const QVector<RecordOutcome> &outcomes)
         if (outcome.state == RecordOutcome::State::Stored)
             keys.insert(outcome.key);
     }
-    if (!keys.isEmpty())
+    if (!outcomes.isEmpty())
         emit kept(keys.size());
 }

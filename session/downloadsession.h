@@ -85,7 +85,7 @@ public:
 signals:
     void keepingChanged(bool keeping, const QString &problem);
     void storing(int records);
-    void kept(int records);
+    void kept(int records); // of those the store was given; the others are set aside
     void recordsWritten();
     void lostRecordsFound(int records);
     void opened(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);

@@ -29,9 +29,9 @@ class StoreThread;
 // its own writes it to the store: now, at the next change, or at the next
 // start. A row the store refuses is set aside in a file of its own.
 //
-// Writing::Waited waits for the store's answer to each change (the command
-// line's tools); Writing::InBackground never waits for a store: the answers
-// come as signals (the window).
+// Writing::Waited waits for the store's answer to each change (a tool that
+// reports each write); Writing::InBackground never waits for a store: the
+// answers come as signals (the window, lumetra-cli receive).
 //
 // The window runs a session: the records it lists, with its edits, are
 // marked unsaved until they are saved to an archive, so that a window that

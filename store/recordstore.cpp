@@ -975,8 +975,10 @@ bool RecordStore::readHistory(const HistoryFilter &filter, int limit, QVector<Hi
     for (const QVariant &value : qAsConst(values))
         query.addBindValue(value);
     const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
-    if (!query.exec())
-        return failed(query);
+    if (!query.exec()) {
+        failed(query);
+        return unanswered(watchdog);
+    }
     while (query.next())
         rows->append(
             { query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt(),

@@ -42,15 +42,19 @@ void MainWindow::startRecordStore()
     connect(session, &DownloadSession::kept, this, [this](int count) {
         if (!storeKeeping)
             return;
+        if (count == 0) { // all set aside: the log says so
+            if (storeState)
+                storeState->hide();
+            return;
+        }
         showStoreActivity(tr("%Ln records kept", nullptr, count));
-        storeStateShown->start();
+        storeStateShown->start(keptShownMs);
     });
     connect(session, &DownloadSession::lostRecordsFound, this, &MainWindow::offerLostRecords);
     connect(session, &DownloadSession::opened, this, &MainWindow::listOpened);
     connect(session, &DownloadSession::historyOpened, this, &MainWindow::reportUnopened);
     storeStateShown = new QTimer(this);
     storeStateShown->setSingleShot(true);
-    storeStateShown->setInterval(keptShownMs);
     connect(storeStateShown, &QTimer::timeout, this, [this] {
         if (storeKeeping && storeState)
             storeState->hide();
