@@ -3,13 +3,13 @@
 
 #include "recordstore.h"
 
-#include <QMetaObject>
 #include <chrono>
 
 StoreThread::StoreThread(const StoreLocation &location, QObject *parent)
     : QObject(parent)
-    , thread([this, location] { run(location); })
 {
+    connect(this, &StoreThread::replied, this, &StoreThread::deliver, Qt::QueuedConnection);
+    thread = std::thread([this, location] { run(location); });
 }
 
 StoreThread::~StoreThread()
@@ -69,8 +69,7 @@ void StoreThread::run(const StoreLocation &location)
             const std::lock_guard<std::mutex> locker(replyLock);
             replies.push_back(std::move(reply));
         }
-        QMetaObject::invokeMethod(
-            this, [this] { deliver(); }, Qt::QueuedConnection);
+        emit replied();
     };
     for (;;) {
         Work next;

@@ -40,6 +40,9 @@ public:
     // Replies that did not run yet are dropped too.
     void stop(int graceMs);
 
+signals:
+    void replied(); // from the store's thread: replies wait to be run
+
 private:
     void run(const StoreLocation &location);
     void deliver();
