@@ -6,6 +6,7 @@
 #include "storethread.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QDateTime>
 
 RecordHistoryModel::RecordHistoryModel(const StoreLocation &location, QObject *parent)
@@ -15,6 +16,15 @@ RecordHistoryModel::RecordHistoryModel(const StoreLocation &location, QObject *p
 }
 
 RecordHistoryModel::~RecordHistoryModel() = default;
+
+void RecordHistoryModel::release()
+{
+    released = true;
+    setParent(QCoreApplication::instance());
+    thread->cancel();
+    if (!reading)
+        deleteLater();
+}
 
 void RecordHistoryModel::show(const HistoryFilter &filter)
 {
@@ -52,6 +62,10 @@ void RecordHistoryModel::read()
 
 void RecordHistoryModel::take(const QVector<HistoryRow> &found, const QString &problem)
 {
+    if (released) {
+        deleteLater();
+        return;
+    }
     if (readAgain) {
         readAgain = false;
         read();

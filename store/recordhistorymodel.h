@@ -38,6 +38,10 @@ public:
 
     explicit RecordHistoryModel(const StoreLocation &location, QObject *parent = nullptr);
     ~RecordHistoryModel() override;
+    // For a window that closes: the model deletes itself once its read has
+    // ended, the application holding it meanwhile, so that the window waits
+    // for no server.
+    void release();
 
     // Reads again with filter, or as the filter stands.
     void show(const HistoryFilter &filter);
@@ -69,6 +73,7 @@ private:
     QString why;
     bool reading = false;
     bool readAgain = false;
+    bool released = false;
 };
 
 #endif

@@ -60,6 +60,14 @@ void StoreThread::stop(int graceMs)
     replies.clear();
 }
 
+void StoreThread::cancel()
+{
+    const std::lock_guard<std::mutex> locker(lock);
+    ending = true;
+    work.clear();
+    interrupted = true;
+}
+
 void StoreThread::run(const StoreLocation &location)
 {
     RecordStore store(location);

@@ -39,6 +39,9 @@ public:
     // server ends at once, work not begun is dropped and the thread ends.
     // Replies that did not run yet are dropped too.
     void stop(int graceMs);
+    // A wait for a server ends at once and work not begun is dropped; the
+    // replies of the work under way still come. Connecting is not cut short.
+    void cancel();
 
 signals:
     void replied(); // from the store's thread: replies wait to be run

@@ -117,6 +117,12 @@ void HistoryWindow::arrangeColumns()
         header->setSectionResizeMode(column, QHeaderView::Stretch);
 }
 
+HistoryWindow::~HistoryWindow()
+{
+    Table_History->setModel(nullptr);
+    model->release();
+}
+
 void HistoryWindow::applyFilter()
 {
     HistoryFilter filter;

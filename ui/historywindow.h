@@ -21,6 +21,7 @@ class HistoryWindow : public QWidget
     Q_OBJECT
 public:
     HistoryWindow(RecordHistoryModel *model, QWidget *parent);
+    ~HistoryWindow() override; // releases the model
 
     QLineEdit *Edit_Search;
     QCheckBox *Check_From;

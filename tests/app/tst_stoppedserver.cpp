@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "configrun.h"
+#include "historywindow.h"
 #include "listofuid.h"
 #include "mainctrlthread.h"
 #include "metersimprocess.h"
@@ -133,6 +134,10 @@ void TestStoppedServer::windowAnswersWhileTheServerIsStopped()
             qPrintable(QStringLiteral("menu %1 ms, About %2 ms late")
                            .arg(menuAt - askedAt)
                            .arg(aboutAt - askedAt)));
+        // The History window opens, says it is reading, and holds up nothing.
+        window.main.historyAct->trigger();
+        const HistoryWindow *history = window.main.findChild<HistoryWindow *>();
+        QVERIFY(history && history->isVisible() && history->Label_Reading->isVisible());
         QListWidget *list = window.main.connectionPanel->List_Records;
         QCOMPARE(list->count(), 1000);
         const QLabel *state = window.main.statusBar()->findChild<QLabel *>("Label_StoreState");
