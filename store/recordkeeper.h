@@ -26,8 +26,9 @@ class StoreThread;
 // never lets a failing store lose one. Every change goes first to a small
 // SQLite file of this machine that belongs to that store alone (beside it,
 // else in the user's data folder, else in memory), and from there a thread of
-// its own writes it to the store: now, at the next change, or at the next
-// start. A row the store refuses is set aside in a file of its own.
+// its own writes it to the store: now, or, while the store fails, with the
+// next change, every 20 seconds and at the next start. A row the store
+// refuses is set aside in a file of its own.
 //
 // Writing::Waited waits for the store's answer to each change (a tool that
 // reports each write); Writing::InBackground never waits for a store: the
@@ -43,7 +44,7 @@ class RecordKeeper : public QObject
 public:
     enum class Writing { Waited, InBackground };
 
-    explicit RecordKeeper(const StoreLocation &location, QObject *parent = nullptr);
+    explicit RecordKeeper(const StoreLocation &location, QObject *parent = nullptr); // Waited
     RecordKeeper(const StoreLocation &location, Writing writing, QObject *parent = nullptr);
     // Ends the session, as a clean close does. In the background it waits a
     // moment at most: what is not written then is written at the next start.
