@@ -131,14 +131,20 @@ bool RecordKeeper::submit(const QVector<StoredRecord> &rows, const QVector<Store
     // A session's records never reach the store without it.
     if (!rows.isEmpty() && !session.id.isEmpty())
         with.prepend(session);
-    if (putAside(QStringLiteral("pending"), rows, with).isEmpty()) {
-        thread->post([this, rows, with](RecordStore &, const StoreThread::Answer &) {
-            held += rows;
-            heldSessions += with;
-        });
-    }
+    if (putAside(QStringLiteral("pending"), rows, with).isEmpty())
+        hold(rows, with);
     writeWhatWaits();
     return writing == Writing::Waited ? waitForStore() : keeping;
+}
+
+void RecordKeeper::hold(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
+{
+    thread->post([this, rows, sessions](RecordStore &, const StoreThread::Answer &) {
+        held += rows;
+        heldSessions += sessions;
+    });
+    // A drain posted before it would not see it.
+    drainPosted = false;
 }
 
 void RecordKeeper::writeWhatWaits()
@@ -262,9 +268,7 @@ void RecordKeeper::startSession()
     if (sessionLock->tryLock(0))
         OwnerFiles::restrictFile(lockPath);
     // No waiting file for it alone: its records take it along.
-    const QVector<StoreSession> started { session };
-    thread->post(
-        [this, started](RecordStore &, const StoreThread::Answer &) { heldSessions += started; });
+    hold({}, { session });
     writeWhatWaits();
     if (writing == Writing::Waited)
         waitForStore();

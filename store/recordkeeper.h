@@ -97,6 +97,8 @@ signals:
 
 private:
     bool submit(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
+    // For the store's thread to write: what no waiting file took.
+    void hold(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
     void writeWhatWaits();
     QStringList sideFiles(const QString &kind) const;
     QString putAside(const QString &kind, const QVector<StoredRecord> &rows,
@@ -115,7 +117,8 @@ private:
     const StoreLocation where;
     const Writing writing;
     std::unique_ptr<StoreThread> thread;
-    // Set when a drain is posted, cleared as it begins: one at a time waits.
+    // Set when a drain is posted, cleared as it begins and by hold(): one
+    // drain at a time waits, after everything held.
     std::atomic<bool> drainPosted { false };
     // Records the waiting files would not take: the store's thread only.
     QVector<StoredRecord> held;
