@@ -87,6 +87,6 @@ CertificationSummary summarizeRecords(
     RecordVerdict overall;
     overall.passed = summary.passed;
     overall.failed = summary.failed;
-    summary.verdict = overall.text();
+    summary.verdict = overall.verdict();
     return summary;
 }

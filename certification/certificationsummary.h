@@ -27,8 +27,8 @@ struct CertificationSummary
     int failed = 0;
     int unrated = 0; // "---"
     int withoutReading = 0; // power "---"; their verdicts count above as the window shows them
-    // PASS only when every fiber with a verdict passes; "---" when none has one.
-    QString verdict;
+    // Pass only when every fiber with a verdict passes; None when none has one.
+    Verdict verdict = Verdict::None;
 
     // The record and fiber (1 to 12) with the smallest margin, over the fibers
     // with a reading and a verdict; fiber 0 when there is none.

@@ -50,7 +50,7 @@ void drawLossChart(const ReportPainter &page, const RecordFigures &figures, cons
     // A fiber without a reading shows a loss worked out from a stand-in value:
     // as a bar it would dwarf every loss that was measured.
     const auto measured = [](const FiberFigures &fiber) {
-        return fiber.lossDb && fiber.texts.powerText != QLatin1String("---");
+        return fiber.lossDb && fiber.hasReading;
     };
     double low = 0.0, high = hasThreshold ? figures.thresholdDb : 0.0;
     for (const FiberFigures &fiber : figures.fibers) {
@@ -87,9 +87,8 @@ void drawLossChart(const ReportPainter &page, const RecordFigures &figures, cons
     for (int fiber = 0; fiber < count; ++fiber) {
         const FiberFigures &shown = figures.fibers.at(fiber);
         const double centre = plot.left() + slot * (fiber + 0.5);
-        const QColor ink = shown.texts.verdictText == QLatin1String("---")
-            ? QColor(0x9e, 0x9e, 0x9e)
-            : verdictInk(shown.texts.verdictText);
+        const QColor ink = shown.texts.verdict == Verdict::None ? QColor(0x9e, 0x9e, 0x9e)
+                                                                : verdictInk(shown.texts.verdict);
         if (measured(shown)) {
             const double top = yOf(*shown.lossDb);
             const QRectF bar(centre - slot * 0.3, std::min(top, zero), slot * 0.6,

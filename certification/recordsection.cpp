@@ -66,7 +66,7 @@ void drawFiberTable(
             const bool verdict = c == cells.size() - 1;
             page.text(QRectF(x, y, width, rowHeight), cells.at(c),
                 verdict ? page.font(8, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter,
-                verdict ? verdictInk(cells.at(c)) : QColor(Qt::black));
+                verdict ? verdictInk(shown.texts.verdict) : QColor(Qt::black));
             x += width;
         }
         y += rowHeight;
@@ -148,7 +148,7 @@ double RecordSection::largestTableHeight()
 double RecordSection::head(const ReportPainter &on, double top) const
 {
     double y = top;
-    const QString verdict = figures.verdict.text();
+    const Verdict verdict = figures.verdict.verdict();
     on.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
     on.text(QRectF(left + 2.0, y, 60.0, 7.0), ReportText::tr("Record %1").arg(figures.recordNumber),
         on.font(11, true));
@@ -158,7 +158,7 @@ double RecordSection::head(const ReportPainter &on, double top) const
             .arg(figures.verdict.failed)
             .arg(figures.verdict.unrated),
         on.font(7.5), Qt::AlignRight | Qt::AlignVCenter, labelInk());
-    on.text(QRectF(left + width - 30.0, y, 28.0, 7.0), verdict, on.font(11, true),
+    on.text(QRectF(left + width - 30.0, y, 28.0, 7.0), verdictText(verdict), on.font(11, true),
         Qt::AlignRight | Qt::AlignVCenter, verdictInk(verdict));
     y += 8.5;
 

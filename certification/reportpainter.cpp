@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "reportpainter.h"
 
-#include "recordverdict.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -144,15 +143,15 @@ QColor ruleInk()
     return QColor(0x99, 0x99, 0x99);
 }
 
-QColor verdictInk(const QString &verdictText)
+QColor verdictInk(Verdict verdict)
 {
-    const std::optional<Qt::GlobalColor> color = verdictColor(verdictText);
+    const std::optional<Qt::GlobalColor> color = verdictColor(verdict);
     return color ? QColor(*color) : QColor(Qt::black);
 }
 
-QColor verdictTint(const QString &verdictText)
+QColor verdictTint(Verdict verdict)
 {
-    const std::optional<Qt::GlobalColor> color = verdictColor(verdictText);
+    const std::optional<Qt::GlobalColor> color = verdictColor(verdict);
     if (!color)
         return QColor(0xee, 0xee, 0xee);
     // Opaque: transparency would make every page of the PDF heavier.

@@ -2,6 +2,8 @@
 #ifndef LUMETRA_REPORTPAINTER_H
 #define LUMETRA_REPORTPAINTER_H
 
+#include "verdict.h"
+
 #include <QColor>
 #include <QCoreApplication>
 #include <QFont>
@@ -69,7 +71,7 @@ QColor labelInk();
 QColor ruleInk();
 
 // The colours of the window's verdicts, and the tints of their table rows.
-QColor verdictInk(const QString &verdictText);
-QColor verdictTint(const QString &verdictText);
+QColor verdictInk(Verdict verdict);
+QColor verdictTint(Verdict verdict);
 
 #endif

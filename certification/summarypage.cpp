@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -47,9 +48,10 @@ double SummaryPage::drawFacts(
     page.frame(banner, verdictInk(summary.verdict), 0.5);
     page.text(QRectF(left + 4.0, top, 40.0, 15.0), ReportText::tr("Overall verdict"), page.font(11),
         Qt::AlignLeft | Qt::AlignVCenter, labelInk());
-    page.text(QRectF(left + 44.0, top, 50.0, 15.0), summary.verdict, page.font(24, true),
+    page.text(QRectF(left + 44.0, top, 50.0, 15.0), verdictText(summary.verdict),
+        page.font(24, true),
         Qt::AlignLeft | Qt::AlignVCenter, verdictInk(summary.verdict));
-    const QString basis = summary.verdict == QLatin1String("---")
+    const QString basis = summary.verdict == Verdict::None
         ? ReportText::tr("no fiber has a verdict")
         : ReportText::tr(
             "%1 of %n fibers with a verdict pass", nullptr, summary.passed + summary.failed)
@@ -88,20 +90,26 @@ double SummaryPage::drawFacts(
         + facts(QRectF(left, y, width, 5.0),
             QT_TRANSLATE_NOOP("CertificationReport", "Smallest margin"), smallest);
 
-    const std::array<std::pair<QString, int>, 6> counts = { {
-        { ReportText::tr("Records"), summary.records },
-        { ReportText::tr("Fibers"), summary.fibers },
-        { QStringLiteral("PASS"), summary.passed },
-        { QStringLiteral("FAIL"), summary.failed },
-        { QStringLiteral("---"), summary.unrated },
-        { ReportText::tr("No reading"), summary.withoutReading },
+    struct Count
+    {
+        QString label;
+        int count;
+        std::optional<Verdict> verdict;
+    };
+    const std::array<Count, 6> counts = { {
+        { ReportText::tr("Records"), summary.records, std::nullopt },
+        { ReportText::tr("Fibers"), summary.fibers, std::nullopt },
+        { verdictText(Verdict::Pass), summary.passed, Verdict::Pass },
+        { verdictText(Verdict::Fail), summary.failed, Verdict::Fail },
+        { verdictText(Verdict::None), summary.unrated, Verdict::None },
+        { ReportText::tr("No reading"), summary.withoutReading, std::nullopt },
     } };
     const double gap = 3.0;
     const double boxWidth = (width - (counts.size() - 1) * gap) / counts.size();
     for (size_t i = 0; i < counts.size(); ++i) {
         const QRectF box(left + i * (boxWidth + gap), y, boxWidth, 12.0);
-        countBox(page, box, counts[i].first, counts[i].second,
-            i < 2 || i == 5 ? QColor(Qt::black) : verdictInk(counts[i].first));
+        countBox(page, box, counts[i].label, counts[i].count,
+            counts[i].verdict ? verdictInk(*counts[i].verdict) : QColor(Qt::black));
     }
     y += 14.0;
     // Why a fiber that shows FAIL may be missing from the smallest margin.
@@ -159,8 +167,8 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
     double y = area.top() + tableHeaderHeight;
     for (int row = first; row < first + count && row < summary.figures.size(); ++row) {
         const RecordFigures &figures = summary.figures.at(row);
-        const QString verdict = figures.verdict.text();
-        const bool failed = verdict == QLatin1String("FAIL");
+        const Verdict verdict = figures.verdict.verdict();
+        const bool failed = verdict == Verdict::Fail;
         const double timeWidth = summaryColumns[1].width * scale - 1.0;
         const double timeHeight = exportTimeHeight(
             ReportPainter(page.painter(), true), summary.exportTimes.value(row), timeWidth);
@@ -173,7 +181,7 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
         const QStringList cells = { figures.recordNumber, summary.exportTimes.value(row),
             figures.wavelength, figures.polarity, figures.threshold, figures.worstLossText(),
             figures.smallestMarginText(), QString::number(figures.verdict.passed),
-            QString::number(figures.verdict.failed), verdict };
+            QString::number(figures.verdict.failed), verdictText(verdict) };
         x = area.left();
         for (int c = 0; c < cells.size(); ++c) {
             const double width = summaryColumns[size_t(c)].width * scale;

@@ -1,25 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "framedecoder.h"
 
+#include "meterframe.h"
+
 #include <cstring>
-
-namespace {
-
-uint16_t bigEndian16(const unsigned char *bytes)
-{
-    return uint16_t((bytes[0] << 8) | bytes[1]);
-}
-
-float bigEndianFloat(const unsigned char *bytes)
-{
-    const uint32_t bits = (uint32_t(bytes[0]) << 24) | (uint32_t(bytes[1]) << 16)
-        | (uint32_t(bytes[2]) << 8) | uint32_t(bytes[3]);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-} // namespace
 
 FrameDecoder::FrameDecoder(Clock clock)
     : clock(std::move(clock))
@@ -41,21 +25,7 @@ QVector<TestRecord> FrameDecoder::takeReceivedRecords()
 
 TestRecord FrameDecoder::decodeFrame(const unsigned char *frame)
 {
-    TestRecord record;
-    record.recordNumber = bigEndian16(frame);
-    record.thresholdCentiDb = int16_t(bigEndian16(frame + 2));
-    record.headerByte4 = frame[4];
-    record.headerByte5 = frame[5];
-    record.wavelengthCode = frame[6];
-    record.polarityCode = frame[7];
-    record.headerByte8 = frame[8];
-    for (int k = 0; k < TestRecord::channelCount; ++k) {
-        const unsigned char *block = frame + 9 + 9 * k;
-        record.channels[k].referenceDbm = bigEndianFloat(block);
-        record.channels[k].powerDbm = bigEndianFloat(block + 4);
-        record.channels[k].channelByte = block[8];
-    }
-    return record;
+    return ::decodeFrame(frame);
 }
 
 int FrameDecoder::readFrames(const ByteSource &source)

@@ -2,6 +2,7 @@
 #ifndef LUMETRA_FRAMEDECODER_H
 #define LUMETRA_FRAMEDECODER_H
 
+#include "meterframe.h"
 #include "systemfiletime.h"
 #include "testrecord.h"
 
@@ -18,8 +19,8 @@
 class FrameDecoder
 {
 public:
-    static constexpr int frameSize = 117;
-    static constexpr int trailerSize = 2;
+    static constexpr int frameSize = meterFrameSize;
+    static constexpr int trailerSize = meterTrailerSize;
     static constexpr int readSize = 255;
     // A frame short of one byte carried over, plus one full read.
     static constexpr int bufferCapacity = frameSize - 1 + readSize;

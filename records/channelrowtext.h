@@ -2,6 +2,8 @@
 #ifndef LUMETRA_CHANNELROWTEXT_H
 #define LUMETRA_CHANNELROWTEXT_H
 
+#include "verdict.h"
+
 #include <QString>
 
 // The texts of one fiber row as the report shows them.
@@ -10,6 +12,7 @@ struct ChannelRowText
     QString powerText;
     QString lossText;
     QString verdictText;
+    Verdict verdict = Verdict::None; // what verdictText shows
 };
 
 #endif

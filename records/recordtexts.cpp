@@ -19,14 +19,14 @@ QString numberText(float value)
     return QStringLiteral("%1").arg(double(value), 5, 'f', 2, QLatin1Char(' '));
 }
 
-QString verdictText(float power, float loss, float threshold, uint8_t headerByte5,
+Verdict verdictOf(float power, float loss, float threshold, uint8_t headerByte5,
     uint8_t polarityCode, uint8_t headerByte8)
 {
     if (threshold == 0.0f || headerByte8 == 0 || headerByte5 == 0)
-        return noValue;
+        return Verdict::None;
     if (power == 100.0f && polarityCode == 3)
-        return noValue;
-    return loss >= threshold ? QStringLiteral("FAIL") : QStringLiteral("PASS");
+        return Verdict::None;
+    return loss >= threshold ? Verdict::Fail : Verdict::Pass;
 }
 
 } // namespace
@@ -83,9 +83,10 @@ ChannelRowText formatChannelRow(float powerDbm, float referenceDbm, float thresh
 
     row.powerText = (!powerFinite || isMissingReading(powerDbm)) ? noValue : numberText(powerDbm);
     row.lossText = shown ? numberText(*shown) : noValue;
-    row.verdictText = bothFinite
-        ? verdictText(powerDbm, loss, thresholdDb, headerByte5, polarityCode, headerByte8)
-        : noValue;
+    row.verdict = bothFinite
+        ? verdictOf(powerDbm, loss, thresholdDb, headerByte5, polarityCode, headerByte8)
+        : Verdict::None;
+    row.verdictText = verdictText(row.verdict);
     return row;
 }
 
@@ -111,9 +112,9 @@ std::optional<float> marginDb(float powerDbm, float referenceDbm, float threshol
     const std::optional<float> loss = shownLossDb(powerDbm, referenceDbm, headerByte5, headerByte8);
     // Without a reading the loss is worked out from a stand-in power: no margin to speak of.
     if (!loss || isMissingReading(powerDbm)
-        || verdictText(powerDbm, referenceDbm - powerDbm, thresholdDb, headerByte5, polarityCode,
+        || verdictOf(powerDbm, referenceDbm - powerDbm, thresholdDb, headerByte5, polarityCode,
                headerByte8)
-            == noValue)
+            == Verdict::None)
         return std::nullopt;
     return thresholdDb - *loss;
 }

@@ -7,16 +7,11 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-namespace {
-const QString passText = QStringLiteral("PASS");
-const QString failText = QStringLiteral("FAIL");
-} // namespace
-
-QString RecordVerdict::text() const
+Verdict RecordVerdict::verdict() const
 {
     if (failed > 0)
-        return failText;
-    return passed > 0 ? passText : QStringLiteral("---");
+        return Verdict::Fail;
+    return passed > 0 ? Verdict::Pass : Verdict::None;
 }
 
 RecordVerdict recordVerdict(const TestRecord &record)
@@ -25,16 +20,19 @@ RecordVerdict recordVerdict(const TestRecord &record)
     const float threshold = float(thresholdDb(record));
     for (int fiber = 0; fiber < TestRecord::channelCount; ++fiber) {
         const ChannelResult &channel = record.channels[size_t(fiber)];
-        const QString text = formatChannelRow(channel.powerDbm, channel.referenceDbm, threshold,
+        switch (formatChannelRow(channel.powerDbm, channel.referenceDbm, threshold,
             record.headerByte5, record.polarityCode, record.headerByte8)
-                                 .verdictText;
-        if (text == failText) {
+                    .verdict) {
+        case Verdict::Fail:
             ++verdict.failed;
             verdict.failingFibers.append(fiber + 1);
-        } else if (text == passText) {
+            break;
+        case Verdict::Pass:
             ++verdict.passed;
-        } else {
+            break;
+        case Verdict::None:
             ++verdict.unrated;
+            break;
         }
     }
     return verdict;
@@ -43,7 +41,7 @@ RecordVerdict recordVerdict(const TestRecord &record)
 QString recordVerdictTip(const RecordVerdict &verdict)
 {
     if (verdict.failingFibers.isEmpty()) {
-        return verdict.passed > 0 ? passText
+        return verdict.passed > 0 ? verdictText(Verdict::Pass)
                                   : QCoreApplication::translate("RecordVerdict", "No reading");
     }
     QStringList fibers;
@@ -51,13 +49,4 @@ QString recordVerdictTip(const RecordVerdict &verdict)
         fibers << QString::number(fiber);
     return QCoreApplication::translate("RecordVerdict", "FAIL: fibers %1", nullptr, fibers.size())
         .arg(fibers.join(QStringLiteral(", ")));
-}
-
-std::optional<Qt::GlobalColor> verdictColor(const QString &verdictText)
-{
-    if (verdictText == failText)
-        return Qt::red;
-    if (verdictText == passText)
-        return Qt::blue;
-    return std::nullopt;
 }

@@ -2,14 +2,14 @@
 #ifndef LUMETRA_RECORDVERDICT_H
 #define LUMETRA_RECORDVERDICT_H
 
+#include "verdict.h"
+
 #include <QString>
 #include <QVector>
-#include <Qt>
-#include <optional>
 
 struct TestRecord;
 
-// A record's fiber verdicts at a glance, counted from the texts its fiber rows show.
+// A record's fiber verdicts at a glance, counted as its fiber rows show them.
 struct RecordVerdict
 {
     int passed = 0;
@@ -17,17 +17,15 @@ struct RecordVerdict
     int unrated = 0; // "---"
     QVector<int> failingFibers; // 1 to 12
 
-    // "FAIL" when a fiber fails, "PASS" when at least one passes and none
-    // fails, "---" when no fiber has a verdict.
-    QString text() const;
+    // Fail when a fiber fails, Pass when at least one passes and none
+    // fails, None when no fiber has a verdict.
+    Verdict verdict() const;
+    QString text() const { return verdictText(verdict()); }
 };
 
 RecordVerdict recordVerdict(const TestRecord &record);
 
 // "FAIL: fibers 4, 9", "FAIL: fiber 4", "PASS" or "No reading".
 QString recordVerdictTip(const RecordVerdict &verdict);
-
-// The colour a verdict text is shown in (PASS blue, FAIL red); none for "---".
-std::optional<Qt::GlobalColor> verdictColor(const QString &verdictText);
 
 #endif

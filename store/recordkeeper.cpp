@@ -4,6 +4,7 @@
 #include "ownerfiles.h"
 #include "recordstore.h"
 #include "recordtexts.h"
+#include "storethread.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -11,29 +12,60 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTimer>
 #include <QUuid>
+#include <utility>
 
 namespace {
+// A store that did not answer is asked again this often, in the background.
+constexpr int retryMs = 20000;
+// How long a window that closes lets the store finish what it was given.
+constexpr int closeGraceMs = 300;
+
 qint64 now()
 {
     return QDateTime::currentMSecsSinceEpoch();
 }
 } // namespace
 
+// What one drain of the waiting records made of them.
+struct RecordKeeper::Written
+{
+    bool stored = true;
+    QString problem;
+    QVector<RecordOutcome> outcomes;
+};
+
 RecordKeeper::RecordKeeper(const StoreLocation &location, QObject *parent)
+    : RecordKeeper(location, Writing::Waited, parent)
+{
+}
+
+RecordKeeper::RecordKeeper(const StoreLocation &location, Writing writing, QObject *parent)
     : QObject(parent)
     , where(location)
-    , primary(std::make_unique<RecordStore>(location))
+    , writing(writing)
+    , thread(std::make_unique<StoreThread>(location))
 {
-    // Whatever waited aside since the last run goes in now.
-    flush();
+    if (writing == Writing::InBackground) {
+        retry = new QTimer(this);
+        retry->setSingleShot(true);
+        retry->setInterval(retryMs);
+        connect(retry, &QTimer::timeout, this, &RecordKeeper::writeWhatWaits);
+    }
+    // Whatever waited since the last run goes in now.
+    writeWhatWaits();
+    if (writing == Writing::Waited)
+        waitForStore();
 }
 
 RecordKeeper::~RecordKeeper()
 {
     endSession();
+    thread->stop(writing == Writing::Waited ? 0 : closeGraceMs);
 }
 
 QString RecordKeeper::localHostName()
@@ -43,11 +75,19 @@ QString RecordKeeper::localHostName()
 
 void RecordKeeper::setKeeping(bool nowKeeping, const QString &problemText)
 {
+    if (retry && !nowKeeping)
+        retry->start();
     if (nowKeeping == keeping && problemText == why)
         return;
     keeping = nowKeeping;
     why = problemText;
     emit keepingChanged(keeping, why);
+}
+
+bool RecordKeeper::waitForStore(int milliseconds)
+{
+    thread->waitIdle(milliseconds);
+    return keeping;
 }
 
 // Where rows of this store wait (kind "pending") or are set aside ("set-aside"):
@@ -82,17 +122,128 @@ QString RecordKeeper::putAside(const QString &kind, const QVector<StoredRecord> 
     return QString();
 }
 
-bool RecordKeeper::writeToStore(
-    const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
+// Durable first: a record is in a waiting file before the store is asked.
+bool RecordKeeper::submit(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
 {
-    if (!primary->write(rows, sessions))
+    if (rows.isEmpty() && sessions.isEmpty())
+        return keeping;
+    QVector<StoreSession> with = sessions;
+    // A session's records never reach the store without it.
+    if (!rows.isEmpty() && !session.id.isEmpty())
+        with.prepend(session);
+    if (putAside(QStringLiteral("pending"), rows, with).isEmpty())
+        hold(rows, with);
+    writeWhatWaits();
+    return writing == Writing::Waited ? waitForStore() : keeping;
+}
+
+void RecordKeeper::hold(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
+{
+    thread->post([this, rows, sessions](RecordStore &, const StoreThread::Answer &) {
+        held += rows;
+        heldSessions += sessions;
+    });
+    // A drain posted before it would not see it.
+    drainPosted = false;
+}
+
+void RecordKeeper::writeWhatWaits()
+{
+    if (drainPosted.exchange(true))
+        return;
+    thread->post([this](RecordStore &store, const StoreThread::Answer &answer) {
+        drainPosted = false;
+        const Written written = drain(store, answer);
+        answer([this, written] {
+            setKeeping(written.stored, written.problem);
+            if (!written.outcomes.isEmpty()) {
+                emit this->written(written.outcomes);
+                emit recordsWritten();
+            }
+        });
+    });
+}
+
+// What waited goes into the store first, so that later changes win; then
+// what no waiting file would take.
+RecordKeeper::Written RecordKeeper::drain(RecordStore &store, const StoreThread::Answer &answer)
+{
+    struct Waiting
+    {
+        QString file;
+        QVector<StoredRecord> rows;
+        QVector<StoreSession> sessions;
+        qint64 lastEntry = 0;
+    };
+    QVector<Waiting> files;
+    QSet<QString> keys;
+    for (const StoredRecord &row : qAsConst(held))
+        keys.insert(row.key());
+    for (const QString &file : sideFiles(QStringLiteral("pending"))) {
+        Waiting waiting { file, {}, {}, 0 };
+        RecordStore reader(StoreLocation::parse(file));
+        // Of no help when it cannot be read; the store can still take new rows.
+        if (!QFileInfo::exists(file) || !reader.open()
+            || !reader.readWaiting(&waiting.rows, &waiting.sessions, &waiting.lastEntry)
+            || (waiting.rows.isEmpty() && waiting.sessions.isEmpty()))
+            continue;
+        for (const StoredRecord &row : qAsConst(waiting.rows))
+            keys.insert(row.key());
+        files << waiting;
+    }
+    if (!keys.isEmpty())
+        answer([this, count = keys.size()] { emit storing(count); });
+
+    Written written;
+    if (!store.isOpen())
+        store.open();
+    bool stored = store.isOpen();
+    for (const Waiting &waiting : qAsConst(files)) {
+        stored = stored && writeToStore(store, waiting.rows, waiting.sessions, written);
+        RecordStore emptied(StoreLocation::parse(waiting.file));
+        if (stored && emptied.open())
+            emptied.removeWaiting(waiting.lastEntry, waiting.rows, waiting.sessions);
+    }
+    if (stored && writeToStore(store, held, heldSessions, written)) {
+        held.clear();
+        heldSessions.clear();
+        return written;
+    }
+    written.stored = false;
+    written.problem = store.errorString();
+    store.close();
+    if ((!held.isEmpty() || !heldSessions.isEmpty())
+        && !putAside(QStringLiteral("pending"), held, heldSessions).isEmpty()) {
+        held.clear();
+        heldSessions.clear();
+    }
+    if (!held.isEmpty())
+        written.problem += tr("; records are held in memory only, until the store can take them");
+    return written;
+}
+
+bool RecordKeeper::writeToStore(RecordStore &store, const QVector<StoredRecord> &rows,
+    const QVector<StoreSession> &sessions, Written &written) const
+{
+    if (rows.isEmpty() && sessions.isEmpty())
+        return true;
+    if (!store.write(rows, sessions))
         return false;
-    const auto &refused = primary->refusedRows();
+    const auto &refused = store.refusedRows();
+    QVector<StoredRecord> refusedRows;
+    QHash<QString, QString> refusedWhy;
+    for (const auto &row : refused) {
+        refusedRows << row.first;
+        refusedWhy.insert(row.first.key(), row.second);
+    }
+    for (const StoredRecord &row : rows) {
+        const QString key = row.key();
+        written.outcomes.append(refusedWhy.contains(key)
+                ? RecordOutcome { key, RecordOutcome::State::SetAside, refusedWhy.value(key) }
+                : RecordOutcome { key, RecordOutcome::State::Stored, QString() });
+    }
     if (refused.isEmpty())
         return true;
-    QVector<StoredRecord> refusedRows;
-    for (const auto &row : refused)
-        refusedRows << row.first;
     const QString file = putAside(QStringLiteral("set-aside"), refusedRows, {});
     for (const auto &row : refused)
         qWarning().noquote() << QStringLiteral("record %1 was not stored: %2; %3")
@@ -103,58 +254,6 @@ bool RecordKeeper::writeToStore(
                                             : QStringLiteral("it is set aside in %1")
                                                   .arg(QDir::toNativeSeparators(file)));
     return true;
-}
-
-// What waited goes into the store first, so that later changes win.
-bool RecordKeeper::drainWaiting()
-{
-    for (const QString &file : sideFiles(QStringLiteral("pending"))) {
-        if (!QFileInfo::exists(file))
-            continue;
-        RecordStore waiting(StoreLocation::parse(file));
-        QVector<StoredRecord> rows;
-        QVector<StoreSession> sessions;
-        qint64 lastEntry = 0;
-        if (!waiting.open() || !waiting.readWaiting(&rows, &sessions, &lastEntry))
-            continue; // of no help now; the store can still take new rows
-        if (rows.isEmpty() && sessions.isEmpty())
-            continue;
-        if (!writeToStore(rows, sessions))
-            return false;
-        waiting.removeWaiting(lastEntry, rows, sessions);
-    }
-    return true;
-}
-
-bool RecordKeeper::flush(bool newRows)
-{
-    if (!primary->isOpen())
-        primary->open();
-    QString problemText;
-    if (primary->isOpen()) {
-        if (drainWaiting() && writeToStore(unwritten.values().toVector(), unwrittenSessions)) {
-            unwritten.clear();
-            unwrittenSessions.clear();
-            setKeeping(true, QString());
-            if (newRows)
-                emit recordsWritten();
-            return true;
-        }
-        problemText = primary->errorString();
-        primary->close();
-    } else {
-        problemText = primary->errorString();
-    }
-    if ((!unwritten.isEmpty() || !unwrittenSessions.isEmpty())
-        && !putAside(QStringLiteral("pending"), unwritten.values().toVector(), unwrittenSessions)
-                .isEmpty()) {
-        unwritten.clear();
-        unwrittenSessions.clear();
-    }
-    if (!unwritten.isEmpty())
-        problemText += tr("; records are held in memory only, until the store can take them");
-    setKeeping(false, problemText);
-    return false;
 }
 
 void RecordKeeper::startSession()
@@ -168,8 +267,11 @@ void RecordKeeper::startSession()
     sessionLock->setStaleLockTime(0); // only a process that is gone leaves it stale
     if (sessionLock->tryLock(0))
         OwnerFiles::restrictFile(lockPath);
-    unwrittenSessions << session;
-    flush();
+    // No waiting file for it alone: its records take it along.
+    hold({}, { session });
+    writeWhatWaits();
+    if (writing == Writing::Waited)
+        waitForStore();
 }
 
 void RecordKeeper::endSession()
@@ -177,39 +279,54 @@ void RecordKeeper::endSession()
     if (session.id.isEmpty())
         return;
     session.endedAtMs = now();
-    unwrittenSessions << session;
-    flush();
-    // Released only once the end is written: a crash in between leaves a
-    // session whose records are offered again, never one that looks alive.
-    sessionLock.reset();
+    const StoreSession ended = session;
     session = StoreSession();
+    submit({}, { ended });
+    // Released only once the end is in a waiting file: a crash in between
+    // leaves a session whose records are offered again, never one that looks alive.
+    sessionLock.reset();
     listed.clear();
 }
 
-QVector<StoredRecord> RecordKeeper::lostRecords()
+void RecordKeeper::findLostRecords()
+{
+    const QString own = session.id;
+    const QString host = localHostName();
+    thread->post([this, own, host](RecordStore &store, const StoreThread::Answer &answer) {
+        QVector<StoreSession> open, others;
+        QVector<QVector<StoredRecord>> unsaved;
+        if (store.isOpen() && store.readOpenSessions(host, &open)) {
+            for (const StoreSession &other : qAsConst(open)) {
+                QVector<StoredRecord> rows;
+                if (other.id == own || !store.readUnsaved(other.id, &rows))
+                    continue;
+                others << other;
+                unsaved << rows;
+            }
+        }
+        answer([this, others, unsaved] { takeLost(others, unsaved); });
+    });
+}
+
+// The sessions whose window still runs hold their lock.
+void RecordKeeper::takeLost(
+    const QVector<StoreSession> &open, const QVector<QVector<StoredRecord>> &unsaved)
 {
     lostSessions.clear();
     lostLocks.clear();
-    QVector<StoreSession> open;
-    if (!primary->isOpen() || !primary->readOpenSessions(localHostName(), &open))
-        return {};
     QVector<StoredRecord> rows;
     QHash<QString, int> rowOfKey;
-    for (const StoreSession &other : qAsConst(open)) {
-        if (other.id == session.id)
-            continue;
-        const QString lockPath = where.sideFile(QStringLiteral("session-%1.lock").arg(other.id));
+    for (int i = 0; i < open.size(); ++i) {
+        const QString lockPath
+            = where.sideFile(QStringLiteral("session-%1.lock").arg(open.at(i).id));
         auto lock = std::make_unique<QLockFile>(lockPath);
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
             continue; // its window still runs
         OwnerFiles::restrictFile(lockPath);
-        QVector<StoredRecord> unsaved;
-        if (!primary->readUnsaved(other.id, &unsaved))
-            return {};
-        lostSessions << other;
+        lostSessions << open.at(i);
         lostLocks.push_back(std::move(lock));
-        for (const StoredRecord &row : qAsConst(unsaved)) {
+        for (const StoredRecord &row : unsaved.at(i)) {
             const QString key = row.key();
             if (rowOfKey.contains(key))
                 rows[rowOfKey.value(key)] = row;
@@ -219,23 +336,23 @@ QVector<StoredRecord> RecordKeeper::lostRecords()
             }
         }
     }
-    return rows;
+    emit lostRecordsFound(rows);
 }
 
 void RecordKeeper::settleLostRecords(bool showAgain, const QVector<StoredRecord> &records)
 {
+    QVector<StoreSession> ended;
     for (StoreSession lost : qAsConst(lostSessions)) {
         lost.endedAtMs = now();
-        unwrittenSessions << lost;
+        ended << lost;
     }
     if (showAgain && !records.isEmpty()) {
         QVector<StoredRecord> rows = records;
         for (StoredRecord &row : rows)
             row.unsaved = true;
         keep(rows);
-    } else {
-        flush();
     }
+    submit({}, ended);
     lostSessions.clear();
     lostLocks.clear(); // each lock file goes with its session
 }
@@ -243,10 +360,9 @@ void RecordKeeper::settleLostRecords(bool showAgain, const QVector<StoredRecord>
 void RecordKeeper::changed(StoredRecord row)
 {
     row.changedAtMs = qMax(now(), row.changedAtMs + 1);
-    const QString key = row.key();
     if (!session.id.isEmpty())
-        listed.insert(key, row);
-    unwritten.insert(key, row);
+        listed.insert(row.key(), row);
+    pendingRows << row;
 }
 
 bool RecordKeeper::keep(QVector<StoredRecord> rows)
@@ -264,14 +380,12 @@ bool RecordKeeper::keep(QVector<StoredRecord> rows)
         }
         changed(row);
     }
-    return flush(true);
+    return submit(std::exchange(pendingRows, {}), {});
 }
 
 StoredRecord RecordKeeper::current(const TestRecord &record) const
 {
     const QString key = StoredRecord::keyOf(record);
-    if (unwritten.contains(key))
-        return unwritten.value(key);
     if (listed.contains(key))
         return listed.value(key);
     // Not written by this program: only what is changed here reaches the store.
@@ -297,7 +411,7 @@ bool RecordKeeper::keepTexts(
         row.unsaved = !row.sessionId.isEmpty(); // the edit is in no archive yet
         changed(row);
     }
-    return unwritten.isEmpty() ? keeping : flush();
+    return submit(std::exchange(pendingRows, {}), {});
 }
 
 bool RecordKeeper::keepSaved(const QVector<TestRecord> &records,
@@ -314,7 +428,7 @@ bool RecordKeeper::keepSaved(const QVector<TestRecord> &records,
         row.unsaved = false;
         changed(row);
     }
-    return flush();
+    return submit(std::exchange(pendingRows, {}), {});
 }
 
 bool RecordKeeper::keepDiscarded(const QVector<TestRecord> &records)
@@ -326,17 +440,23 @@ bool RecordKeeper::keepDiscarded(const QVector<TestRecord> &records)
         row.unsaved = false;
         changed(row);
     }
-    return unwritten.isEmpty() ? keeping : flush();
+    return submit(std::exchange(pendingRows, {}), {});
 }
 
-QVector<StoredRecord> RecordKeeper::fetch(const QStringList &keys)
+void RecordKeeper::fetch(const QStringList &keys)
 {
-    QVector<StoredRecord> rows;
-    if (!primary->isOpen())
-        flush();
-    if (!primary->isOpen() || !primary->readRecords(keys, &rows)) {
-        setKeeping(false, primary->errorString());
-        return {};
-    }
-    return rows;
+    thread->post([this, keys](RecordStore &store, const StoreThread::Answer &answer) {
+        QVector<StoredRecord> rows;
+        if (!store.isOpen())
+            store.open();
+        const bool read = store.isOpen() && store.readRecords(keys, &rows);
+        const QString problem = read ? QString() : store.errorString();
+        if (!read)
+            store.close();
+        answer([this, keys, rows, read, problem] {
+            if (!read)
+                setKeeping(false, problem);
+            emit fetched(keys, rows);
+        });
+    });
 }

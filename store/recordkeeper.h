@@ -2,6 +2,7 @@
 #ifndef LUMETRA_RECORDKEEPER_H
 #define LUMETRA_RECORDKEEPER_H
 
+#include "recordoutcome.h"
 #include "storedrecord.h"
 #include "storelocation.h"
 #include "storesession.h"
@@ -11,18 +12,27 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QLockFile;
+class QTimer;
 class RecordStore;
+class StoreThread;
 
 // Keeps every record a program receives or opens in the records store, and
-// never lets a failing store lose one: what the store cannot take now waits
-// in a small SQLite file of this machine that belongs to that store alone
-// (beside it, else in the user's data folder, else in memory) and is written
-// at the next write or the next start. A row the store refuses is set aside
-// in a file of its own.
+// never lets a failing store lose one. Every change goes first to a small
+// SQLite file of this machine that belongs to that store alone (beside it,
+// else in the user's data folder, else in memory), and from there a thread of
+// its own writes it to the store: now, or, while the store fails, with the
+// next change, every 20 seconds and at the next start. A row the store
+// refuses is set aside in a file of its own.
+//
+// Writing::Waited waits for the store's answer to each change (a tool that
+// reports each write); Writing::InBackground never waits for a store: the
+// answers come as signals (the window, lumetra-cli receive).
 //
 // The window runs a session: the records it lists, with its edits, are
 // marked unsaved until they are saved to an archive, so that a window that
@@ -32,24 +42,30 @@ class RecordKeeper : public QObject
 {
     Q_OBJECT
 public:
-    explicit RecordKeeper(const StoreLocation &location, QObject *parent = nullptr);
-    ~RecordKeeper() override; // ends the session, as a clean close does
+    enum class Writing { Waited, InBackground };
+
+    explicit RecordKeeper(const StoreLocation &location, QObject *parent = nullptr); // Waited
+    RecordKeeper(const StoreLocation &location, Writing writing, QObject *parent = nullptr);
+    // Ends the session, as a clean close does. In the background it waits a
+    // moment at most: what is not written then is written at the next start.
+    ~RecordKeeper() override;
 
     const StoreLocation &location() const { return where; }
+    // As the store's last answer has it.
     bool isKeeping() const { return keeping; }
     QString problem() const { return why; }
 
     void startSession();
     void endSession();
 
-    // The unsaved records of this machine's sessions whose window is gone, in
-    // the order they were listed. settleLostRecords ends those sessions;
+    // Reads the unsaved records of this machine's sessions whose window is
+    // gone, in the order they were listed, once what waited is written, and
+    // tells them by lostRecordsFound. settleLostRecords ends those sessions;
     // showAgain makes the records this session's, still unsaved.
-    QVector<StoredRecord> lostRecords();
+    void findLostRecords();
     void settleLostRecords(bool showAgain, const QVector<StoredRecord> &records);
 
-    // Each write is one transaction. False when the store could not take it
-    // now: it waits aside and the store gets it later.
+    // Each returns isKeeping(): waited, the store's answer to it.
     bool keep(QVector<StoredRecord> rows);
     // Texts that arrived are a stored record's only when it is new to the store.
     bool keepTexts(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &texts,
@@ -58,33 +74,59 @@ public:
         const QString &archive);
     bool keepDiscarded(const QVector<TestRecord> &records);
 
-    // Stored records by key, in the order of the keys.
-    QVector<StoredRecord> fetch(const QStringList &keys);
+    // Reads the stored records of keys, in the order of the keys, and tells them by fetched.
+    void fetch(const QStringList &keys);
+
+    // Until the store has answered everything asked so far, at most
+    // milliseconds (-1: no bound); the answers are told before it returns.
+    bool waitForStore(int milliseconds = -1);
 
     static QString localHostName();
 
 signals:
     void keepingChanged(bool keeping, const QString &problem);
-    // Records were added to the store (not only changed).
+    // The store is being given this many records.
+    void storing(int records);
+    // What became of each record the store was given, in the order written.
+    void written(const QVector<RecordOutcome> &records);
+    // Records were written to the store.
     void recordsWritten();
+    void lostRecordsFound(const QVector<StoredRecord> &records);
+    // rows: those of keys that could be read; the store's problem when none could.
+    void fetched(const QStringList &keys, const QVector<StoredRecord> &rows);
 
 private:
-    bool flush(bool newRows = false);
-    bool drainWaiting();
-    bool writeToStore(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
+    bool submit(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
+    // For the store's thread to write: what no waiting file took.
+    void hold(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
+    void writeWhatWaits();
     QStringList sideFiles(const QString &kind) const;
     QString putAside(const QString &kind, const QVector<StoredRecord> &rows,
         const QVector<StoreSession> &sessions) const;
     void setKeeping(bool nowKeeping, const QString &problemText);
+    void takeLost(const QVector<StoreSession> &open, const QVector<QVector<StoredRecord>> &unsaved);
     StoredRecord current(const TestRecord &record) const;
     void changed(StoredRecord row);
 
-    StoreLocation where;
-    std::unique_ptr<RecordStore> primary;
+    // The store's thread only.
+    struct Written;
+    Written drain(RecordStore &store, const std::function<void(std::function<void()>)> &answer);
+    bool writeToStore(RecordStore &store, const QVector<StoredRecord> &rows,
+        const QVector<StoreSession> &sessions, Written &written) const;
+
+    const StoreLocation where;
+    const Writing writing;
+    std::unique_ptr<StoreThread> thread;
+    // Set when a drain is posted, cleared as it begins and by hold(): one
+    // drain at a time waits, after everything held.
+    std::atomic<bool> drainPosted { false };
+    // Records the waiting files would not take: the store's thread only.
+    QVector<StoredRecord> held;
+    QVector<StoreSession> heldSessions;
+    QTimer *retry = nullptr;
     // This session's rows, for the writes that change one of them.
     QHash<QString, StoredRecord> listed;
-    QHash<QString, StoredRecord> unwritten;
-    QVector<StoreSession> unwrittenSessions;
+    QVector<StoredRecord> pendingRows; // changed, not handed over yet
     StoreSession session; // no id: no session
     std::unique_ptr<QLockFile> sessionLock;
     QVector<StoreSession> lostSessions;

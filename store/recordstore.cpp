@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "recordstore.h"
 
-#include "framedecoder.h"
+#include "meterframe.h"
 #include "ownerfiles.h"
 #include "recordtexts.h"
+#include "recordverdict.h"
 #include "storewatchdog.h"
 
 #include <QAtomicInt>
@@ -149,7 +150,7 @@ void bindRow(QSqlQuery &query, const StoredRecord &row)
     query.addBindValue(int(record.recordNumber));
     query.addBindValue(int(record.thresholdCentiDb));
     query.addBindValue(wavelengthNm(record.wavelengthCode));
-    query.addBindValue(overallVerdict(record));
+    query.addBindValue(verdictText(recordVerdict(record).verdict()));
     const ReportHeaderTexts &h = row.headers;
     // Null and empty texts differ in archives and in JSON: NULL keeps that apart.
     for (const QString *text : { &h.companyName, &h.operatorName, &h.testDevice, &h.testDate,
@@ -194,10 +195,9 @@ ReportHeaderTexts textsFrom(const QSqlQuery &query, int first)
 bool rowFrom(const QSqlQuery &query, StoredRecord *row)
 {
     const QByteArray frame = QByteArray::fromHex(query.value(1).toString().toLatin1());
-    if (frame.size() != FrameDecoder::frameSize)
+    if (frame.size() != meterFrameSize)
         return false;
-    row->record
-        = FrameDecoder::decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
+    row->record = decodeFrame(reinterpret_cast<const unsigned char *>(frame.constData()));
     row->headers = textsFrom(query, 2);
     row->textsKnown = true;
     row->receivedAtMs = query.value(9).toLongLong();
@@ -315,6 +315,8 @@ bool RecordStore::open(Access access)
     const bool readOnly = access == Access::ReadOnly;
     if (!where.error.isEmpty())
         return fail(where.error);
+    if (interrupted && interrupted->load())
+        return fail(QStringLiteral("the work on the records store was stopped"));
     if (!QSqlDatabase::isDriverAvailable(where.driverName()))
         return fail(
             QStringLiteral("this Lumetra has no %1 driver (%2)")
@@ -359,7 +361,7 @@ bool RecordStore::open(Access access)
         }
     }
     state = Status::Open;
-    const StoreWatchdog watchdog(database(), answerBoundMs);
+    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
 
     int version = 0;
     if (!readSchemaVersion(&version))
@@ -607,7 +609,8 @@ struct RecordStore::RowQueries
 bool RecordStore::writeRows(
     const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions, bool setAside)
 {
-    const StoreWatchdog watchdog(database(), answerBoundMs + answerBoundPerRowMs * rows.size());
+    const StoreWatchdog watchdog(
+        database(), answerBoundMs + answerBoundPerRowMs * rows.size(), interrupted);
     return transact([&] {
         if (!writeSessions(sessions))
             return false;
@@ -811,7 +814,7 @@ bool RecordStore::removeWaiting(
 
 bool RecordStore::readRows(QSqlQuery &query, QVector<StoredRecord> *rows)
 {
-    const StoreWatchdog watchdog(database(), answerBoundMs);
+    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
     if (!query.exec())
         return failed(query);
     while (query.next()) {
@@ -832,7 +835,7 @@ bool RecordStore::readOpenSessions(const QString &hostName, QVector<StoreSession
     query.prepare(QStringLiteral("SELECT session_id, host_name, started_at FROM lumetra_sessions"
                                  " WHERE host_name = ? AND ended_at IS NULL ORDER BY started_at"));
     query.addBindValue(hostName);
-    const StoreWatchdog watchdog(database(), answerBoundMs);
+    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
     if (!query.exec())
         return failed(query);
     while (query.next())
@@ -977,5 +980,32 @@ bool RecordStore::forEachRecord(
         else
             ++undecodable;
     }
+    return !query.lastError().isValid() || failed(query);
+}
+
+bool RecordStore::readHistory(const HistoryFilter &filter, int limit, QVector<HistoryRow> *rows)
+{
+    if (!isOpen())
+        return false;
+    QVariantList values;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(historySql(QStringLiteral("record_key, received_at, record_number, company,"
+                                                 " operator_name, serial_number, wavelength_nm,"
+                                                 " verdict"),
+            filter, true, limit, &values)))
+        return failed(query);
+    for (const QVariant &value : qAsConst(values))
+        query.addBindValue(value);
+    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
+    if (!query.exec()) {
+        failed(query);
+        return unanswered(watchdog);
+    }
+    while (query.next())
+        rows->append(
+            { query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt(),
+                query.value(3).toString(), query.value(4).toString(), query.value(5).toString(),
+                query.value(6).toInt(), verdictOfText(query.value(7).toString()) });
     return !query.lastError().isValid() || failed(query);
 }

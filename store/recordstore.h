@@ -3,6 +3,7 @@
 #define LUMETRA_RECORDSTORE_H
 
 #include "historyfilter.h"
+#include "historyrow.h"
 #include "storedrecord.h"
 #include "storelocation.h"
 #include "storesession.h"
@@ -15,6 +16,7 @@
 #include <QStringList>
 #include <QVariantList>
 #include <QVector>
+#include <atomic>
 #include <functional>
 
 class QSqlQuery;
@@ -60,6 +62,9 @@ public:
     bool open(Access access = Access::ReadWrite);
     void close();
     bool isOpen() const { return state == Status::Open; }
+    // Once flag is set (by any thread), a wait for a server ends at once, as
+    // if the server had gone, and nothing connects again.
+    void setInterruption(const std::atomic<bool> *flag) { interrupted = flag; }
     Status status() const { return state; }
     QString errorString() const { return error; }
     const StoreLocation &location() const { return where; }
@@ -105,12 +110,16 @@ public:
     bool forEachRecord(
         const HistoryFilter &filter, const std::function<void(const StoredRecord &)> &visit);
 
-    // The query of the history: columns of lumetra_records that pass filter,
-    // newest first, at most limit rows (0: all); values receives what to bind.
-    static QString historySql(const QString &columns, const HistoryFilter &filter, bool newestFirst,
-        int limit, QVariantList *values);
+    // The newest rows the filter lets through, at most limit (0: all), as the
+    // history lists them.
+    bool readHistory(const HistoryFilter &filter, int limit, QVector<HistoryRow> *rows);
 
 private:
+    // The query of the history: columns of lumetra_records that pass filter,
+    // newest first or oldest first, at most limit rows (0: all); values
+    // receives what to bind.
+    static QString historySql(const QString &columns, const HistoryFilter &filter, bool newestFirst,
+        int limit, QVariantList *values);
     bool fail(const QString &why);
     bool failed(const QSqlQuery &query);
     bool readSchemaVersion(int *version);
@@ -139,6 +148,7 @@ private:
     QSet<QString> toldStripped; // records whose texts lost a character, said once
     int versionFound = 0;
     int undecodable = 0;
+    const std::atomic<bool> *interrupted = nullptr;
 };
 
 #endif

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "storedrecord.h"
 
-#include "frameencoder.h"
+#include "meterframe.h"
+#include "noteplaintext.h"
 #include "recordtexts.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QRegularExpression>
 #include <QStringList>
 
 QByteArray StoredRecord::frameBytes() const
@@ -25,45 +25,12 @@ QString StoredRecord::keyOf(const TestRecord &record)
         QCryptographicHash::hash(encodeFrame(record), QCryptographicHash::Sha256).toHex());
 }
 
-QString overallVerdict(const TestRecord &record)
-{
-    const float threshold = float(thresholdDb(record));
-    bool passed = false;
-    for (const ChannelResult &channel : record.channels) {
-        const QString verdict = formatChannelRow(channel.powerDbm, channel.referenceDbm, threshold,
-            record.headerByte5, record.polarityCode, record.headerByte8)
-                                    .verdictText;
-        if (verdict == QLatin1String("FAIL"))
-            return verdict;
-        passed |= verdict == QLatin1String("PASS");
-    }
-    return passed ? QStringLiteral("PASS") : QStringLiteral("---");
-}
-
-namespace {
-// What a person reads of the note: no head, no tags, the common entities.
-QString plainTextOfHtml(QString html)
-{
-    static const QRegularExpression head(QStringLiteral("<head>.*</head>"),
-        QRegularExpression::DotMatchesEverythingOption | QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    html.remove(head);
-    html.replace(tag, QStringLiteral(" "));
-    html.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    html.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    html.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    html.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
-    html.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return html.simplified();
-}
-} // namespace
-
 QString searchTextOf(const TestRecord &record, const ReportHeaderTexts &headers)
 {
     const QStringList parts
         = { QString::number(record.recordNumber), recordNumberText(record.recordNumber),
               headers.companyName, headers.operatorName, headers.testDevice, headers.testDate,
-              headers.serialNumber, headers.exportTime, plainTextOfHtml(headers.noteHtml) };
+              headers.serialNumber, headers.exportTime, notePlainText(headers.noteHtml) };
     return parts.join(QLatin1Char('\n')).toLower();
 }
 

@@ -55,12 +55,8 @@ struct TextVersion
     QString hostName; // the machine it was made on
 };
 
-// "PASS" when every fiber with a verdict passes, "FAIL" when one fails, "---"
-// when no fiber has a verdict.
-QString overallVerdict(const TestRecord &record);
-
-// The text the history's filter looks through: the header texts (the note
-// without its markup) and the record number in both forms, in lower case.
+// The text the history's filter looks through: the header texts (the note as
+// the CSV has it) and the record number in both forms, in lower case.
 QString searchTextOf(const TestRecord &record, const ReportHeaderTexts &headers);
 
 // A file time as milliseconds since 1970, or now when it is zero.

@@ -3,6 +3,7 @@
 
 #include "storewatchdogplatform.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -17,16 +18,25 @@ struct StoreWatchdog::Watch
     std::thread thread;
 };
 
-StoreWatchdog::StoreWatchdog(const QSqlDatabase &database, int boundMs)
+// How often an interruption is looked for.
+constexpr std::chrono::milliseconds interruptionStep(50);
+
+StoreWatchdog::StoreWatchdog(
+    const QSqlDatabase &database, int boundMs, const std::atomic<bool> *interrupted)
 {
     const std::intptr_t socket = StoreSocket::of(database);
     if (socket == StoreSocket::none)
         return;
     watch = std::make_unique<Watch>();
     Watch *w = watch.get();
-    w->thread = std::thread([w, socket, boundMs] {
+    w->thread = std::thread([w, socket, boundMs, interrupted] {
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point bound = Clock::now() + std::chrono::milliseconds(boundMs);
         std::unique_lock<std::mutex> lock(w->mutex);
-        if (w->finished.wait_for(lock, std::chrono::milliseconds(boundMs), [w] { return w->done; }))
+        const auto cut = [&] { return interrupted && interrupted->load(); };
+        while (!w->done && !cut() && Clock::now() < bound)
+            w->finished.wait_until(lock, std::min(bound, Clock::now() + interruptionStep));
+        if (w->done)
             return;
         StoreSocket::cut(socket);
         w->fired = true;

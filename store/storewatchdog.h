@@ -3,6 +3,7 @@
 #define LUMETRA_STOREWATCHDOG_H
 
 #include <QSqlDatabase>
+#include <atomic>
 #include <memory>
 
 // Bounds how long one piece of work on a PostgreSQL connection waits for the
@@ -11,10 +12,14 @@
 // bound has passed, the watchdog cuts the connection, the work fails as if
 // the server had gone, and what it was writing waits aside. SQLite
 // connections are left alone: their waits are bounded already.
+//
+// Once interrupted is set (by another thread), the connection is cut at once:
+// a program that ends waits for no server.
 class StoreWatchdog
 {
 public:
-    StoreWatchdog(const QSqlDatabase &database, int boundMs);
+    StoreWatchdog(
+        const QSqlDatabase &database, int boundMs, const std::atomic<bool> *interrupted = nullptr);
     ~StoreWatchdog();
     StoreWatchdog(const StoreWatchdog &) = delete;
     StoreWatchdog &operator=(const StoreWatchdog &) = delete;

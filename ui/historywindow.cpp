@@ -3,7 +3,6 @@
 
 #include "accessiblenames.h"
 #include "recordhistorymodel.h"
-#include "recordstore.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -14,15 +13,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlError>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
+HistoryWindow::HistoryWindow(RecordHistoryModel *model, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , store(std::make_unique<RecordStore>(location))
+    , model(model)
 {
+    model->setParent(this);
     setWindowTitle(tr("History"));
     resize(760, 480);
 
@@ -42,7 +41,6 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     Check_To = new QCheckBox(tr("To:"), this);
     Date_To = makeDate("Date_To");
 
-    model = new RecordHistoryModel(this);
     Table_History = new QTableView(this);
     Table_History->setObjectName(QStringLiteral("Table_History"));
     Table_History->setModel(model);
@@ -50,12 +48,17 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     Table_History->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Table_History->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table_History->verticalHeader()->hide();
+    arrangeColumns();
     connect(model, &QAbstractItemModel::modelReset, this, &HistoryWindow::arrangeColumns);
+    connect(model, &RecordHistoryModel::readingChanged, this, &HistoryWindow::showRead);
 
     Label_Problem = new QLabel(this);
     Label_Problem->setObjectName(QStringLiteral("Label_Problem"));
     Label_Problem->setWordWrap(true);
     Label_Problem->hide();
+    Label_Reading = new QLabel(tr("Reading the records store…"), this);
+    Label_Reading->setObjectName(QStringLiteral("Label_Reading"));
+    Label_Reading->hide();
 
     Label_Cut = new QLabel(
         tr("The newest %L1 records that match are shown: narrow the search or the dates to "
@@ -85,6 +88,7 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     layout->addWidget(Label_Problem);
     layout->addWidget(Table_History, 1);
     layout->addWidget(Label_Cut);
+    layout->addWidget(Label_Reading);
     layout->addLayout(buttons);
     AccessibleNames::nameHistoryWindow(*this);
 
@@ -98,18 +102,11 @@ HistoryWindow::HistoryWindow(const StoreLocation &location, QWidget *parent)
     connect(Button_Close, &QPushButton::clicked, this, &QWidget::close);
     connect(Table_History, &QTableView::doubleClicked, this, &HistoryWindow::openSelected);
 
-    // A reader: whatever the store is, the window leaves it as it is.
-    if (!store->open(RecordStore::Access::ReadOnly)) {
-        showProblem(store->errorString());
-        return;
-    }
     applyFilter();
 }
 
 void HistoryWindow::arrangeColumns()
 {
-    if (model->columnCount() <= RecordHistoryModel::Verdict)
-        return; // no query yet, or a failed one
     Table_History->hideColumn(RecordHistoryModel::Key);
     // The typed texts share what room there is, so that the verdict at the
     // end is always in view; their tips show them whole.
@@ -122,42 +119,34 @@ void HistoryWindow::arrangeColumns()
 
 HistoryWindow::~HistoryWindow()
 {
-    // The model and its query hold the connection: they go first.
     Table_History->setModel(nullptr);
-    delete model;
+    model->release();
 }
 
 void HistoryWindow::applyFilter()
 {
-    if (!store->isOpen())
-        return;
     HistoryFilter filter;
     filter.search = Edit_Search->text();
     if (Check_From->isChecked())
         filter.fromMs = QDateTime(Date_From->date(), QTime(0, 0)).toMSecsSinceEpoch();
     if (Check_To->isChecked())
         filter.untilMs = QDateTime(Date_To->date().addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
-    if (!model->show(store->database(), filter))
-        showProblem(model->lastError().text());
-    showCut();
+    model->show(filter);
 }
 
 void HistoryWindow::refresh()
 {
-    if (store->isOpen() && !model->refresh())
-        showProblem(model->lastError().text());
-    showCut();
+    model->refresh();
 }
 
-void HistoryWindow::showCut()
+void HistoryWindow::showRead(bool reading)
 {
+    Label_Reading->setVisible(reading);
+    if (reading)
+        return;
+    Label_Problem->setText(tr("The records store cannot be read: %1").arg(model->problem()));
+    Label_Problem->setVisible(!model->problem().isEmpty());
     Label_Cut->setVisible(model->isCut());
-}
-
-void HistoryWindow::showProblem(const QString &problem)
-{
-    Label_Problem->setText(tr("The records store cannot be read: %1").arg(problem));
-    Label_Problem->show();
 }
 
 void HistoryWindow::openSelected()

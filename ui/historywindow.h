@@ -2,11 +2,8 @@
 #ifndef LUMETRA_HISTORYWINDOW_H
 #define LUMETRA_HISTORYWINDOW_H
 
-#include "storelocation.h"
-
 #include <QStringList>
 #include <QWidget>
-#include <memory>
 
 class QCheckBox;
 class QDateEdit;
@@ -15,17 +12,16 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class RecordHistoryModel;
-class RecordStore;
 
 // Every stored record, newest first, with a text filter and a range of
-// dates; Open hands the selected records to the window. Reads the store
-// through a connection of its own.
+// dates; Open hands the selected records to the window. Shows what model
+// reads, which it takes over, and that it is reading.
 class HistoryWindow : public QWidget
 {
     Q_OBJECT
 public:
-    HistoryWindow(const StoreLocation &location, QWidget *parent);
-    ~HistoryWindow() override;
+    HistoryWindow(RecordHistoryModel *model, QWidget *parent);
+    ~HistoryWindow() override; // releases the model
 
     QLineEdit *Edit_Search;
     QCheckBox *Check_From;
@@ -34,6 +30,7 @@ public:
     QDateEdit *Date_To;
     QTableView *Table_History;
     QLabel *Label_Problem;
+    QLabel *Label_Reading;
     QLabel *Label_Cut;
     QPushButton *Button_Open;
     QPushButton *Button_Close;
@@ -50,10 +47,7 @@ private:
     void applyFilter();
     void arrangeColumns();
     void openSelected();
-    void showProblem(const QString &problem);
-    void showCut();
-
-    std::unique_ptr<RecordStore> store;
+    void showRead(bool reading);
 };
 
 #endif

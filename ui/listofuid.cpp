@@ -137,7 +137,7 @@ void ListOfUID::updatetablevalueandcolor(int row, int column, QString text)
     if (!cell)
         return;
     cell->setText(text);
-    if (const std::optional<Qt::GlobalColor> color = verdictColor(text))
+    if (const std::optional<Qt::GlobalColor> color = verdictColor(verdictOfText(text)))
         cell->setForeground(QBrush(*color));
 }
 

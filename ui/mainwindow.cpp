@@ -3,6 +3,7 @@
 
 #include "accessiblenames.h"
 #include "configrun.h"
+#include "downloadsession.h"
 #include "listofuid.h"
 #include "lumetraversion.h"
 #include "mainctrlthread.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceSc
     , versionDate(QString::fromLatin1(lumetraVersionDate))
     , minMeterVersion(QStringLiteral("2.1"))
     , dialogs(&dialogs)
+    , session(new DownloadSession(DownloadSession::Use::Window, this))
 {
     placeWindow(referenceScreen, screen);
 

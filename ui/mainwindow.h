@@ -32,7 +32,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTimer;
-class RecordKeeper;
+class DownloadSession;
 class ReportDocument;
 
 // The application's one top-level window: the connection panel on the left,
@@ -90,8 +90,11 @@ public:
     const QString versionDate;
     const QString minMeterVersion;
 
-    QVector<TestRecord> records;
-    QVector<ReportHeaderTexts> recordHeaders;
+    // The session's collection, in list order: entry i of List_Records is
+    // record i with header texts i.
+    QVector<TestRecord> records() const;
+    QVector<ReportHeaderTexts> recordHeaders() const;
+    // What loadFile (and the history, and a lost session) hands to on_file_open.
     QVector<TestRecord> loadedRecords;
     QVector<ReportHeaderTexts> loadedHeaders;
 
@@ -143,8 +146,9 @@ private:
     // The record display (mainwindow_records.cpp).
     bool recordViewsOpen() const;
     void listBatch(const DownloadBatch &batch);
-    // The one way entries are added: the record's text with its verdict mark.
-    void appendListEntry(const QString &text, const TestRecord &record);
+    // The one way entries are added: those of the collection from first on,
+    // each its text with its verdict mark.
+    void listEntriesFrom(int first);
     void showLastEntry();
     int listedRow(const QListWidgetItem *item) const;
     void showRecordRows(const TestRecord &record);
@@ -177,18 +181,14 @@ private:
 
     // The records store (mainwindow_store.cpp).
     void startRecordStore();
-    void offerLostRecords();
-    void keepArrivedBatch(const DownloadBatch &batch);
-    void keepOpenedArchive(const QString &path);
-    void keepTextsOf(int first, int count = 1, bool arrived = false);
-    void keepSaved(const QString &archive);
-    void keepDiscarded(const QVector<TestRecord> &gone);
+    void offerLostRecords(int count);
+    void listOpened(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
     void keepTextsOnScreen();
     void closeRecordStore();
     void showHistory();
-    void openFromHistory(const QStringList &keys);
     void reportUnopened(int chosen, int opened);
     void showStoreState(bool keeping, const QString &problem);
+    void showStoreActivity(const QString &text);
 
     DialogHost *dialogs;
     // Batches taken from the thread, not yet listed; see on_file_ready.
@@ -197,10 +197,12 @@ private:
     // What the user can do about a port that would not open; see showPortAdvice.
     QPointer<QLabel> portAdvice;
     QPointer<QTimer> portAdviceTimer;
-    // Every record listed is kept in the store; see mainwindow_store.cpp.
-    RecordKeeper *keeper = nullptr;
+    // The collection, and every record listed kept in the store; see mainwindow_store.cpp.
+    DownloadSession *session = nullptr;
     QTimer *typingPause = nullptr;
     QPointer<QLabel> storeState;
+    QTimer *storeStateShown = nullptr; // how long "kept" stays
+    bool storeKeeping = true;
     QPointer<HistoryWindow> historyWindow;
 };
 

@@ -4,6 +4,7 @@
 #include "busycursor.h"
 #include "configrun.h"
 #include "dialoghost.h"
+#include "downloadsession.h"
 #include "recordarchive.h"
 
 #include <QDebug>
@@ -42,13 +43,13 @@ bool MainWindow::saveFile()
     bool saved = false;
     {
         const BusyCursor busy;
-        saved = RecordArchive::save(name, records, recordHeaders, &why);
+        saved = RecordArchive::save(name, records(), recordHeaders(), &why);
     }
     if (!saved) {
         dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
         return false;
     }
-    keepSaved(name);
+    session->keepSaved(name);
     rememberRecent(name);
     return true;
 }
@@ -95,7 +96,7 @@ bool MainWindow::openArchive(const QString &name)
     }
     loadedRecords = std::move(archive.records);
     loadedHeaders = std::move(archive.headers);
-    keepOpenedArchive(name);
+    session->keepOpened(name, loadedRecords, loadedHeaders);
     rememberRecent(name);
     on_file_open();
     return true;

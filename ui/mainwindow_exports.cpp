@@ -39,7 +39,7 @@ QString MainWindow::askExportName(const QString &suggested, const QString &filte
     itemSelectionChanged_onList(); // the edits on screen go into the file
     if (!recordViewsOpen())
         return QString();
-    if (records.isEmpty()) {
+    if (records().isEmpty()) {
         dialogs->warning(nullptr, appTitle, nothingListed);
         return QString();
     }
@@ -56,7 +56,7 @@ void MainWindow::certificationReport()
     if (name.isEmpty())
         return;
     // Its own copy of the records: any that arrive while it is written wait for the next one.
-    const CertificationReport report(records, recordHeaders);
+    const CertificationReport report(records(), recordHeaders());
     const bool written = writeWithProgress(name, tr("Writing the certification report..."),
         [&](const ProgressStep &step, QString *why) { return report.write(name, step, why); });
     if (written)
@@ -69,8 +69,8 @@ void MainWindow::exportCsv()
         QStringLiteral("csv"), tr("No Records to Export!"));
     if (name.isEmpty())
         return;
-    const QVector<TestRecord> listed = records;
-    const QVector<ReportHeaderTexts> texts = recordHeaders;
+    const QVector<TestRecord> listed = records();
+    const QVector<ReportHeaderTexts> texts = recordHeaders();
     writeWithProgress(name, tr("Writing %1...").arg(QFileInfo(name).fileName()),
         [&](const ProgressStep &step, QString *why) {
             return writeRecordCsvFile(name, listed, texts, step, why);

@@ -3,21 +3,24 @@
 
 #include "configrun.h"
 #include "dialoghost.h"
+#include "downloadsession.h"
 #include "listofuid.h"
 #include "mainctrlthread.h"
 #include "recordtexts.h"
 #include "recordverdict.h"
 
 #include <QColor>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <optional>
 
-// The record list and the record display. Entry i of List_Records, records[i]
-// and recordHeaders[i] always describe the same record.
+// The record list and the record display. Entry i of List_Records shows
+// entry i of the session's collection.
 
 bool MainWindow::recordViewsOpen() const
 {
@@ -40,7 +43,15 @@ void MainWindow::on_file_ready(uint /*status*/)
     DownloadBatch batch = ctrlThread->takeBatch();
     if (batch.records.isEmpty())
         return; // nothing was queued: the thread never hands over an empty batch
-    keepArrivedBatch(batch); // before anything can keep it waiting
+    // Kept before anything can hold it up, with the texts it will be listed
+    // with unless the user changes them first.
+    std::optional<ReportHeaderTexts> texts;
+    if (recordViewsOpen()) {
+        texts = headerTextsOnScreen();
+        texts->exportTime = connectionPanel->exportTimeText;
+    }
+    session->keepArrived(batch,
+        recordViewsOpen() ? connectionPanel->Combo_PortCom->currentText() : QString(), texts);
     arrivedBatches.enqueue(std::move(batch));
 
     // A call that arrives while an earlier one waits on its warning leaves the
@@ -71,14 +82,7 @@ void MainWindow::listBatch(const DownloadBatch &batch)
     reportWindow->Edit_ExportTime->setText(connectionPanel->exportTimeText);
     setCursor(Qt::ArrowCursor);
 
-    const ReportHeaderTexts texts = headerTextsOnScreen();
-    for (const TestRecord &record : batch.records) {
-        // Collection first: a selection change seen by the list must find its record.
-        records.append(record);
-        recordHeaders.append(texts);
-        appendListEntry(recordNumberText(record.recordNumber), record);
-    }
-    keepTextsOf(records.size() - batch.records.size(), batch.records.size(), true);
+    listEntriesFrom(session->listArrived(batch.records, headerTextsOnScreen()));
     // Only the last record stays on screen, and the selection change shows
     // it: filling the table for every record would change nothing the user sees.
     showLastEntry();
@@ -88,27 +92,44 @@ void MainWindow::on_file_open()
 {
     if (!recordViewsOpen())
         return;
-    records += loadedRecords;
-    recordHeaders += loadedHeaders;
-    for (const TestRecord &record : qAsConst(loadedRecords))
-        appendListEntry(QString::number(record.recordNumber), record);
-    if (!recordHeaders.isEmpty())
-        showHeaderTexts(recordHeaders.constLast());
+    listEntriesFrom(session->listOpened(loadedRecords, loadedHeaders));
+    if (!session->entries().isEmpty())
+        showHeaderTexts(session->entries().constLast().headers);
     showLastEntry();
     setCursor(Qt::ArrowCursor);
 }
 
 // The mark says at a glance whether the record passed; its tip names the failing fibers.
-void MainWindow::appendListEntry(const QString &text, const TestRecord &record)
+void MainWindow::listEntriesFrom(int first)
 {
-    auto *entry = new QListWidgetItem(text);
-    const RecordVerdict verdict = recordVerdict(record);
-    // A colour as the decoration: the list draws it as a small square, and no
-    // picture is kept per entry.
-    const std::optional<Qt::GlobalColor> color = verdictColor(verdict.text());
-    entry->setData(Qt::DecorationRole, QColor(color ? *color : Qt::gray));
-    entry->setToolTip(recordVerdictTip(verdict));
-    connectionPanel->List_Records->addItem(entry);
+    // Collection first: a selection change seen by the list finds its record.
+    const QVector<SessionEntry> &entries = session->entries();
+    for (int row = first; row < entries.size(); ++row) {
+        auto *entry = new QListWidgetItem(entries.at(row).numberText);
+        const RecordVerdict verdict = recordVerdict(entries.at(row).record);
+        // A colour as the decoration: the list draws it as a small square, and
+        // no picture is kept per entry.
+        const std::optional<Qt::GlobalColor> color = verdictColor(verdict.verdict());
+        entry->setData(Qt::DecorationRole, QColor(color ? *color : Qt::gray));
+        entry->setToolTip(recordVerdictTip(verdict));
+        connectionPanel->List_Records->addItem(entry);
+    }
+}
+
+QVector<TestRecord> MainWindow::records() const
+{
+    QVector<TestRecord> listed;
+    for (const SessionEntry &entry : session->entries())
+        listed << entry.record;
+    return listed;
+}
+
+QVector<ReportHeaderTexts> MainWindow::recordHeaders() const
+{
+    QVector<ReportHeaderTexts> listed;
+    for (const SessionEntry &entry : session->entries())
+        listed << entry.headers;
+    return listed;
 }
 
 // Makes the last entry current; the selection change shows its record.
@@ -126,19 +147,17 @@ void MainWindow::new_listRec_to_display(QListWidgetItem *item)
     if (!recordViewsOpen())
         return;
     const int shown = listedRow(connectionPanel->displayedItem);
-    if (shown >= 0) {
-        recordHeaders[shown] = headerTextsOnScreen();
-        keepTextsOf(shown);
-    }
+    if (shown >= 0)
+        session->setHeaders(shown, headerTextsOnScreen());
 
     const int row = listedRow(item);
     if (row < 0)
         return;
-    const TestRecord &record = records.at(row);
-    showRecordRows(record);
+    const SessionEntry entry = session->entries().at(row);
+    showRecordRows(entry.record);
     reportWindow->Edit_FileNumber->setText(item->text());
-    reportWindow->Edit_Polarity->setText(polarityDisplayName(record.polarityCode));
-    showHeaderTexts(recordHeaders.at(row));
+    reportWindow->Edit_Polarity->setText(polarityDisplayName(entry.record.polarityCode));
+    showHeaderTexts(entry.headers);
     connectionPanel->displayedItem = item;
 }
 
@@ -147,7 +166,7 @@ void MainWindow::new_listRec_to_display(QListWidgetItem *item)
 int MainWindow::listedRow(const QListWidgetItem *item) const
 {
     const QListWidget *list = connectionPanel->List_Records;
-    for (int row = 0; item && row < list->count() && row < records.size(); ++row) {
+    for (int row = 0; item && row < list->count() && row < session->entries().size(); ++row) {
         if (list->item(row) == item)
             return row;
     }
@@ -171,9 +190,7 @@ void MainWindow::clearAll()
         const QSignalBlocker quiet(list);
         list->clear();
     }
-    keepDiscarded(records);
-    records.clear();
-    recordHeaders.clear();
+    session->removeAll();
 
     reportWindow->remoteDevices->clearContents();
     reportWindow->remoteDevices->setRowCount(0);
@@ -202,9 +219,7 @@ void MainWindow::clearSingle()
         if (connectionPanel->displayedItem == removed)
             connectionPanel->displayedItem = nullptr; // its texts on screen are dropped
         delete removed;
-        keepDiscarded({ records.at(row) });
-        records.remove(row);
-        recordHeaders.remove(row);
+        session->remove(row);
         if (QListWidgetItem *current = list->currentItem())
             current->setSelected(true);
     }

@@ -3,17 +3,17 @@
 
 #include "configrun.h"
 #include "dialoghost.h"
+#include "downloadsession.h"
 #include "historywindow.h"
 #include "listofuid.h"
-#include "recordkeeper.h"
+#include "recordhistorymodel.h"
 
-#include <QComboBox>
-#include <QDateTime>
+#include <QApplication>
 #include <QDebug>
-#include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -21,21 +21,45 @@
 
 // The records store: every batch is kept before it is listed, every archive
 // opened as it is opened, and the header texts whenever the window takes
-// them from the screen, and once the user stops typing. A window that was
-// killed leaves its unsaved records for the next one to offer again.
+// them from the screen, and once the user stops typing. The session writes
+// in the background; the status line says what the store is doing. A window
+// that was killed leaves its unsaved records for the next one to offer again.
 
 namespace {
 // About a second after the last keystroke.
 constexpr int typingPauseMs = 1000;
+// How long the line says the records were kept.
+constexpr int keptShownMs = 3000;
 } // namespace
 
 void MainWindow::startRecordStore()
 {
-    keeper = new RecordKeeper(StoreLocation::configured(), this);
-    connect(keeper, &RecordKeeper::keepingChanged, this, &MainWindow::showStoreState);
-    keeper->startSession();
-    if (!keeper->isKeeping())
-        showStoreState(false, keeper->problem());
+    connect(session, &DownloadSession::keepingChanged, this, &MainWindow::showStoreState);
+    connect(session, &DownloadSession::storing, this, [this](int count) {
+        if (storeKeeping)
+            showStoreActivity(tr("Storing %Ln records…", nullptr, count));
+    });
+    connect(session, &DownloadSession::kept, this, [this](int count) {
+        if (!storeKeeping)
+            return;
+        if (count == 0) { // all set aside: the log says so
+            if (storeState)
+                storeState->hide();
+            return;
+        }
+        showStoreActivity(tr("%Ln records kept", nullptr, count));
+        storeStateShown->start(keptShownMs);
+    });
+    connect(session, &DownloadSession::lostRecordsFound, this, &MainWindow::offerLostRecords);
+    connect(session, &DownloadSession::opened, this, &MainWindow::listOpened);
+    connect(session, &DownloadSession::historyOpened, this, &MainWindow::reportUnopened);
+    storeStateShown = new QTimer(this);
+    storeStateShown->setSingleShot(true);
+    connect(storeStateShown, &QTimer::timeout, this, [this] {
+        if (storeKeeping && storeState)
+            storeState->hide();
+    });
+    session->keepIn(StoreLocation::configured());
 
     typingPause = new QTimer(this);
     typingPause->setSingleShot(true);
@@ -52,100 +76,34 @@ void MainWindow::startRecordStore()
             typingPause->start();
     });
 
-    // Asked once the window shows, not from inside its constructor.
-    QTimer::singleShot(0, this, &MainWindow::offerLostRecords);
+    // Once what waited is written, and asked once the window shows.
+    session->findLostRecords();
 }
 
-void MainWindow::offerLostRecords()
+void MainWindow::offerLostRecords(int count)
 {
-    const QVector<StoredRecord> lost = keeper->lostRecords();
-    bool showAgain = false;
-    if (!lost.isEmpty())
-        showAgain = dialogs->question(this, appTitle,
-            tr("The last session ended with %n records that were not saved to an archive. "
-               "Show them again?",
-                nullptr, lost.size()));
-    keeper->settleLostRecords(showAgain, lost);
-    if (!showAgain || !recordViewsOpen())
+    // A box of the window's own is open: asked once it has gone.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(300, this, [this, count] { offerLostRecords(count); });
+        return;
+    }
+    const bool showAgain = dialogs->question(this, appTitle,
+        tr("The last session ended with %n records that were not saved to an archive. "
+           "Show them again?",
+            nullptr, count));
+    session->settleLostRecords(showAgain && recordViewsOpen());
+}
+
+// Records the history or a lost session gave, listed as an opened archive is.
+void MainWindow::listOpened(
+    const QVector<TestRecord> &opened, const QVector<ReportHeaderTexts> &headers)
+{
+    if (!recordViewsOpen())
         return;
     itemSelectionChanged_onList();
-    loadedRecords.clear();
-    loadedHeaders.clear();
-    for (const StoredRecord &row : lost) {
-        loadedRecords << row.record;
-        loadedHeaders << row.headers;
-    }
+    loadedRecords = opened;
+    loadedHeaders = headers;
     on_file_open();
-}
-
-void MainWindow::keepArrivedBatch(const DownloadBatch &batch)
-{
-    // The texts the batch will be listed with, unless the user changes them
-    // before it is; listBatch then keeps those. They are the first version of
-    // a record new to the store; a record stored already keeps its texts
-    // until the user edits or saves it here.
-    StoredRecord row;
-    row.arrival = true;
-    if (recordViewsOpen()) {
-        row.headers = headerTextsOnScreen();
-        row.headers.exportTime = connectionPanel->exportTimeText;
-        row.source = connectionPanel->Combo_PortCom->currentText();
-    } else {
-        row.textsKnown = false;
-    }
-    row.sourceKind = QStringLiteral("port");
-    row.hasVersion = batch.hasVersion;
-    row.meterVersionMajor = batch.meterVersionMajor;
-    row.meterVersionMinor = batch.meterVersionMinor;
-    row.meterVerdict = int(batch.verdict);
-    row.unsaved = true;
-    QVector<StoredRecord> rows;
-    rows.reserve(batch.records.size());
-    for (const TestRecord &record : batch.records) {
-        row.record = record;
-        row.receivedAtMs = unixMsOf(record.arrivalTime);
-        rows << row;
-        ++row.batchPosition;
-    }
-    keeper->keep(rows);
-}
-
-void MainWindow::keepOpenedArchive(const QString &path)
-{
-    // Opening is not editing: the archive's texts are the first version of a
-    // record new to the store and change nothing of one stored already.
-    StoredRecord row;
-    row.arrival = true;
-    row.sourceKind = QStringLiteral("archive");
-    row.source = QFileInfo(path).absoluteFilePath();
-    row.receivedAtMs = QDateTime::currentMSecsSinceEpoch();
-    QVector<StoredRecord> rows;
-    rows.reserve(loadedRecords.size());
-    for (int i = 0; i < loadedRecords.size(); ++i) {
-        row.record = loadedRecords.at(i);
-        row.headers = loadedHeaders.value(i);
-        row.batchPosition = i;
-        rows << row;
-    }
-    keeper->keep(rows);
-}
-
-void MainWindow::keepTextsOf(int first, int count, bool arrived)
-{
-    if (keeper && first >= 0 && first + count <= records.size())
-        keeper->keepTexts(records.mid(first, count), recordHeaders.mid(first, count), arrived);
-}
-
-void MainWindow::keepSaved(const QString &archive)
-{
-    if (keeper)
-        keeper->keepSaved(records, recordHeaders, QFileInfo(archive).absoluteFilePath());
-}
-
-void MainWindow::keepDiscarded(const QVector<TestRecord> &gone)
-{
-    if (keeper)
-        keeper->keepDiscarded(gone);
 }
 
 void MainWindow::keepTextsOnScreen()
@@ -153,82 +111,67 @@ void MainWindow::keepTextsOnScreen()
     if (!recordViewsOpen())
         return;
     const int row = listedRow(connectionPanel->displayedItem);
-    if (row < 0)
-        return;
-    recordHeaders[row] = headerTextsOnScreen();
-    keepTextsOf(row);
+    if (row >= 0)
+        session->setHeaders(row, headerTextsOnScreen());
 }
 
 // A clean close: what is on screen is kept, and the records of this session
-// are not offered again.
+// are not offered again. What the store has not taken yet waits for the next start.
 void MainWindow::closeRecordStore()
 {
-    if (!keeper)
-        return;
     typingPause->stop();
     keepTextsOnScreen();
     if (historyWindow)
         historyWindow->close();
-    keeper->endSession();
+    session->close();
+}
+
+void MainWindow::showStoreActivity(const QString &text)
+{
+    if (!storeState) {
+        storeState = new QLabel(statusBar());
+        storeState->setObjectName(QStringLiteral("Label_StoreState"));
+        // A message of the line never hides it; however long the reason,
+        // the window keeps its size: the line shows what fits, the tip the whole.
+        statusBar()->addPermanentWidget(storeState);
+    }
+    storeState->setMaximumWidth(width() * 3 / 5);
+    storeState->setText(QFontMetrics(storeState->font())
+                            .elidedText(text, Qt::ElideRight, storeState->maximumWidth()));
+    storeState->setToolTip(text);
+    storeState->show();
+    statusBar()->layout()->activate(); // its room now, not at the next pass
 }
 
 void MainWindow::showStoreState(bool keeping, const QString &problem)
 {
+    const bool was = storeKeeping;
+    storeKeeping = keeping;
     if (keeping) {
-        if (storeState && !storeState->isHidden()) {
+        if (!was) {
             storeState->hide();
             qWarning().noquote() << "Lumetra: records are kept again in"
-                                 << keeper->location().displayName();
+                                 << session->location().displayName();
         }
         return;
     }
-    if (!storeState) {
-        storeState = new QLabel(statusBar());
-        storeState->setObjectName(QStringLiteral("Label_StoreState"));
-        // However long the reason, the window keeps its size: the line shows
-        // what fits, the tool tip the whole.
-        storeState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        statusBar()->addWidget(storeState, 1);
-    }
-    const QString text = tr("Records are not being kept: %1").arg(problem);
-    storeState->setText(text);
-    storeState->setToolTip(text);
-    storeState->show();
+    storeStateShown->stop();
+    showStoreActivity(tr("Records are not being kept: %1").arg(problem));
     qWarning().noquote() << "Lumetra: records are not being kept:" << problem;
 }
 
 void MainWindow::showHistory()
 {
     if (!historyWindow) {
-        historyWindow = new HistoryWindow(keeper->location(), this);
+        historyWindow = new HistoryWindow(new RecordHistoryModel(session->location()), this);
         historyWindow->setAttribute(Qt::WA_DeleteOnClose);
-        connect(historyWindow, &HistoryWindow::openRequested, this, &MainWindow::openFromHistory);
-        connect(keeper, &RecordKeeper::recordsWritten, historyWindow, &HistoryWindow::refresh);
+        connect(historyWindow, &HistoryWindow::openRequested, session,
+            &DownloadSession::openFromHistory);
+        connect(session, &DownloadSession::recordsWritten, historyWindow, &HistoryWindow::refresh);
     }
     historyWindow->show();
     historyWindow->raise();
     historyWindow->activateWindow();
-}
-
-void MainWindow::openFromHistory(const QStringList &keys)
-{
-    QVector<StoredRecord> rows = keeper->fetch(keys);
-    if (!recordViewsOpen())
-        return;
-    if (!rows.isEmpty()) {
-        for (StoredRecord &row : rows)
-            row.unsaved = false; // they are in the store as they are
-        keeper->keep(rows);
-        itemSelectionChanged_onList();
-        loadedRecords.clear();
-        loadedHeaders.clear();
-        for (const StoredRecord &row : qAsConst(rows)) {
-            loadedRecords << row.record;
-            loadedHeaders << row.headers;
-        }
-        on_file_open();
-    }
-    reportUnopened(keys.size(), rows.size());
 }
 
 // Said over the History window, where the user chose them.
@@ -237,9 +180,9 @@ void MainWindow::reportUnopened(int chosen, int opened)
     if (opened >= chosen)
         return;
     QWidget *parent = historyWindow ? static_cast<QWidget *>(historyWindow) : this;
-    if (opened == 0 && !keeper->isKeeping()) {
+    if (opened == 0 && !session->isKeeping()) {
         dialogs->warning(parent, appTitle,
-            tr("The chosen records could not be opened: %1").arg(keeper->problem()));
+            tr("The chosen records could not be opened: %1").arg(session->problem()));
         return;
     }
     const int unopened = chosen - opened;

@@ -418,6 +418,10 @@
         <source>The records store cannot be read: %1</source>
         <translation>Die Messdatenbank kann nicht gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>Reading the records store…</source>
+        <translation>Messdatenbank wird gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -798,6 +802,20 @@
         <translation>
             <numerusform>%n der %1 gewählten Messungen konnte nicht geöffnet werden: ihre Daten in der Messdatenbank sind beschädigt.</numerusform>
             <numerusform>%n der %1 gewählten Messungen konnten nicht geöffnet werden: ihre Daten in der Messdatenbank sind beschädigt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>%Ln Messung wird gespeichert…</numerusform>
+            <numerusform>%Ln Messungen werden gespeichert…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>%Ln Messung gesichert</numerusform>
+            <numerusform>%Ln Messungen gesichert</numerusform>
         </translation>
     </message>
 </context>

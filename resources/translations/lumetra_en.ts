@@ -34,6 +34,20 @@
             <numerusform>%n of the %1 chosen records could not be opened: their data in the records store is damaged.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>Storing %Ln record…</numerusform>
+            <numerusform>Storing %Ln records…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>%Ln record kept</numerusform>
+            <numerusform>%Ln records kept</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordVerdict</name>

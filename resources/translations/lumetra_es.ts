@@ -418,6 +418,10 @@
         <source>The records store cannot be read: %1</source>
         <translation>No se puede leer la base de mediciones: %1</translation>
     </message>
+    <message>
+        <source>Reading the records store…</source>
+        <translation>Leyendo la base de mediciones…</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -798,6 +802,20 @@
         <translation>
             <numerusform>%n de las %1 mediciones elegidas no se ha podido abrir: sus datos en la base de mediciones están dañados.</numerusform>
             <numerusform>%n de las %1 mediciones elegidas no se han podido abrir: sus datos en la base de mediciones están dañados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>Guardando %Ln medición…</numerusform>
+            <numerusform>Guardando %Ln mediciones…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>%Ln medición conservada</numerusform>
+            <numerusform>%Ln mediciones conservadas</numerusform>
         </translation>
     </message>
 </context>

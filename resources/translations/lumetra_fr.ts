@@ -418,6 +418,10 @@
         <source>The records store cannot be read: %1</source>
         <translation>La base des mesures ne peut pas être lue : %1</translation>
     </message>
+    <message>
+        <source>Reading the records store…</source>
+        <translation>Lecture de la base des mesures…</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -798,6 +802,20 @@
         <translation>
             <numerusform>%n des %1 mesures choisies n&apos;a pas pu être ouverte : ses données dans la base des mesures sont endommagées.</numerusform>
             <numerusform>%n des %1 mesures choisies n&apos;ont pas pu être ouvertes : leurs données dans la base des mesures sont endommagées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>Enregistrement de %Ln mesure…</numerusform>
+            <numerusform>Enregistrement de %Ln mesures…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>%Ln mesure conservée</numerusform>
+            <numerusform>%Ln mesures conservées</numerusform>
         </translation>
     </message>
 </context>

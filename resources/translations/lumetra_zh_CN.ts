@@ -417,6 +417,10 @@
         <source>The records store cannot be read: %1</source>
         <translation>无法读取记录库：%1</translation>
     </message>
+    <message>
+        <source>Reading the records store…</source>
+        <translation>正在读取记录库…</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -794,6 +798,18 @@
         <source>%n of the %1 chosen records could not be opened: their data in the records store is damaged.</source>
         <translation>
             <numerusform>所选 %1 条记录中有 %n 条无法打开：其在记录库中的数据已损坏。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Storing %Ln records…</source>
+        <translation>
+            <numerusform>正在存储 %Ln 条记录…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records kept</source>
+        <translation>
+            <numerusform>已保存 %Ln 条记录</numerusform>
         </translation>
     </message>
 </context>

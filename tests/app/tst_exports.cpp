@@ -109,7 +109,7 @@ void TestExports::reportAndCsvOfDownloadedRecords()
     page.Edit_Comment->setHtml(QStringLiteral("<b>Trunk A</b>, cassette 3"));
     QTRY_VERIFY(!main.connectionPanel->exportTimeText.isEmpty());
     QVERIFY(pickPort(main, meter.path()));
-    QTRY_COMPARE_WITH_TIMEOUT(main.records.size(), 3, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(main.records().size(), 3, 15000);
 
     // Marks: FAIL red, PASS blue, no verdict grey; the tip names the failing fibers.
     QStringList marks;
@@ -235,7 +235,7 @@ void TestExports::cancelLeavesNoFile()
     main.loadedRecords = { failingTwo(), passing(), withoutThreshold() };
     main.loadedHeaders = QVector<ReportHeaderTexts>(3);
     QVERIFY(QMetaObject::invokeMethod(&main, "on_file_open"));
-    QVERIFY(RecordArchive::save("kept.mrf", main.records, main.recordHeaders));
+    QVERIFY(RecordArchive::save("kept.mrf", main.records(), main.recordHeaders()));
     QDir().mkpath("kept");
     for (const char *name : { "kept/report.pdf", "kept/all.pdf", "kept/records.csv" }) {
         QFile old(name);

@@ -82,7 +82,7 @@ void TestKeepAndPrint::downloadSaveOpenAndPrint()
     main.show();
     QTRY_VERIFY(!main.connectionPanel->fileTimeStamp.isEmpty());
     QVERIFY(pickPort(main, meter.path()));
-    QTRY_COMPARE_WITH_TIMEOUT(main.records.size(), 3, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(main.records().size(), 3, 15000);
     main.reportWindow->Edit_Operator->setText("Ana \"quoted\""); // still on screen when saved
     dialogs.calls.clear();
 
@@ -93,17 +93,18 @@ void TestKeepAndPrint::downloadSaveOpenAndPrint()
     QVERIFY(callSlot(main, "saveFile"));
     QVERIFY(!QApplication::overrideCursor());
     // lumetra-cli reads every field and text the window holds.
+    const QVector<ReportHeaderTexts> listedTexts = main.recordHeaders();
     QCOMPARE(QString(outputOf(LUMETRA_CLI, { "dump", "records/site.mrf", "--json" })),
-        recordListJson(main.records, &main.recordHeaders) + "}\n");
-    QCOMPARE(main.recordHeaders[2].operatorName, QStringLiteral("Ana \"quoted\""));
+        recordListJson(main.records(), &listedTexts) + "}\n");
+    QCOMPARE(main.recordHeaders()[2].operatorName, QStringLiteral("Ana \"quoted\""));
 
     // Opened: added after the downloaded entries, in plain decimal.
     QVERIFY(callSlot(main, "loadFile"));
     QCOMPARE(entriesOf(main), QStringList({ "007", "008", "40000", "7", "8", "40000" }));
-    compareRecordLists(main.records.mid(3), sent);
+    compareRecordLists(main.records().mid(3), sent);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(main.recordHeaders.mid(3), main.recordHeaders.mid(0, 3));
+    QCOMPARE(main.recordHeaders().mid(3), main.recordHeaders().mid(0, 3));
     QCOMPARE(main.reportWindow->Edit_Operator->text(), QStringLiteral("Ana \"quoted\""));
 
     main.generateAct->trigger();
@@ -207,7 +208,7 @@ void TestKeepAndPrint::refusalsAndFailures()
     QVERIFY(!callSlot(main, "saveFile"));
     QVERIFY(!callSlot(main, "loadFile"));
     QCOMPARE(dialogs.calls.last().kind, QStringLiteral("open"));
-    QVERIFY(RecordArchive::save("good.mrf", main.records, main.recordHeaders));
+    QVERIFY(RecordArchive::save("good.mrf", main.records(), main.recordHeaders()));
     QFile good("good.mrf");
     QVERIFY(good.open(QIODevice::ReadOnly));
     const QByteArray bytes = good.readAll();
@@ -253,8 +254,8 @@ void TestKeepAndPrint::refusalsAndFailures()
     main.clearSelectedAct->trigger();
     dialogs.fileAnswers << "one.mrf";
     QVERIFY(callSlot(main, "saveFile"));
-    compareRecordLists(RecordArchive::load("one.mrf").records, main.records.mid(0, 1));
-    QCOMPARE(main.records.size(), 1);
+    compareRecordLists(RecordArchive::load("one.mrf").records, main.records().mid(0, 1));
+    QCOMPARE(main.records().size(), 1);
 }
 
 // A batch the meter completes while Generate All lets events in is listed

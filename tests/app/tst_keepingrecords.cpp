@@ -38,6 +38,7 @@ private slots:
     void arrivingAgainKeepsTypedTexts();
     void damagedRowIsReported();
     void keptFilesAreTheUsersAlone();
+    void windowAndCommandLineKeepAlike();
 };
 
 namespace {
@@ -197,7 +198,7 @@ void TestKeepingRecords::killedWindowOffersItsRecordsAgain()
         // As an opened archive is listed, in the order the records arrived.
         QCOMPARE(entriesOf(window.main), received.mid(2));
         QStringList operators;
-        for (const ReportHeaderTexts &texts : qAsConst(window.main.recordHeaders)) {
+        for (const ReportHeaderTexts &texts : window.main.recordHeaders()) {
             operators << texts.operatorName;
             QVERIFY(!texts.exportTime.isEmpty());
         }
@@ -246,9 +247,12 @@ void TestKeepingRecords::lockedStoreCatchesUp()
         QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
         QVERIFY(pickPort(window.main, meter.path()));
         QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 20000);
-        const QLabel *state = window.main.statusBar()->findChild<QLabel *>("Label_StoreState");
-        QVERIFY(state && !state->isHidden());
-        QCOMPARE(state->text(), QStringLiteral("Records are not being kept: database is locked"));
+        // The store answers in the background.
+        const auto shown = [&] {
+            const QLabel *state = window.main.statusBar()->findChild<QLabel *>("Label_StoreState");
+            return state && !state->isHidden() ? state->text() : QString();
+        };
+        QTRY_COMPARE(shown(), QStringLiteral("Records are not being kept: database is locked"));
         QCOMPARE(warnings.filter(QStringLiteral("not being kept")),
             QStringList({ "Lumetra: records are not being kept: database is locked" }));
         // The store, its -wal and -shm, the session lock and the waiting file.
@@ -316,7 +320,7 @@ void TestKeepingRecords::damagedRowIsReported()
     QTRY_COMPARE(history->Table_History->model()->rowCount(), 3);
     history->Table_History->selectAll();
     history->Button_Open->click();
-    QCOMPARE(entriesOf(window.main).size(), 2);
+    QTRY_COMPARE(entriesOf(window.main).size(), 2);
     QCOMPARE(window.dialogs.calls.size(), 1);
     QCOMPARE(window.dialogs.calls.first().text,
         QStringLiteral("1 of the 3 chosen records could not be opened: its data in the records "
@@ -336,9 +340,11 @@ void TestKeepingRecords::keptFilesAreTheUsersAlone()
     const mode_t umaskBefore = ::umask(0);
     {
         TestWindow window;
-        // The store, its -wal and -shm, and the session lock.
-        const QStringList kept = QDir(folder).entryList(QDir::Files);
-        QVERIFY2(kept.size() == 4 && kept.filter(QStringLiteral("records.sqlite")).size() == 4,
+        // The store, its -wal and -shm, and the session lock, once the store
+        // is open in the background.
+        QStringList kept;
+        QTRY_VERIFY2((kept = QDir(folder).entryList(QDir::Files)).size() == 4
+                && kept.filter(QStringLiteral("records.sqlite")).size() == 4,
             qPrintable(kept.join(' ')));
         for (const QString &file : kept)
             QVERIFY2(modeOf(folder + QLatin1Char('/') + file) == 0600, qPrintable(file));
@@ -381,7 +387,7 @@ void TestKeepingRecords::nextStartWritesWhatWaited()
     TestWindow next;
     QCoreApplication::processEvents();
     QVERIFY(next.dialogs.calls.isEmpty()); // closed on purpose: nothing to offer again
-    QCOMPARE(historyOf(store).size(), 3);
+    QTRY_COMPARE(historyOf(store).size(), 3);
 }
 
 // The same export arrives again while other texts are on screen: it is
@@ -408,7 +414,7 @@ void TestKeepingRecords::arrivingAgainKeepsTypedTexts()
     company->clear();
     QTest::keyClicks(company, QStringLiteral("Other Co"));
     QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 20000);
-    QCOMPARE(window.main.recordHeaders.last().companyName, QStringLiteral("Other Co"));
+    QCOMPARE(window.main.recordHeaders().last().companyName, QStringLiteral("Other Co"));
     QCOMPARE(historyOf(store, QStringLiteral("Fibre Works")).size(), 1);
     QCOMPARE(historyOf(store, QStringLiteral("Other Co")).size(), 0);
 
@@ -416,6 +422,56 @@ void TestKeepingRecords::arrivingAgainKeepsTypedTexts()
     QTRY_COMPARE_WITH_TIMEOUT(historyOf(store, QStringLiteral("Other Co Ltd")).size(), 1, 5000);
     QCOMPARE(companyVersionsOf(store),
         QList<QStringList>({ { "" }, { "" }, { "", "Fibre Works", "Other Co Ltd" } }));
+}
+
+// One export, received by the window and by lumetra-cli into stores of their
+// own: the same records in the same order from the same meter; the window's
+// carry the texts on screen, the command line's none.
+void TestKeepingRecords::windowAndCommandLineKeepAlike()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const QByteArray exported = generatedExport(4, 48);
+    const QString cliStore = dir.filePath(QStringLiteral("cli.sqlite"));
+    ScriptedMeter cliMeter;
+    QVERIFY(cliMeter.start({ exported }, 0));
+    QVERIFY(!outputOf(QStringLiteral(LUMETRA_CLI),
+        { "receive", cliMeter.path(), "--batches", "1", "--timeout", "30", "--database", cliStore })
+                 .isEmpty());
+
+    ScriptedMeter meter;
+    QVERIFY(meter.start({ exported }, 0));
+    TestWindow window({ meter.path() });
+    QTRY_VERIFY(!window.main.connectionPanel->exportTimeText.isEmpty());
+    QTest::keyClicks(window.main.reportWindow->Edit_Company, QStringLiteral("Fibre Works"));
+    QVERIFY(pickPort(window.main, meter.path()));
+    const auto rowsOf = [](const QString &store) {
+        QVector<StoredRecord> rows;
+        RecordStore reader(StoreLocation::parse(store));
+        if (reader.open(RecordStore::Access::ReadOnly))
+            reader.forEachRecord({}, [&](const StoredRecord &row) { rows << row; });
+        return rows;
+    };
+    const QString windowStore = dir.filePath(QStringLiteral("records.sqlite"));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsOf(windowStore).size(), 4, 20000);
+    const QVector<StoredRecord> byWindow = rowsOf(windowStore), byCli = rowsOf(cliStore);
+    QCOMPARE(byCli.size(), 4);
+    const QVector<ReportHeaderTexts> onScreen = window.main.recordHeaders();
+    for (int i = 0; i < 4; ++i) {
+        const StoredRecord &a = byWindow.at(i), &b = byCli.at(i);
+        QCOMPARE(a.key(), b.key());
+        QCOMPARE(a.frameBytes(), b.frameBytes());
+        QCOMPARE(QStringList({ a.sourceKind, QString::number(a.batchPosition),
+                     QStringLiteral("%1.%2").arg(a.meterVersionMajor).arg(a.meterVersionMinor),
+                     QString::number(a.meterVerdict) }),
+            QStringList({ b.sourceKind, QString::number(b.batchPosition),
+                QStringLiteral("%1.%2").arg(b.meterVersionMajor).arg(b.meterVersionMinor),
+                QString::number(b.meterVerdict) }));
+        QVERIFY(a.hasVersion && b.hasVersion);
+        QCOMPARE(a.headers, onScreen.at(i));
+        QCOMPARE(a.headers.companyName, QStringLiteral("Fibre Works"));
+        QCOMPARE(b.headers, ReportHeaderTexts());
+    }
 }
 
 int main(int argc, char *argv[])

@@ -298,7 +298,7 @@ void TestMainWindow::threadStartsWaitingForAPort()
     QVERIFY(main.ctrlThread->isRunning());
     QCOMPARE(main.ctrlThread->waitingForPort.load(), 1);
     QCOMPARE(main.ctrlThread->baseDirectory, QCoreApplication::applicationDirPath());
-    QVERIFY(main.records.isEmpty() && main.recordHeaders.isEmpty());
+    QVERIFY(main.records().isEmpty() && main.recordHeaders().isEmpty());
     QCOMPARE(main.appTitle, QStringLiteral("Lumetra"));
     QCOMPARE(main.minMeterVersion, QStringLiteral("2.1"));
 }

@@ -155,7 +155,7 @@ void TestMeterDownload::exportsArriveInTheWindow()
     const QString secondTime = page.Edit_ExportTime->text();
     QVERIFY(secondTime != firstTime);
     QStringList exportTimes;
-    for (const ReportHeaderTexts &texts : qAsConst(main.recordHeaders))
+    for (const ReportHeaderTexts &texts : main.recordHeaders())
         exportTimes << texts.exportTime;
     QCOMPARE(exportTimes, QStringList({ firstTime, firstTime, firstTime, secondTime, secondTime }));
     QCOMPARE(dialogs.calls.size(), 3);

@@ -76,7 +76,7 @@ void TestRecordList::editsStayWithTheirRecordsAcrossBatches()
     QVERIFY(clockTicked(main));
     QVERIFY(pickPort(main, meter.path()));
 
-    QTRY_COMPARE_WITH_TIMEOUT(main.records.size(), 2, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(main.records().size(), 2, 15000);
     QCOMPARE(entriesOf(main), QStringList({ "001", "002" }));
     QCOMPARE(page.Edit_FileNumber->text(), QStringLiteral("002"));
     const QString firstExportTime = page.Edit_ExportTime->text();
@@ -94,22 +94,22 @@ void TestRecordList::editsStayWithTheirRecordsAcrossBatches()
     page.Edit_Comment->setHtml(QStringLiteral("<b>dusty connector</b>"));
 
     // The next batch arrives while record 1 is shown with unsaved edits.
-    QTRY_COMPARE_WITH_TIMEOUT(main.records.size(), 5, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(main.records().size(), 5, 15000);
     QCOMPARE(entriesOf(main), QStringList({ "001", "002", "005", "006", "007" }));
     QCOMPARE(list->currentRow(), 4);
     QCOMPARE(page.Edit_FileNumber->text(), QStringLiteral("007"));
-    QCOMPARE(main.recordHeaders[0].operatorName, QStringLiteral("Bea"));
-    QVERIFY(main.recordHeaders[0].noteHtml.contains(QLatin1String("dusty connector")));
-    QCOMPARE(main.recordHeaders[1].operatorName, QStringLiteral("Ana"));
-    QCOMPARE(main.recordHeaders[1].exportTime, firstExportTime);
-    const ReportHeaderTexts arrived = main.recordHeaders[2];
+    QCOMPARE(main.recordHeaders()[0].operatorName, QStringLiteral("Bea"));
+    QVERIFY(main.recordHeaders()[0].noteHtml.contains(QLatin1String("dusty connector")));
+    QCOMPARE(main.recordHeaders()[1].operatorName, QStringLiteral("Ana"));
+    QCOMPARE(main.recordHeaders()[1].exportTime, firstExportTime);
+    const ReportHeaderTexts arrived = main.recordHeaders()[2];
     QCOMPARE(arrived.companyName, QStringLiteral("ACME Fiber"));
     QCOMPARE(arrived.operatorName, QStringLiteral("Bea"));
     QVERIFY(arrived.noteHtml.contains(QLatin1String("dusty connector")));
     QCOMPARE(arrived.exportTime, page.Edit_ExportTime->text());
     QVERIFY(arrived.exportTime != firstExportTime);
-    QCOMPARE(main.recordHeaders[3], arrived);
-    QCOMPARE(main.recordHeaders[4], arrived);
+    QCOMPARE(main.recordHeaders()[3], arrived);
+    QCOMPARE(main.recordHeaders()[4], arrived);
 
     // Codes outside the tables.
     list->setCurrentRow(2);
@@ -138,11 +138,11 @@ void TestRecordList::warningOpenWhileTheNextBatchCompletes()
             return;
         // The user leaves the box open until the next batch has been announced.
         QTRY_COMPARE_WITH_TIMEOUT(announced, 2, 15000);
-        listedWhileOpen << main.records.size();
+        listedWhileOpen << main.records().size();
     };
     QVERIFY(pickPort(main, meter.path()));
 
-    QTRY_COMPARE_WITH_TIMEOUT(main.records.size(), 5, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(main.records().size(), 5, 20000);
     QTest::qWait(500);
     // One warning, for the 2.0 batch, and nothing listed behind it; then
     // both batches once, in order.
@@ -173,14 +173,14 @@ void TestRecordList::clearingLoadedRecords()
     page.Edit_Operator->setText(QStringLiteral("dropped"));
     main.clearSelectedAct->trigger();
     QCOMPARE(entriesOf(main), QStringList({ "7", "9" }));
-    QCOMPARE(main.records[1].recordNumber, uint16_t(9));
-    QCOMPARE(main.recordHeaders[1].companyName, QStringLiteral("Gamma"));
+    QCOMPARE(main.records()[1].recordNumber, uint16_t(9));
+    QCOMPARE(main.recordHeaders()[1].companyName, QStringLiteral("Gamma"));
     const int shown = list->currentRow();
     QVERIFY(shown >= 0 && list->currentItem()->isSelected());
     QCOMPARE(page.Edit_FileNumber->text(), list->currentItem()->text());
-    QCOMPARE(page.Edit_Company->text(), main.recordHeaders[shown].companyName);
+    QCOMPARE(page.Edit_Company->text(), main.recordHeaders()[shown].companyName);
     QCOMPARE(page.Edit_Operator->text(), QStringLiteral("op"));
-    for (const ReportHeaderTexts &texts : qAsConst(main.recordHeaders))
+    for (const ReportHeaderTexts &texts : main.recordHeaders())
         QCOMPARE(texts.operatorName, QStringLiteral("op"));
 
     // Down to one entry, then none: like Clear All, which leaves the header fields.

@@ -66,7 +66,7 @@ void TestUnpluggedPort::nextExportWholeAfterPickingThePortAgain()
     QVERIFY(pickPort(main, port));
     QCOMPARE(status->text(), QStringLiteral("CONNECTED"));
     QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 15000);
-    compareRecordLists(main.records, sent.mid(0, 3));
+    compareRecordLists(main.records(), sent.mid(0, 3));
     if (QTest::currentTestFailed())
         return;
     // Cut before any trailer arrived: the version warning, and no other box.
@@ -77,7 +77,7 @@ void TestUnpluggedPort::nextExportWholeAfterPickingThePortAgain()
     QVERIFY(pickPort(main, port));
     QCOMPARE(status->text(), QStringLiteral("CONNECTED"));
     QTRY_COMPARE_WITH_TIMEOUT(list->count(), 8, 15000);
-    compareRecordLists(main.records, sent.mid(0, 3) + sent);
+    compareRecordLists(main.records(), sent.mid(0, 3) + sent);
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(window.dialogs.calls.size(), 2);

@@ -2,9 +2,9 @@
 #include "windowtestsupport.h"
 
 #include "configrun.h"
-#include "frameencoder.h"
 #include "lumetraimages.h"
 #include "mainctrlthread.h"
+#include "meterframe.h"
 #include "metersimprocess.h"
 #include "uilanguage.h"
 #include "uitesthelpers.h"
@@ -128,7 +128,7 @@ QStringList entriesOf(const MainWindow &main)
     const QListWidget *list = main.connectionPanel->List_Records;
     for (int row = 0; row < list->count(); ++row)
         entries << list->item(row)->text();
-    if (main.records.size() != list->count() || main.recordHeaders.size() != list->count())
+    if (main.records().size() != list->count() || main.recordHeaders().size() != list->count())
         entries << QStringLiteral("(collection out of step)");
     return entries;
 }

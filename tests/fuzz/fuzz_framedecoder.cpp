@@ -5,7 +5,7 @@
 // bytes taken as the trailer once the line is quiet. After every step the
 // decoder must agree with it.
 #include "framedecoder.h"
-#include "frameencoder.h"
+#include "meterframe.h"
 #include "fuzzcheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "framedecoder.h"
-#include "frameencoder.h"
+#include "meterframe.h"
 #include "versionverdict.h"
 
 #include <QQueue>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "recordcsv.h"
 #include "recordkeeper.h"
 #include "recordstore.h"
 
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -26,6 +28,7 @@ private slots:
     void typedTextsSurviveALockedStore();
     void refusedRowIsSetAside();
     void fullDiskKeepsRecordsForTheNextStart();
+    void searchFindsANoteWordAsTheCsvShowsIt();
 };
 
 namespace {
@@ -274,6 +277,49 @@ void TestRecordStore::fullDiskKeepsRecordsForTheNextStart()
     QCOMPARE(stored.size(), 43);
     QCOMPARE(QSet<QString>(stored.begin(), stored.end()).size(), 43);
     QCOMPARE(companiesOf(path, 49), QStringList({ "Company 49" }));
+}
+
+// A word of a note is found exactly when the CSV's note column holds it:
+// not the markup, the style or an entity's name, and a word whose letters
+// are in and out of bold is one word.
+void TestRecordStore::searchFindsANoteWordAsTheCsvShowsIt()
+{
+    QTemporaryDir dir;
+    RecordStore store(StoreLocation::parse(dir.filePath(QStringLiteral("records.sqlite"))));
+    QVERIFY(store.open());
+    StoredRecord row = storedRecord(1, QString());
+    row.headers.noteHtml = QStringLiteral(
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\"><html><head><meta "
+        "name=\"qrichtext\" content=\"1\" /><style type=\"text/css\">p, li { white-space: "
+        "pre-wrap; }</style></head><body style=\" font-family:'Sans Serif';\"><p style=\" "
+        "margin-top:0px;\">Con<span style=\" font-weight:600;\">nect</span>or "
+        "cleaned<br />retested &amp; passed</p><p>Tray&nbsp;B &lt;north&gt; &#233;tage "
+        "&#x4B;abel</p></body></html>");
+    QVERIFY(store.write({ row }));
+    const QString csv = recordListCsv({ row.record }, { row.headers });
+    const QString line = csv.section(QStringLiteral("\r\n"), 1, 1);
+    QVERIFY(line.endsWith('"'));
+    const QString note = line.mid(line.indexOf(QLatin1String(",\"")) + 2)
+                             .chopped(1)
+                             .replace(QLatin1String("\"\""), QLatin1String("\""))
+                             .toLower();
+    static const QRegularExpression notLetters(QStringLiteral("[^\\p{L}]+"));
+    QStringList words = (row.headers.noteHtml + ' ' + note).toLower().split(notLetters);
+    words.removeAll(QString());
+    words.removeDuplicates();
+    QStringList found, shown;
+    for (const QString &word : qAsConst(words)) {
+        bool any = false;
+        QVERIFY(store.forEachRecord({ word, 0, 0 }, [&](const StoredRecord &) { any = true; }));
+        if (any)
+            found << word;
+        if (note.contains(word))
+            shown << word;
+    }
+    QCOMPARE(found, shown);
+    QVERIFY2(shown.contains("connector") && shown.contains(QString::fromUtf8("étage"))
+            && !shown.contains("span") && !shown.contains("nbsp"),
+        qPrintable(shown.join(' ')));
 }
 
 QTEST_GUILESS_MAIN(TestRecordStore)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "frameencoder.h"
+#include "meterframe.h"
 #include "metersimprocess.h"
 #include "recordkeeper.h"
 #include "recordstore.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "frameencoder.h"
+#include "meterframe.h"
 #include "recordarchive.h"
 #include "recordjson.h"
 #include "recordstore.h"

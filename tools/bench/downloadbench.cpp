@@ -7,7 +7,7 @@
 //   lumetra-download-bench SIM --idle SECONDS
 //       the CPU time of the download thread polling a silent port
 #include "framedecoder.h"
-#include "frameencoder.h"
+#include "meterframe.h"
 #include "mainctrlthread.h"
 #include "meterline.h"
 #include "recordgenerator.h"

@@ -62,6 +62,13 @@ QVector<StoredRecord> batchOf(RecordGenerator &generator, int batch)
     return rows;
 }
 
+// Until the history's reading thread has handed over its rows.
+void waitForRows(HistoryWindow &history)
+{
+    while (history.model->isReading())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // One key press in the filter, until the view has its new first rows.
 qint64 typeKey(HistoryWindow &history, QChar key)
 {
@@ -69,7 +76,7 @@ qint64 typeKey(HistoryWindow &history, QChar key)
     timer.start();
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
     QApplication::sendEvent(history.Edit_Search, &press);
-    QApplication::processEvents();
+    waitForRows(history);
     return timer.nsecsElapsed();
 }
 } // namespace
@@ -137,9 +144,9 @@ int main(int argc, char *argv[])
     {
         QElapsedTimer timer;
         timer.start();
-        HistoryWindow history(location, nullptr);
+        HistoryWindow history(new RecordHistoryModel(location), nullptr);
         history.show();
-        QApplication::processEvents();
+        waitForRows(history);
         const qint64 opened = timer.nsecsElapsed();
         out << "opening the history (" << history.model->rowCount() << " rows fetched of " << count
             << "): " << ms(opened) << "\n";

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "clicommands.h"
 #include "clioptions.h"
+#include "downloadsession.h"
 #include "mainctrlthread.h"
 #include "recordarchive.h"
 #include "recordjson.h"
-#include "recordkeeper.h"
 #include "recordtexts.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
-#include <memory>
+#include <optional>
 
 namespace {
 
@@ -62,27 +62,6 @@ QString batchSummary(int index, const DownloadBatch &batch)
             dropped);
 }
 
-// What the window keeps of a batch, less the header texts a window has.
-QVector<StoredRecord> storedRows(const DownloadBatch &batch, const QString &port)
-{
-    StoredRecord row;
-    row.textsKnown = false;
-    row.sourceKind = QStringLiteral("port");
-    row.source = port;
-    row.hasVersion = batch.hasVersion;
-    row.meterVersionMajor = batch.meterVersionMajor;
-    row.meterVersionMinor = batch.meterVersionMinor;
-    row.meterVerdict = int(batch.verdict);
-    QVector<StoredRecord> rows;
-    for (const TestRecord &record : batch.records) {
-        row.record = record;
-        row.receivedAtMs = unixMsOf(record.arrivalTime);
-        rows << row;
-        ++row.batchPosition;
-    }
-    return rows;
-}
-
 } // namespace
 
 int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -120,8 +99,8 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         }
     }
 
-    // Kept as they arrive, right after they are printed.
-    std::unique_ptr<RecordKeeper> keeper;
+    // Kept as they arrive, right after they are printed, as the window keeps them.
+    DownloadSession session(DownloadSession::Use::CommandLine);
     if (options.values.contains(QStringLiteral("--database"))) {
         const StoreLocation store
             = StoreLocation::parse(options.values.value(QStringLiteral("--database")));
@@ -129,18 +108,15 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
             err << "lumetra-cli: --database: " << store.error << '\n';
             return 2;
         }
-        keeper = std::make_unique<RecordKeeper>(store);
-        const auto tell = [&err, &keeper](bool keeping, const QString &problem) {
-            if (keeping)
-                err << "lumetra-cli: records are kept again in " << keeper->location().displayName()
-                    << '\n';
-            else
-                err << "lumetra-cli: records are not being kept: " << problem << '\n';
-            err.flush();
-        };
-        if (!keeper->isKeeping())
-            tell(false, keeper->problem());
-        QObject::connect(keeper.get(), &RecordKeeper::keepingChanged, tell);
+        QObject::connect(&session, &DownloadSession::keepingChanged,
+            [&err, store](bool keeping, const QString &problem) {
+                if (keeping)
+                    err << "lumetra-cli: records are kept again in " << store.displayName() << '\n';
+                else
+                    err << "lumetra-cli: records are not being kept: " << problem << '\n';
+                err.flush();
+            });
+        session.keepIn(store);
     }
 
     MainCtrlThread thread;
@@ -171,9 +147,8 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
             else
                 out << batchSummary(received, batch);
             out.flush();
-            // Printed first: a store that stops answering holds up only the store.
-            if (keeper)
-                keeper->keep(storedRows(batch, port));
+            // Printed first; the store is written in the background.
+            session.keepArrived(batch, port, std::nullopt);
             if (!archivePath.isEmpty()) {
                 archive.records += batch.records;
                 archive.headers.resize(archive.records.size());
@@ -183,8 +158,8 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                         << '\n';
                     status = 2;
                     loop.quit();
-                } else if (keeper) {
-                    keeper->keepSaved(batch.records, {}, QFileInfo(archivePath).absoluteFilePath());
+                } else {
+                    session.keepSaved(batch.records, archivePath);
                 }
             }
             if (wantedBatches > 0 && received >= wantedBatches)
@@ -220,5 +195,7 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     loop.exec();
     thread.stop();
     thread.stopAndWait(3000);
+    // Each try is bounded: a server that stops answering holds the end up a few seconds at most.
+    session.waitForStore();
     return status;
 }

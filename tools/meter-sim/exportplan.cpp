@@ -2,7 +2,7 @@
 #include "exportplan.h"
 
 #include "framedecoder.h"
-#include "frameencoder.h"
+#include "meterframe.h"
 
 #include <QMap>
 #include <QSet>

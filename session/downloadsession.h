@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#ifndef LUMETRA_DOWNLOADSESSION_H
+#define LUMETRA_DOWNLOADSESSION_H
+
+#include "downloadbatch.h"
+#include "recordoutcome.h"
+#include "reportheadertexts.h"
+#include "sessionentry.h"
+#include "storedrecord.h"
+#include "storelocation.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+class RecordKeeper;
+
+// The records a program received or opened, from the finished batch, the
+// opened archive or the history to records that are kept and listed: the
+// rows for the records store with the texts they carry, the records a killed
+// window left to offer again, and a text version for every edit. The window
+// lists its collection as it stands; lumetra-cli keeps what it receives and
+// lists nothing. The store is written in the background: the answers come as
+// signals, never a wait.
+class DownloadSession : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Use {
+        // A session in the store of its own: its unsaved records are offered
+        // again should the window be killed.
+        Window,
+        CommandLine,
+    };
+
+    explicit DownloadSession(Use use, QObject *parent = nullptr);
+    // Gives the store a moment at most: what it has not taken waits for the next start.
+    ~DownloadSession() override;
+
+    // From now on every record is kept in location.
+    void keepIn(const StoreLocation &location);
+    StoreLocation location() const; // where records are kept
+    bool isKeeping() const; // as the store's last answer has it; true without a store
+    QString problem() const;
+    // Until the store has answered what it was given, at most milliseconds
+    // (-1: no bound); its answers are told before it returns.
+    bool waitForStore(int milliseconds = -1);
+    // A clean end of the window's session: its records are not offered again.
+    void close();
+
+    // The collection, in the order it was listed.
+    const QVector<SessionEntry> &entries() const { return collection; }
+
+    // A finished batch from port, kept before anything can hold it up, with
+    // the texts it arrives with (the window's on screen; none from lumetra-cli).
+    void keepArrived(const DownloadBatch &batch, const QString &port,
+        const std::optional<ReportHeaderTexts> &texts);
+    // Lists records received, each with texts; the first new entry's index.
+    int listArrived(const QVector<TestRecord> &records, const ReportHeaderTexts &texts);
+    // An archive as it is opened: its texts are the first version of a record
+    // new to the store and change nothing of one stored already.
+    void keepOpened(const QString &path, const QVector<TestRecord> &records,
+        const QVector<ReportHeaderTexts> &headers);
+    // Lists records opened, headers[i] with records[i]; the first new entry's index.
+    int listOpened(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
+
+    // The texts of an entry as they are now; a new version when they changed.
+    void setHeaders(int row, const ReportHeaderTexts &texts);
+    void remove(int row);
+    void removeAll();
+    // Every entry as it stands is in archive now.
+    void keepSaved(const QString &archive);
+    // These records, without texts of their own, are in archive now.
+    void keepSaved(const QVector<TestRecord> &records, const QString &archive);
+
+    // The stored records of keys: told by opened, for the window to list as
+    // an opened archive, then by historyOpened.
+    void openFromHistory(const QStringList &keys);
+    // The records a killed window left unsaved, once what waited is written:
+    // told by lostRecordsFound when there are any; settleLostRecords answers.
+    void findLostRecords();
+    void settleLostRecords(bool showAgain);
+
+signals:
+    void keepingChanged(bool keeping, const QString &problem);
+    void storing(int records);
+    void kept(int records); // of those the store was given; the others are set aside
+    void recordsWritten();
+    void lostRecordsFound(int records);
+    void opened(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
+    void historyOpened(int chosen, int opened);
+
+private:
+    void stored(const QVector<RecordOutcome> &outcomes);
+    void fetched(const QStringList &keys, const QVector<StoredRecord> &rows);
+    void found(const QVector<StoredRecord> &rows);
+
+    const Use use;
+    StoreLocation where;
+    RecordKeeper *keeper = nullptr;
+    QVector<SessionEntry> collection;
+    QVector<StoredRecord> lost;
+};
+
+#endif

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "recordhistorymodel.h"
+
+#include "recordstore.h"
+#include "recordtexts.h"
+#include "storethread.h"
+
+#include <QBrush>
+#include <QCoreApplication>
+#include <QDateTime>
+
+RecordHistoryModel::RecordHistoryModel(const StoreLocation &location, QObject *parent)
+    : QAbstractTableModel(parent)
+    , thread(std::make_unique<StoreThread>(location))
+{
+}
+
+RecordHistoryModel::~RecordHistoryModel() = default;
+
+void RecordHistoryModel::release()
+{
+    released = true;
+    setParent(QCoreApplication::instance());
+    thread->cancel();
+    if (!reading)
+        deleteLater();
+}
+
+void RecordHistoryModel::show(const HistoryFilter &filter)
+{
+    wanted = filter;
+    refresh();
+}
+
+void RecordHistoryModel::refresh()
+{
+    // One read at a time; typing faster than the store answers reads the last filter once.
+    if (reading) {
+        readAgain = true;
+        return;
+    }
+    read();
+}
+
+void RecordHistoryModel::read()
+{
+    reading = true;
+    emit readingChanged(true);
+    const HistoryFilter filter = wanted;
+    thread->post([this, filter](RecordStore &store, const StoreThread::Answer &answer) {
+        if (!store.isOpen())
+            store.open(RecordStore::Access::ReadOnly);
+        QVector<HistoryRow> read;
+        const bool done = store.isOpen()
+            && (store.foundVersion() == 0 || store.readHistory(filter, rowLimit, &read));
+        const QString problem = done ? QString() : store.errorString();
+        if (!done)
+            store.close();
+        answer([this, read, problem] { take(read, problem); });
+    });
+}
+
+void RecordHistoryModel::take(const QVector<HistoryRow> &found, const QString &problem)
+{
+    if (released) {
+        deleteLater();
+        return;
+    }
+    if (readAgain) {
+        readAgain = false;
+        read();
+        return;
+    }
+    why = problem;
+    if (problem.isEmpty()) {
+        beginResetModel();
+        rows = found;
+        endResetModel();
+    }
+    reading = false;
+    emit readingChanged(false);
+}
+
+QString RecordHistoryModel::keyAt(int row) const
+{
+    return row >= 0 && row < rows.size() ? rows.at(row).key : QString();
+}
+
+int RecordHistoryModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows.size();
+}
+
+int RecordHistoryModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant RecordHistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    const QStringList titles = { tr("Key"), tr("Received"), tr("Record"), tr("Company"),
+        tr("Operator"), tr("Serial Number"), tr("Wavelength"), tr("Verdict") };
+    return titles.value(section);
+}
+
+QVariant RecordHistoryModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows.size())
+        return QVariant();
+    const HistoryRow &row = rows.at(index.row());
+    if (role == Qt::ForegroundRole && index.column() == Verdict) {
+        // The colours of the report's verdict cells.
+        const std::optional<Qt::GlobalColor> color = verdictColor(row.verdict);
+        return color ? QVariant(QBrush(*color)) : QVariant();
+    }
+    const bool typed
+        = index.column() == Company || index.column() == Operator || index.column() == SerialNumber;
+    if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && typed))
+        return QVariant();
+    switch (index.column()) {
+    case Key:
+        return row.key;
+    case Received:
+        return QDateTime::fromMSecsSinceEpoch(row.receivedAtMs)
+            .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    case RecordNumber:
+        return recordNumberText(uint16_t(row.recordNumber));
+    case Company:
+        return row.companyName;
+    case Operator:
+        return row.operatorName;
+    case SerialNumber:
+        return row.serialNumber;
+    case Wavelength:
+        return row.wavelengthNm;
+    case Verdict:
+        return verdictText(row.verdict);
+    default:
+        return QVariant();
+    }
+}

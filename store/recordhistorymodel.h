@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#ifndef LUMETRA_RECORDHISTORYMODEL_H
+#define LUMETRA_RECORDHISTORYMODEL_H
+
+#include "historyfilter.h"
+#include "historyrow.h"
+#include "storelocation.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QVector>
+#include <memory>
+
+class StoreThread;
+
+// The newest stored records the filter lets through, read on a thread of its
+// own, so that a slow server never holds up a window; the rows shown stay
+// until the next read has its own. At most rowLimit: a server hands over
+// every row of a result at once, and a keystroke in the filter must not wait
+// for a hundred thousand of them. The store is only read, whatever it is.
+class RecordHistoryModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    static constexpr int rowLimit = 5000;
+
+    enum Column {
+        Key,
+        Received,
+        RecordNumber,
+        Company,
+        Operator,
+        SerialNumber,
+        Wavelength,
+        Verdict,
+        ColumnCount
+    };
+
+    explicit RecordHistoryModel(const StoreLocation &location, QObject *parent = nullptr);
+    ~RecordHistoryModel() override;
+    // For a window that closes: the model deletes itself once its read has
+    // ended, the application holding it meanwhile, so that the window waits
+    // for no server.
+    void release();
+
+    // Reads again with filter, or as the filter stands.
+    void show(const HistoryFilter &filter);
+    void refresh();
+    bool isReading() const { return reading; }
+    // Why the last read failed; empty when it did not.
+    QString problem() const { return why; }
+    QString keyAt(int row) const;
+    // More records match than are shown.
+    bool isCut() const { return rows.size() >= rowLimit; }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+signals:
+    // A read began, or ended with its rows or its problem.
+    void readingChanged(bool reading);
+
+private:
+    void read();
+    void take(const QVector<HistoryRow> &found, const QString &problem);
+
+    std::unique_ptr<StoreThread> thread;
+    HistoryFilter wanted;
+    QVector<HistoryRow> rows;
+    QString why;
+    bool reading = false;
+    bool readAgain = false;
+    bool released = false;
+};
+
+#endif
