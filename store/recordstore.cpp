@@ -443,7 +443,9 @@ bool RecordStore::upgradeSchema(int from)
                                    "the store's owner to open it once with this Lumetra")
                         .arg(from)
                         .arg(schemaVersion)
-                        .arg(error));
+                        .arg(error.section(QLatin1Char('\n'), 0, 0)
+                                 .remove(QLatin1String("ERROR:"))
+                                 .trimmed()));
     int version = 0;
     if (!upgraded || !readSchemaVersion(&version))
         return false;
@@ -745,7 +747,7 @@ bool RecordStore::readTextVersions(const QString &key, QVector<TextVersion> *ver
     if (!isOpen())
         return false;
     // A store of the version before, read as it is, kept only the latest texts.
-    if (versionFound == 1)
+    if (versionNow == 1)
         return true;
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT version, ") + textColumns
