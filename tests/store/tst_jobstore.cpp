@@ -19,6 +19,7 @@ class TestJobStore : public QObject
 private slots:
     void upgradeKeepsEverything_data();
     void upgradeKeepsEverything();
+    void thisVersionsFixtureReads();
     void arrivalsTakeTheirIds();
     void idsChangeWithTheirRecords();
     void textsOfAWholeJobAtOnce();
@@ -173,6 +174,28 @@ void TestJobStore::upgradeKeepsEverything()
     QStringList ids;
     QVERIFY(JobStore(store).cableIds(facts.name, &ids));
     QCOMPARE(ids, QStringList({ "A01" }));
+}
+
+// A store as this version writes it, for the upgrades of later ones.
+void TestJobStore::thisVersionsFixtureReads()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records-v3.sqlite"));
+    QVERIFY(QFile::copy(QStringLiteral(LUMETRA_FIXTURES "/records-v3.sqlite"), path));
+    RecordStore store(StoreLocation::parse(path));
+    QVERIFY2(store.open(RecordStore::Access::ReadOnly), qPrintable(store.errorString()));
+    QCOMPARE(store.foundVersion(), 3);
+    JobStatus status;
+    JobStore jobs(store);
+    QVERIFY2(jobs.readStatus(QStringLiteral("Hall 2"), &status), qPrintable(jobs.errorString()));
+    QCOMPARE(status.facts.contractor, QStringLiteral("Fibre Works"));
+    QCOMPARE(status.facts.logoFormat, QStringLiteral("png"));
+    QVERIFY(status.facts.logo.startsWith("\x89PNG"));
+    QCOMPARE(status.countsText(),
+        QString::fromUtf8("3 of 4 tested · 3 PASS · 0 FAIL · 1 untested · 1 marked for a retest "
+                          "· 1 unplanned"));
+    QCOMPARE(status.ids.at(1).earlier.size(), 1); // record 2 failed, record 4 retested it
+    QCOMPARE(companiesOf(store, 4), QStringList({ "Fibre Works", "Fibre Works" }));
 }
 
 void TestJobStore::arrivalsTakeTheirIds()
