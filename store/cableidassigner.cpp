@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cableidassigner.h"
 
+#include "cableidlist.h"
+#include "jobfacts.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QSet>
@@ -112,6 +115,86 @@ bool CableIdAssigner::setAssignment(QSqlDatabase db, const QString &recordKey, c
     version.addBindValue(atMs);
     version.addBindValue(host);
     return version.exec() || failed(version, error);
+}
+
+namespace {
+// The job's row, made unless there is one.
+bool makeJob(QSqlDatabase db, const JobFacts &facts, const QString &name, QString *error)
+{
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral(
+        "INSERT INTO lumetra_jobs (job_name, customer, site, contractor, note, logo, logo_format,"
+        " created_at, changed_at, host_name) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " ON CONFLICT (job_name) DO NOTHING"));
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    insert.addBindValue(name);
+    for (const QString *text : { &facts.customer, &facts.site, &facts.contractor, &facts.note })
+        insert.addBindValue(textOrNull(*text));
+    insert.addBindValue(
+        facts.logo.isEmpty() ? QVariant(QVariant::ByteArray) : QVariant(facts.logo));
+    insert.addBindValue(
+        facts.logo.isEmpty() ? QVariant(QVariant::String) : QVariant(facts.logoFormat));
+    insert.addBindValue(now);
+    insert.addBindValue(now);
+    insert.addBindValue(QSysInfo::machineHostName());
+    return insert.exec() || failed(insert, error);
+}
+} // namespace
+
+bool CableIdAssigner::assignFromArchive(QSqlDatabase db, const ArchiveJob &job,
+    const QVector<StoredRecord> &rows, QVector<RecordAssignment> *assignments, QString *error)
+{
+    assignments->clear();
+    const QString name = normalizedJobName(job.facts.name);
+    *error = jobNameProblem(name);
+    bool exists = false;
+    if (!error->isEmpty() || !makeJob(db, job.facts, name, error)
+        || !lockJob(db, name, &exists, error))
+        return false;
+    JobIds plan;
+    if (!plan.read(db, name, error))
+        return false;
+    QStringList lacking;
+    for (const QString &id : job.cableIds) {
+        if (!plan.ids.contains(id))
+            lacking << id;
+    }
+    QStringList added;
+    if (!CableIdList::prepare(lacking, {}, plan.ids, &added, error))
+        return false;
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral(
+        "INSERT INTO lumetra_job_ids (job_name, cable_id, position) VALUES (?, ?, ?)"));
+    for (int i = 0; i < added.size(); ++i) {
+        insert.addBindValue(name);
+        insert.addBindValue(added.at(i));
+        insert.addBindValue(plan.ids.size() + i);
+        if (!insert.exec())
+            return failed(insert, error);
+    }
+    QSqlQuery known(db);
+    known.prepare(
+        QStringLiteral("SELECT job_name, cable_id FROM lumetra_record_jobs WHERE record_key = ?"));
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    for (int i = 0; i < rows.size(); ++i) {
+        const QString key = rows.at(i).key();
+        known.addBindValue(key);
+        if (!known.exec())
+            return failed(known, error);
+        RecordAssignment assignment;
+        if (known.next()) {
+            assignment.job = known.value(0).toString();
+            assignment.cableId = known.value(1).isNull() ? QString() : known.value(1).toString();
+        } else {
+            const QString id = job.recordIds.value(i);
+            assignment = { name, id.isEmpty() ? QString() : id, true, false };
+            if (!setAssignment(db, key, name, assignment.cableId, now, error))
+                return false;
+        }
+        known.finish();
+        assignments->append(assignment);
+    }
+    return true;
 }
 
 bool CableIdAssigner::assignArrivals(QSqlDatabase db, const QString &job, const QString &startId,

@@ -2,6 +2,7 @@
 #ifndef LUMETRA_CABLEIDASSIGNER_H
 #define LUMETRA_CABLEIDASSIGNER_H
 
+#include "archivejob.h"
 #include "storedrecord.h"
 
 #include <QSqlDatabase>
@@ -34,6 +35,14 @@ public:
     // of the record's job and ID. False with error for a job or start ID
     // that does not exist, or a store that fails: the caller rolls back.
     static bool assignArrivals(QSqlDatabase db, const QString &job, const QString &startId,
+        const QVector<StoredRecord> &rows, QVector<RecordAssignment> *assignments, QString *error);
+
+    // The job of an opened archive, in the caller's transaction as above: a
+    // job of that name that exists keeps its facts and gains the IDs it lacks,
+    // at the end; a new one is made. An opened archive is an arrival: each row
+    // (index for index with job.recordIds) that has a job keeps it, the others
+    // take the ID the archive gives them, or none.
+    static bool assignFromArchive(QSqlDatabase db, const ArchiveJob &job,
         const QVector<StoredRecord> &rows, QVector<RecordAssignment> *assignments, QString *error);
 
     // Sets a record's job and ID (cableId null: none) as of atMs, with a new

@@ -22,6 +22,7 @@ private slots:
     void thisVersionsFixtureReads();
     void arrivalsTakeTheirIds();
     void idsChangeWithTheirRecords();
+    void anOpenedArchiveBringsItsJob();
     void textsOfAWholeJobAtOnce();
 };
 
@@ -303,6 +304,53 @@ void TestJobStore::idsChangeWithTheirRecords()
     HistoryFilter byId;
     byId.search = QStringLiteral("a-0");
     QCOMPARE(recordsIn(store, byId), QStringList({ "1 " }));
+}
+
+// A colleague's archive of the same job: its facts stay ours, the IDs we lack
+// come at the end, and a record that has an ID keeps it.
+void TestJobStore::anOpenedArchiveBringsItsJob()
+{
+    QTemporaryDir dir;
+    RecordStore store(StoreLocation::parse(dir.filePath(QStringLiteral("records.sqlite"))));
+    QVERIFY(store.open());
+    JobStore jobs(store);
+    JobFacts ours;
+    ours.name = QStringLiteral("North");
+    ours.customer = QStringLiteral("ACME");
+    QVERIFY(jobs.createJob(ours) && jobs.addCableIds(ours.name, { "A", "B" }));
+    QCOMPARE(arrive(store, { storedRecord(1) }), QStringList({ "A" }));
+
+    ArchiveJob theirs;
+    theirs.facts.name = QStringLiteral("North");
+    theirs.facts.customer = QStringLiteral("Other customer");
+    theirs.cableIds = QStringList { "B", "C", "A", "D" };
+    theirs.recordIds = QStringList { "C", "C", QString() };
+    QSqlDatabase db = store.database();
+    QVector<RecordAssignment> given;
+    QString error;
+    QVERIFY(db.transaction());
+    QVERIFY2(CableIdAssigner::assignFromArchive(
+                 db, theirs, { storedRecord(1), storedRecord(2), storedRecord(3) }, &given, &error),
+        qPrintable(error));
+    QVERIFY(db.commit());
+    QCOMPARE(given.at(0).cableId, QStringLiteral("A"));
+    QVERIFY(!given.at(0).arrived);
+    QCOMPARE(given.at(1).cableId, QStringLiteral("C"));
+    QVERIFY(given.at(2).arrived && given.at(2).cableId.isNull());
+    JobFacts facts;
+    QStringList ids;
+    QVERIFY(jobs.job(ours.name, &facts) && jobs.cableIds(ours.name, &ids));
+    QCOMPARE(facts.customer, QStringLiteral("ACME"));
+    QCOMPARE(ids, QStringList({ "A", "B", "C", "D" }));
+
+    theirs.facts.name = QStringLiteral("South");
+    QVERIFY(db.transaction());
+    QVERIFY(CableIdAssigner::assignFromArchive(
+        db, theirs, { storedRecord(4), storedRecord(5), storedRecord(6) }, &given, &error));
+    QVERIFY(db.commit());
+    QVERIFY(jobs.job(QStringLiteral("South"), &facts) && jobs.cableIds(facts.name, &ids));
+    QCOMPARE(facts.customer, QStringLiteral("Other customer"));
+    QCOMPARE(ids, theirs.cableIds);
 }
 
 // 200 records: each gets a new version of its texts in one transaction, or,
