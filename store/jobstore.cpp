@@ -636,13 +636,22 @@ bool JobStore::recordKeys(const QString &job, QStringList *keys)
     return true;
 }
 
-bool JobStore::setTexts(const QString &job, const TextChange &change, int *changed)
+bool JobStore::setTexts(
+    const QString &job, const TextChange &change, int *changed, const QStringList &only)
 {
     *changed = 0;
     QStringList keys;
     QVector<StoredRecord> rows;
-    if (!recordKeys(job, &keys) || !store.readRecords(keys, &rows))
-        return error.isEmpty() ? fail(store.errorString()) : false;
+    if (!recordKeys(job, &keys))
+        return false;
+    if (!only.isEmpty()) {
+        const QSet<QString> chosen(only.begin(), only.end());
+        keys.erase(std::remove_if(keys.begin(), keys.end(),
+                       [&](const QString &key) { return !chosen.contains(key); }),
+            keys.end());
+    }
+    if (!store.readRecords(keys, &rows))
+        return fail(store.errorString());
     QVector<StoredRecord> edited;
     const qint64 at = now();
     for (StoredRecord row : qAsConst(rows)) {

@@ -88,9 +88,11 @@ public:
     bool readStatus(const QString &job, JobStatus *status);
     // The latest record of every tested ID, in list order, with the job.
     bool exportJob(const QString &job, QVector<StoredRecord> *rows, ArchiveJob *archive);
-    // One transaction: every record of the job whose texts change gets a new
-    // text version, or none does. changed counts those records.
-    bool setTexts(const QString &job, const TextChange &change, int *changed);
+    // One transaction: every record of the job (of those of only, when
+    // given) whose texts change gets a new text version, or none does.
+    // changed counts those records.
+    bool setTexts(const QString &job, const TextChange &change, int *changed,
+        const QStringList &only = {});
     bool recordKeys(const QString &job, QStringList *keys);
 
     // The job and ID of each record of keys that has one.

@@ -381,6 +381,11 @@ void TestJobStore::textsOfAWholeJobAtOnce()
     QCOMPARE(changed, 200);
     QVERIFY(jobs.setTexts(facts.name, change, &changed));
     QCOMPARE(changed, 0);
+    change.operatorName = QStringLiteral("Ana"); // on two chosen records
+    QVERIFY(jobs.setTexts(facts.name, change, &changed,
+        { storedRecord(3).key(), storedRecord(9).key(), QStringLiteral("not the job's") }));
+    QCOMPARE(changed, 2);
+    change.operatorName.reset();
     QVERIFY(QSqlQuery(store.database())
                 .exec(QStringLiteral("CREATE TRIGGER no_second BEFORE UPDATE ON lumetra_records"
                                      " WHEN NEW.record_number = 150 AND NEW.company = 'Second'"
@@ -394,6 +399,7 @@ void TestJobStore::textsOfAWholeJobAtOnce()
     QCOMPARE(companies.filter(QStringLiteral(" Fibre Works")).size(), 200);
     for (const uint16_t number : { 1, 150, 200 })
         QCOMPARE(companiesOf(store, number), QStringList({ "Typed", "Fibre Works" }));
+    QCOMPARE(companiesOf(store, 9), QStringList({ "Typed", "Fibre Works", "Fibre Works" }));
     QVector<StoredRecord> one;
     QVERIFY(store.readRecords({ storedRecord(7).key() }, &one));
     QCOMPARE(one.first().headers.noteHtml, QStringLiteral("<p>Tray 3 &lt;cleaned&gt;</p>"));
