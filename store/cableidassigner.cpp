@@ -3,6 +3,7 @@
 
 #include "cableidlist.h"
 #include "jobfacts.h"
+#include "jobsql.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -17,15 +18,8 @@ namespace {
 
 bool failed(const QSqlQuery &query, QString *error)
 {
-    const QSqlError sqlError = query.lastError();
-    *error
-        = (sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText()).trimmed();
+    *error = JobSql::errorOf(query);
     return false;
-}
-
-QVariant textOrNull(const QString &text)
-{
-    return text.isNull() ? QVariant(QVariant::String) : QVariant(text);
 }
 
 // The job's IDs in order, which of them have a record, and its retest marks,
@@ -92,8 +86,8 @@ bool CableIdAssigner::setAssignment(QSqlDatabase db, const QString &recordKey, c
     const QString host = QSysInfo::machineHostName();
     upsert.addBindValue(recordKey);
     upsert.addBindValue(job);
-    upsert.addBindValue(textOrNull(cableId));
-    upsert.addBindValue(textOrNull(cableId.isNull() ? QString() : cableId.toLower()));
+    upsert.addBindValue(JobSql::bound(cableId));
+    upsert.addBindValue(JobSql::bound(cableId.isNull() ? QString() : cableId.toLower()));
     upsert.addBindValue(atMs);
     upsert.addBindValue(host);
     if (!upsert.exec())
@@ -111,7 +105,7 @@ bool CableIdAssigner::setAssignment(QSqlDatabase db, const QString &recordKey, c
     version.addBindValue(recordKey);
     version.addBindValue(last.value(0).toInt() + 1);
     version.addBindValue(job);
-    version.addBindValue(textOrNull(cableId));
+    version.addBindValue(JobSql::bound(cableId));
     version.addBindValue(atMs);
     version.addBindValue(host);
     return version.exec() || failed(version, error);
@@ -126,10 +120,10 @@ bool makeJob(QSqlDatabase db, const JobFacts &facts, const QString &name, QStrin
         "INSERT INTO lumetra_jobs (job_name, customer, site, contractor, note, logo, logo_format,"
         " created_at, changed_at, host_name) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
         " ON CONFLICT (job_name) DO NOTHING"));
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 now = JobSql::nowMs();
     insert.addBindValue(name);
     for (const QString *text : { &facts.customer, &facts.site, &facts.contractor, &facts.note })
-        insert.addBindValue(textOrNull(*text));
+        insert.addBindValue(JobSql::bound(*text));
     insert.addBindValue(
         facts.logo.isEmpty() ? QVariant(QVariant::ByteArray) : QVariant(facts.logo));
     insert.addBindValue(
@@ -175,7 +169,7 @@ bool CableIdAssigner::assignFromArchive(QSqlDatabase db, const ArchiveJob &job,
     QSqlQuery known(db);
     known.prepare(
         QStringLiteral("SELECT job_name, cable_id FROM lumetra_record_jobs WHERE record_key = ?"));
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 now = JobSql::nowMs();
     for (int i = 0; i < rows.size(); ++i) {
         const QString key = rows.at(i).key();
         known.addBindValue(key);
@@ -222,7 +216,7 @@ bool CableIdAssigner::assignArrivals(QSqlDatabase db, const QString &job, const 
     QSqlQuery unmark(db);
     unmark.prepare(QStringLiteral("UPDATE lumetra_job_ids SET retest_marked_at = NULL,"
                                   " retest_marked_by = NULL WHERE job_name = ? AND cable_id = ?"));
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 now = JobSql::nowMs();
     QHash<QString, RecordAssignment> given; // a record twice in one write
     for (const StoredRecord &row : rows) {
         const QString key = row.key();

@@ -24,11 +24,6 @@ qint64 sinceMs(const QString &text, bool *ok)
     return moment.toMSecsSinceEpoch();
 }
 
-QString isoTime(qint64 ms)
-{
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
-}
-
 // The records of a chunk exactly as dump prints a list of them, without
 // what wraps the list, so that the two never differ in shape; the JSON adds
 // each record's key and when it was received.
@@ -99,7 +94,7 @@ private:
             QString item = recordJson(records.at(i), &headers.at(i), &ids.at(i));
             item.replace(0, 1,
                 QStringLiteral("{\"key\":%1,\"receivedAt\":%2,")
-                    .arg(jsonText(keys.at(i)), jsonText(isoTime(receivedAt.at(i)))));
+                    .arg(jsonText(keys.at(i)), jsonText(utcTimeText(receivedAt.at(i)))));
             if (allTexts) {
                 item.chop(1); // "}"
                 item += QStringLiteral(",\"textVersions\":[") + textVersions(keys.at(i))
@@ -120,9 +115,9 @@ private:
         for (const JobStore::Version &version : qAsConst(found))
             list << QStringLiteral("{\"version\":%1,\"madeAt\":%2,\"hostName\":%3,"
                                    "\"job\":%4,\"cableId\":%5}")
-                        .arg(QString::number(version.version), jsonText(isoTime(version.madeAtMs)),
-                            jsonText(version.hostName), jsonText(version.job),
-                            jsonText(version.cableId));
+                        .arg(QString::number(version.version),
+                            jsonText(utcTimeText(version.madeAtMs)), jsonText(version.hostName),
+                            jsonText(version.job), jsonText(version.cableId));
         return list.join(QLatin1Char(','));
     }
 
@@ -134,8 +129,9 @@ private:
         for (const TextVersion &version : qAsConst(found))
             list << QStringLiteral("{\"version\":%1,\"madeAt\":%2,\"hostName\":%3,"
                                    "\"headers\":%4}")
-                        .arg(QString::number(version.version), jsonText(isoTime(version.madeAtMs)),
-                            jsonText(version.hostName), headersJson(version.headers));
+                        .arg(QString::number(version.version),
+                            jsonText(utcTimeText(version.madeAtMs)), jsonText(version.hostName),
+                            headersJson(version.headers));
         return list.join(QLatin1Char(','));
     }
 

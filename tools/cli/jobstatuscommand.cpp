@@ -14,13 +14,6 @@
 
 namespace {
 
-const QString database = QStringLiteral("--database");
-
-QString isoTime(qint64 ms)
-{
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
-}
-
 // As the fiber table writes it.
 QString marginNumber(const JobStatus::Test &test)
 {
@@ -34,7 +27,7 @@ QString testJson(const JobStatus::Test &test)
                           "\"smallestMarginDb\":%7,\"smallestMarginText\":%8,"
                           "\"smallestMarginFiber\":%9")
         .arg(jsonText(test.recordKey), QString::number(test.recordNumber),
-            jsonText(recordNumberText(test.recordNumber)), jsonText(isoTime(test.receivedAtMs)),
+            jsonText(recordNumberText(test.recordNumber)), jsonText(utcTimeText(test.receivedAtMs)),
             jsonText(test.hostName), jsonText(JobStatus::stateKey(test.verdict)),
             test.smallestMarginDb ? jsonFloat(*test.smallestMarginDb) : QStringLiteral("null"),
             jsonText(test.smallestMarginText),
@@ -86,7 +79,7 @@ void printCsv(const JobStatus &status, QTextStream &out)
         = [&](const QString &id, const QString &state, const JobStatus::Test *test, int tests) {
               out << csvField(id) << ',' << csvField(state) << ','
                   << (test ? recordNumberText(test->recordNumber) : QString()) << ','
-                  << (test ? isoTime(test->receivedAtMs) : QString()) << ','
+                  << (test ? utcTimeText(test->receivedAtMs) : QString()) << ','
                   << (test ? marginNumber(*test) : QString()) << ',' << tests << ','
                   << (test ? test->recordKey : QString()) << '\n';
           };
@@ -149,7 +142,8 @@ int jobStatusCommand(const CliOptions &options, QTextStream &out, QTextStream &e
     const bool csv = options.flags.contains(QStringLiteral("--csv"));
     if (json && csv)
         return jobUsage("status", "takes --json or --csv, not both", err);
-    RecordStore store(StoreLocation::configured(options.values.value(database)));
+    RecordStore store(
+        StoreLocation::configured(options.values.value(QStringLiteral("--database"))));
     if (!openStoreFor(store, RecordStore::Access::ReadOnly, err))
         return 2;
     JobStore jobs(store);
@@ -175,7 +169,8 @@ int jobExportCommand(const CliOptions &options, QTextStream &out, QTextStream &e
         return jobFailure("export",
             QStringLiteral("%1: the file exists; it is not overwritten: choose another").arg(path),
             err);
-    RecordStore store(StoreLocation::configured(options.values.value(database)));
+    RecordStore store(
+        StoreLocation::configured(options.values.value(QStringLiteral("--database"))));
     if (!openStoreFor(store, RecordStore::Access::ReadOnly, err))
         return 2;
     JobStore jobs(store);

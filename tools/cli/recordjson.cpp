@@ -8,6 +8,7 @@
 #include "testrecord.h"
 #include "versionverdict.h"
 
+#include <QDateTime>
 #include <QStringList>
 #include <cmath>
 
@@ -42,6 +43,11 @@ QString jsonText(const QString &text)
     }
     out += QLatin1Char('"');
     return out;
+}
+
+QString utcTimeText(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
 }
 
 QString jsonFloat(float value)

@@ -16,6 +16,8 @@ struct TestRecord;
 // "inf" or "-inf".
 QString jsonText(const QString &text); // a null text is JSON null
 QString jsonFloat(float value);
+// ISO 8601 in UTC with milliseconds, as "receivedAt" and "madeAt" are.
+QString utcTimeText(qint64 ms);
 // Ends in "job" and "cableId", null without cableId.
 QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers = nullptr,
     const RecordCableId *cableId = nullptr);
