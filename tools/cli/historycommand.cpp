@@ -156,7 +156,7 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
             QStringLiteral("--job") });
     HistoryFilter filter;
     filter.search = options.values.value(QStringLiteral("--search"));
-    filter.job = options.values.value(QStringLiteral("--job"));
+    filter.job = normalizedJobName(options.values.value(QStringLiteral("--job")));
     QString usageError = options.error;
     if (usageError.isEmpty() && !options.positional.isEmpty())
         usageError = QStringLiteral("takes no file; name the store with --database");

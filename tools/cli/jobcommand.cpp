@@ -71,7 +71,7 @@ int createOrEdit(bool create, const CliOptions &options, QTextStream &out, QText
         return 2;
     JobStore jobs(store);
     JobFacts facts;
-    facts.name = options.positional.first();
+    facts.name = normalizedJobName(options.positional.first());
     if (!create && !jobs.job(facts.name, &facts))
         return jobFailure(name, jobs.errorString(), err);
     for (const auto &option : factOptions) {
@@ -131,7 +131,7 @@ int addIds(const CliOptions &options, QTextStream &out, QTextStream &err)
     if (!openStoreFor(store, RecordStore::Access::ReadWrite, err))
         return 2;
     JobStore jobs(store);
-    const QString job = options.positional.first();
+    const QString job = normalizedJobName(options.positional.first());
     int added = 0;
     QStringList all;
     if (!jobs.addCableIds(job, texts.texts, texts.lines, &added) || !jobs.cableIds(job, &all))
@@ -153,7 +153,7 @@ int markRetests(const CliOptions &options, QTextStream &out, QTextStream &err)
         return 2;
     JobStore jobs(store);
     const bool clear = options.flags.contains(QStringLiteral("--clear"));
-    const QString job = options.positional.first();
+    const QString job = normalizedJobName(options.positional.first());
     const QStringList ids = options.positional.mid(1);
     if (!jobs.markRetest(job, ids, !clear))
         return jobFailure("retest", jobs.errorString(), err);
@@ -183,7 +183,7 @@ int assignRecord(const CliOptions &options, QTextStream &out, QTextStream &err)
     if (!openStoreFor(store, RecordStore::Access::ReadWrite, err))
         return 2;
     JobStore jobs(store);
-    const QString job = options.positional.first();
+    const QString job = normalizedJobName(options.positional.first());
     const JobStore::Assignment how = none ? JobStore::Assignment::None
         : id.isNull()                     ? JobStore::Assignment::Retest
                                           : JobStore::Assignment::Id;
@@ -225,7 +225,7 @@ int setTexts(const CliOptions &options, QTextStream &out, QTextStream &err)
     if (!openStoreFor(store, RecordStore::Access::ReadWrite, err))
         return 2;
     JobStore jobs(store);
-    const QString job = options.positional.first();
+    const QString job = normalizedJobName(options.positional.first());
     int changed = 0;
     QStringList keys;
     if (!jobs.setTexts(job, change, &changed) || !jobs.recordKeys(job, &keys))

@@ -148,7 +148,7 @@ int jobStatusCommand(const CliOptions &options, QTextStream &out, QTextStream &e
         return 2;
     JobStore jobs(store);
     JobStatus status;
-    if (!jobs.readStatus(options.positional.first(), &status))
+    if (!jobs.readStatus(normalizedJobName(options.positional.first()), &status))
         return jobFailure("status", jobs.errorString(), err);
     if (json)
         printJson(status, out);
@@ -176,7 +176,7 @@ int jobExportCommand(const CliOptions &options, QTextStream &out, QTextStream &e
     JobStore jobs(store);
     QVector<StoredRecord> rows;
     ArchiveJob archive;
-    if (!jobs.exportJob(options.positional.first(), &rows, &archive))
+    if (!jobs.exportJob(normalizedJobName(options.positional.first()), &rows, &archive))
         return jobFailure("export", jobs.errorString(), err);
     QVector<TestRecord> records;
     QVector<ReportHeaderTexts> headers;
