@@ -91,8 +91,8 @@ public:
     // One transaction: every record of the job (of those of only, when
     // given) whose texts change gets a new text version, or none does.
     // changed counts those records.
-    bool setTexts(const QString &job, const TextChange &change, int *changed,
-        const QStringList &only = {});
+    bool setTexts(
+        const QString &job, const TextChange &change, int *changed, const QStringList &only = {});
     bool recordKeys(const QString &job, QStringList *keys);
 
     // The job and ID of each record of keys that has one.

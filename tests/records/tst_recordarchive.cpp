@@ -402,8 +402,8 @@ void TestRecordArchive::damagedJobPartLeavesTheRecords()
         QCOMPARE(result.records.size(), 3);
         QVERIFY(!result.hasJob);
         QVERIFY(result.job.cableIds.isEmpty());
-        QVERIFY2(result.jobProblem.contains(QLatin1String(file.problem)),
-            qPrintable(result.jobProblem));
+        QVERIFY2(
+            result.jobProblem.contains(QLatin1String(file.problem)), qPrintable(result.jobProblem));
         QVERIFY(result.jobProblem.endsWith(QLatin1String("without their cable IDs")));
     }
 }

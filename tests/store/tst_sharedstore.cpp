@@ -314,7 +314,8 @@ void TestSharedStore::twoWritersIntoOneJob()
             QVector<RecordAssignment> given;
             QString error;
             const bool done = db.transaction()
-                && CableIdAssigner::assignArrivals(db, QStringLiteral("Team"), QStringLiteral("T31"),
+                && CableIdAssigner::assignArrivals(db, QStringLiteral("Team"),
+                    QStringLiteral("T31"),
                     { storedRecord(uint16_t(1000 * (pc + 1) + i), QString()) }, &given, &error);
             QThread::msleep(2); // the rest of the write
             if (!done || !db.commit())
@@ -333,8 +334,9 @@ void TestSharedStore::twoWritersIntoOneJob()
     RecordStore store(StoreLocation::parse(url));
     QVERIFY(store.open());
     QSqlQuery query(store.database());
-    QVERIFY(query.exec(QStringLiteral("SELECT COUNT(cable_id), COUNT(DISTINCT cable_id),"
-                                      " COUNT(*) FROM lumetra_record_jobs WHERE job_name = 'Team'")));
+    QVERIFY(
+        query.exec(QStringLiteral("SELECT COUNT(cable_id), COUNT(DISTINCT cable_id),"
+                                  " COUNT(*) FROM lumetra_record_jobs WHERE job_name = 'Team'")));
     QVERIFY(query.next());
     QCOMPARE(query.value(0).toInt(), 60);
     QCOMPARE(query.value(1).toInt(), 60);
@@ -385,7 +387,8 @@ void TestSharedStore::theOwnerUpgradesFirst()
     QVERIFY(store.open(RecordStore::Access::ReadOnly));
     QCOMPARE(store.version(), 2);
     QStringList read;
-    QVERIFY(store.forEachRecord({}, [&](const StoredRecord &row) { read << row.headers.companyName; }));
+    QVERIFY(
+        store.forEachRecord({}, [&](const StoredRecord &row) { read << row.headers.companyName; }));
     QCOMPARE(read, QStringList({ "Kept" }));
     store.close();
 

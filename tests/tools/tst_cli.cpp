@@ -245,8 +245,8 @@ void TestCli::csvForSpreadsheets()
     QCOMPARE(rows.size(), 1 + 24);
     QCOMPARE(rows.first().mid(19), QStringList({ "note", "job", "cable_id" }));
     QCOMPARE(rows.at(1).mid(13, 7),
-        QStringList({ "'=HYPERLINK(\"http://x.example\",\"y\")", "'+1", "'-2", "'@SUM(A1)",
-            "'\t3", "'\r4", "'=2*3 & <b>\n\ntab\there\nnext  line" }));
+        QStringList({ "'=HYPERLINK(\"http://x.example\",\"y\")", "'+1", "'-2", "'@SUM(A1)", "'\t3",
+            "'\r4", "'=2*3 & <b>\n\ntab\there\nnext  line" }));
     QCOMPARE(rows.at(1).mid(7, 2), QStringList({ "-19.75", "-20.25" }));
     QCOMPARE(rows.at(13).mid(13, 7), QStringList({ ",", "\"", "\n", "", "", "", "'-" }));
 }
