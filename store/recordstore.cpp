@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordstore.h"
 
+#include "jobstore.h"
 #include "meterframe.h"
 #include "ownerfiles.h"
 #include "recordtexts.h"
@@ -84,6 +85,15 @@ const char *const schemaStatements[] = {
     " record_key TEXT NOT NULL," LUMETRA_RECORD_COLUMNS ")",
 };
 #undef LUMETRA_RECORD_COLUMNS
+
+// Every statement of the schema, the jobs' tables included.
+QStringList allSchemaStatements(StoreLocation::Kind kind)
+{
+    QStringList statements;
+    for (const char *statement : schemaStatements)
+        statements << QString::fromLatin1(statement);
+    return statements + JobStore::schemaStatements(kind);
+}
 
 const QString textColumns = QStringLiteral(
     "company, operator_name, test_device, test_date, serial_number, export_time, note_html");
@@ -311,7 +321,7 @@ bool RecordStore::open(Access access)
     close();
     error.clear();
     state = Status::Failed;
-    versionFound = 0;
+    versionFound = versionNow = 0;
     const bool readOnly = access == Access::ReadOnly;
     if (!where.error.isEmpty())
         return fail(where.error);
@@ -390,6 +400,7 @@ bool RecordStore::open(Access access)
         }
     }
     // A reader takes an older store as it is: it upgrades nothing.
+    versionNow = version;
     if (readOnly)
         return true;
     // Only now that the store is known to be ours may anything be written.
@@ -405,6 +416,7 @@ bool RecordStore::open(Access access)
         return false;
     if (version > 0 && version < schemaVersion && !upgradeSchema(version))
         return false;
+    versionNow = schemaVersion;
     return true;
 }
 
@@ -422,14 +434,16 @@ bool RecordStore::isForeign(bool *foreign)
 }
 
 // Version 1 had no text versions: each record's texts become its first.
+// Version 2 had no jobs.
 bool RecordStore::upgradeSchema(int from)
 {
     const bool upgraded = transact([&] {
-        for (const char *statement : schemaStatements) {
-            if (!run(QString::fromLatin1(statement)))
+        for (const QString &statement : allSchemaStatements(where.kind)) {
+            if (!run(statement))
                 return false;
         }
-        if (!run(QStringLiteral("INSERT INTO lumetra_text_versions (record_key, version, ")
+        if (from == 1
+            && !run(QStringLiteral("INSERT INTO lumetra_text_versions (record_key, version, ")
                 + textColumns + QStringLiteral(", made_at, host_name) SELECT record_key, 1, ")
                 + textColumns
                 + QStringLiteral(
@@ -446,6 +460,17 @@ bool RecordStore::upgradeSchema(int from)
         query.addBindValue(QString::number(from));
         return query.exec() || failed(query);
     });
+    // PostgreSQL: a role that may not create tables in the database.
+    if (!upgraded && lastError.nativeErrorCode() == QLatin1String("42501"))
+        return fail(QStringLiteral("this records store is of version %1 and must be upgraded to "
+                                   "version %2 before this Lumetra can write to it, which only a "
+                                   "user who may create tables in the database can do (%3): ask "
+                                   "the store's owner to open it once with this Lumetra")
+                        .arg(from)
+                        .arg(schemaVersion)
+                        .arg(error.section(QLatin1Char('\n'), 0, 0)
+                                 .remove(QLatin1String("ERROR:"))
+                                 .trimmed()));
     int version = 0;
     if (!upgraded || !readSchemaVersion(&version))
         return false;
@@ -493,8 +518,8 @@ bool RecordStore::makeSchema()
     // that loses the race finds it made when it tries again.
     for (int attempt = 0; attempt < 3; ++attempt) {
         const bool made = transact([this] {
-            for (const char *statement : schemaStatements) {
-                if (!run(QString::fromLatin1(statement)))
+            for (const QString &statement : allSchemaStatements(where.kind)) {
+                if (!run(statement))
                     return false;
             }
             QSqlQuery query(database());
@@ -533,6 +558,24 @@ bool RecordStore::transact(const std::function<bool()> &work)
     const QString why = error.isEmpty() ? db.lastError().text() : error;
     db.rollback();
     return fail(why);
+}
+
+bool RecordStore::writeEveryRow(const QVector<StoredRecord> &rows)
+{
+    refused.clear();
+    if (!isOpen())
+        return fail(error.isEmpty() ? QStringLiteral("the records store is not open") : error);
+    QVector<const StoredRecord *> ordered;
+    for (const StoredRecord &row : rows)
+        ordered << &row;
+    std::stable_sort(ordered.begin(), ordered.end(),
+        [](const StoredRecord *a, const StoredRecord *b) { return a->key() < b->key(); });
+    error.clear();
+    if (writeRows(ordered, {}, false))
+        return true;
+    if (rowRefused())
+        state = Status::Open; // the store is well; the change was refused
+    return false;
 }
 
 bool RecordStore::write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
@@ -730,7 +773,7 @@ bool RecordStore::readTextVersions(const QString &key, QVector<TextVersion> *ver
     if (!isOpen())
         return false;
     // A store of the version before, read as it is, kept only the latest texts.
-    if (versionFound == 1)
+    if (versionNow == 1)
         return true;
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT version, ") + textColumns
@@ -928,7 +971,7 @@ bool RecordStore::isEmpty()
 }
 
 QString RecordStore::historySql(const QString &columns, const HistoryFilter &filter,
-    bool newestFirst, int limit, QVariantList *values)
+    bool newestFirst, int limit, QVariantList *values, bool storeHasJobs)
 {
     QString sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM lumetra_records");
     QStringList conditions;
@@ -938,8 +981,23 @@ QString RecordStore::historySql(const QString &columns, const HistoryFilter &fil
         pattern.replace(QLatin1String("\\"), QLatin1String("\\\\"));
         pattern.replace(QLatin1String("%"), QLatin1String("\\%"));
         pattern.replace(QLatin1String("_"), QLatin1String("\\_"));
-        conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
-        values->append(QLatin1Char('%') + pattern + QLatin1Char('%'));
+        const QString like = QLatin1Char('%') + pattern + QLatin1Char('%');
+        values->append(like);
+        if (storeHasJobs) {
+            conditions << QStringLiteral(
+                "(search_text LIKE ? ESCAPE '\\' OR record_key IN (SELECT record_key FROM"
+                " lumetra_record_jobs WHERE search_text LIKE ? ESCAPE '\\'))");
+            values->append(like);
+        } else {
+            conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
+        }
+    }
+    if (!filter.job.isEmpty() && !storeHasJobs) {
+        conditions << QStringLiteral("1 = 0");
+    } else if (!filter.job.isEmpty()) {
+        conditions << QStringLiteral(
+            "record_key IN (SELECT record_key FROM lumetra_record_jobs WHERE job_name = ?)");
+        values->append(filter.job);
     }
     if (filter.fromMs > 0) {
         conditions << QStringLiteral("received_at >= ?");
@@ -967,7 +1025,7 @@ bool RecordStore::forEachRecord(
     QVariantList values;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(historySql(recordColumns, filter, false, 0, &values)))
+    if (!query.prepare(historySql(recordColumns, filter, false, 0, &values, versionNow >= 3)))
         return failed(query);
     for (const QVariant &value : qAsConst(values))
         query.addBindValue(value);
@@ -993,7 +1051,7 @@ bool RecordStore::readHistory(const HistoryFilter &filter, int limit, QVector<Hi
     if (!query.prepare(historySql(QStringLiteral("record_key, received_at, record_number, company,"
                                                  " operator_name, serial_number, wavelength_nm,"
                                                  " verdict"),
-            filter, true, limit, &values)))
+            filter, true, limit, &values, version() >= 3)))
         return failed(query);
     for (const QVariant &value : qAsConst(values))
         query.addBindValue(value);

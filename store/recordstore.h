@@ -29,7 +29,8 @@ class StoreWatchdog;
 // a file that is not a database or holds another program's tables: none is
 // written to, not even to switch its journal mode. A store of the version
 // before is upgraded in place, in one transaction, except by a reader: a store
-// opened for reading is never written to at all.
+// opened for reading is never written to at all. On PostgreSQL only a user
+// who may create tables in the database (its owner) can upgrade it.
 //
 // Header texts are never overwritten: each change is a new version.
 //
@@ -38,7 +39,7 @@ class StoreWatchdog;
 class RecordStore
 {
 public:
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
 
     enum class Access {
         ReadWrite, // makes the schema of an empty store
@@ -72,6 +73,8 @@ public:
     // The version the store was found with when it opened: 0 when it had no
     // schema yet.
     int foundVersion() const { return versionFound; }
+    // The version it has now that it is open: a reader's is the one found.
+    int version() const { return versionNow; }
     // How many rows the last read left out because their record no longer
     // decodes (a damaged frame).
     int undecodableRows() const { return undecodable; }
@@ -85,6 +88,9 @@ public:
     // A PostgreSQL server that stops answering holds it up a few seconds at most.
     bool write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions = {});
     const QVector<QPair<StoredRecord, QString>> &refusedRows() const { return refused; }
+    // One transaction that takes every row or none: a row the store refuses
+    // fails it all.
+    bool writeEveryRow(const QVector<StoredRecord> &rows);
 
     // Every version of a record's texts, the first first.
     bool readTextVersions(const QString &key, QVector<TextVersion> *versions);
@@ -117,9 +123,10 @@ public:
 private:
     // The query of the history: columns of lumetra_records that pass filter,
     // newest first or oldest first, at most limit rows (0: all); values
-    // receives what to bind.
+    // receives what to bind. In a store with jobs (storeHasJobs), the search
+    // finds cable IDs too.
     static QString historySql(const QString &columns, const HistoryFilter &filter, bool newestFirst,
-        int limit, QVariantList *values);
+        int limit, QVariantList *values, bool storeHasJobs = false);
     bool fail(const QString &why);
     bool failed(const QSqlQuery &query);
     bool readSchemaVersion(int *version);
@@ -147,6 +154,7 @@ private:
     QVector<QPair<StoredRecord, QString>> refused;
     QSet<QString> toldStripped; // records whose texts lost a character, said once
     int versionFound = 0;
+    int versionNow = 0;
     int undecodable = 0;
     const std::atomic<bool> *interrupted = nullptr;
 };

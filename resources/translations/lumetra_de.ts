@@ -161,6 +161,73 @@
     </message>
 </context>
 <context>
+    <name>CableIdImport</name>
+    <message>
+        <source>The file is UTF-16 text cut short in the middle of a character.</source>
+        <translation>Die Datei ist UTF-16-Text und endet mitten in einem Zeichen.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote opened there is never closed.</source>
+        <translation>Zeile %1: Ein dort geöffnetes Anführungszeichen wird nie geschlossen.</translation>
+    </message>
+</context>
+<context>
+    <name>CableIdList</name>
+    <message>
+        <source>A cable ID cannot be empty.</source>
+        <translation>Eine Kabel-ID darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The cable ID %1 is longer than 64 characters.</source>
+        <translation>Die Kabel-ID %1 ist länger als 64 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The cable ID %1 holds a control character.</source>
+        <translation>Die Kabel-ID %1 enthält ein Steuerzeichen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was added: these cable IDs are listed twice or are already in the job: %1.</source>
+        <translation>Nichts wurde hinzugefügt: Diese Kabel-IDs stehen doppelt in der Liste oder sind schon im Auftrag: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was added: the job would hold %n cable IDs, and a job holds at most 100,000.</source>
+        <translation>
+            <numerusform>Nichts wurde hinzugefügt: Der Auftrag hätte %n Kabel-ID, und ein Auftrag fasst höchstens 100.000.</numerusform>
+            <numerusform>Nichts wurde hinzugefügt: Der Auftrag hätte %n Kabel-IDs, und ein Auftrag fasst höchstens 100.000.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CableIdPattern</name>
+    <message>
+        <source>The pattern has a } without its {; write }} for a brace in an ID.</source>
+        <translation>Das Muster enthält eine } ohne ihre {; für eine geschweifte Klammer in einer ID }} schreiben.</translation>
+    </message>
+    <message>
+        <source>The pattern has a { without its }; write {{ for a brace in an ID.</source>
+        <translation>Das Muster enthält eine { ohne ihre }; für eine geschweifte Klammer in einer ID {{ schreiben.</translation>
+    </message>
+    <message>
+        <source>{%1} is not a range: write one as {1..24}, {01..24}, {12..1} or {A..H}.</source>
+        <translation>{%1} ist kein Bereich: Bereiche als {1..24}, {01..24}, {12..1} oder {A..H} schreiben.</translation>
+    </message>
+    <message>
+        <source>The pattern makes more than 10,000 cable IDs, the most one pattern may make.</source>
+        <translation>Das Muster ergibt mehr als 10.000 Kabel-IDs, mehr als ein Muster ergeben darf.</translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message>
         <source>Certification Report</source>
@@ -428,6 +495,81 @@
     <message>
         <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
         <translation>Keine Berechtigung für %1: der Gruppe %2 beitreten (sudo usermod -aG %2 $USER) und neu anmelden.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFacts</name>
+    <message>
+        <source>A job needs a name.</source>
+        <translation>Ein Auftrag braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A job&apos;s name is at most 200 characters long.</source>
+        <translation>Der Name eines Auftrags hat höchstens 200 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A job&apos;s name cannot hold a control character.</source>
+        <translation>Der Name eines Auftrags darf kein Steuerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message numerus="yes">
+        <source>%1 of %n tested</source>
+        <translation>
+            <numerusform>%1 von %n geprüft</numerusform>
+            <numerusform>%1 von %n geprüft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n PASS</source>
+        <translation>
+            <numerusform>%n PASS</numerusform>
+            <numerusform>%n PASS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n FAIL</source>
+        <translation>
+            <numerusform>%n FAIL</numerusform>
+            <numerusform>%n FAIL</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n untested</source>
+        <translation>
+            <numerusform>%n nicht geprüft</numerusform>
+            <numerusform>%n nicht geprüft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a verdict</source>
+        <translation>
+            <numerusform>%n ohne Ergebnis</numerusform>
+            <numerusform>%n ohne Ergebnis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked for a retest</source>
+        <translation>
+            <numerusform>%n für eine Nachmessung markiert</numerusform>
+            <numerusform>%n für eine Nachmessung markiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unplanned</source>
+        <translation>
+            <numerusform>%n ungeplant</numerusform>
+            <numerusform>%n ungeplant</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>untested</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>kein Ergebnis</translation>
     </message>
 </context>
 <context>

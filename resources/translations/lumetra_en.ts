@@ -2,12 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CableIdList</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was added: the job would hold %n cable IDs, and a job holds at most 100,000.</source>
+        <translation>
+            <numerusform>Nothing was added: the job would hold %n cable ID, and a job holds at most 100,000.</numerusform>
+            <numerusform>Nothing was added: the job would hold %n cable IDs, and a job holds at most 100,000.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message numerus="yes">
         <source>%1 of %n fibers with a verdict pass</source>
         <translation>
             <numerusform>%1 of %n fiber with a verdict passes</numerusform>
             <numerusform>%1 of %n fibers with a verdict pass</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message numerus="yes">
+        <source>%1 of %n tested</source>
+        <translation>
+            <numerusform>%1 of %n tested</numerusform>
+            <numerusform>%1 of %n tested</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n PASS</source>
+        <translation>
+            <numerusform>%n PASS</numerusform>
+            <numerusform>%n PASS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n FAIL</source>
+        <translation>
+            <numerusform>%n FAIL</numerusform>
+            <numerusform>%n FAIL</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n untested</source>
+        <translation>
+            <numerusform>%n untested</numerusform>
+            <numerusform>%n untested</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a verdict</source>
+        <translation>
+            <numerusform>%n without a verdict</numerusform>
+            <numerusform>%n without a verdict</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked for a retest</source>
+        <translation>
+            <numerusform>%n marked for a retest</numerusform>
+            <numerusform>%n marked for a retest</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unplanned</source>
+        <translation>
+            <numerusform>%n unplanned</numerusform>
+            <numerusform>%n unplanned</numerusform>
         </translation>
     </message>
 </context>

@@ -161,6 +161,73 @@
     </message>
 </context>
 <context>
+    <name>CableIdImport</name>
+    <message>
+        <source>The file is UTF-16 text cut short in the middle of a character.</source>
+        <translation>El archivo es texto UTF-16 cortado en medio de un carácter.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote opened there is never closed.</source>
+        <translation>Línea %1: unas comillas abiertas allí nunca se cierran.</translation>
+    </message>
+</context>
+<context>
+    <name>CableIdList</name>
+    <message>
+        <source>A cable ID cannot be empty.</source>
+        <translation>Un ID de cable no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>The cable ID %1 is longer than 64 characters.</source>
+        <translation>El ID de cable %1 tiene más de 64 caracteres.</translation>
+    </message>
+    <message>
+        <source>The cable ID %1 holds a control character.</source>
+        <translation>El ID de cable %1 contiene un carácter de control.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was added: these cable IDs are listed twice or are already in the job: %1.</source>
+        <translation>No se ha añadido nada: estos ID de cable aparecen dos veces en la lista o ya están en el proyecto: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was added: the job would hold %n cable IDs, and a job holds at most 100,000.</source>
+        <translation>
+            <numerusform>No se ha añadido nada: el proyecto tendría %n ID de cable, y un proyecto tiene como máximo 100.000.</numerusform>
+            <numerusform>No se ha añadido nada: el proyecto tendría %n ID de cable, y un proyecto tiene como máximo 100.000.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CableIdPattern</name>
+    <message>
+        <source>The pattern has a } without its {; write }} for a brace in an ID.</source>
+        <translation>El patrón tiene una } sin su {; escribir }} para una llave en un ID.</translation>
+    </message>
+    <message>
+        <source>The pattern has a { without its }; write {{ for a brace in an ID.</source>
+        <translation>El patrón tiene una { sin su }; escribir {{ para una llave en un ID.</translation>
+    </message>
+    <message>
+        <source>{%1} is not a range: write one as {1..24}, {01..24}, {12..1} or {A..H}.</source>
+        <translation>{%1} no es un intervalo: escribir los intervalos como {1..24}, {01..24}, {12..1} o {A..H}.</translation>
+    </message>
+    <message>
+        <source>The pattern makes more than 10,000 cable IDs, the most one pattern may make.</source>
+        <translation>El patrón genera más de 10.000 ID de cable, el máximo que puede generar un patrón.</translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message>
         <source>Certification Report</source>
@@ -428,6 +495,81 @@
     <message>
         <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
         <translation>Sin permiso para abrir %1: únase al grupo %2 (sudo usermod -aG %2 $USER) y vuelva a iniciar sesión.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFacts</name>
+    <message>
+        <source>A job needs a name.</source>
+        <translation>Un proyecto necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A job&apos;s name is at most 200 characters long.</source>
+        <translation>El nombre de un proyecto tiene como máximo 200 caracteres.</translation>
+    </message>
+    <message>
+        <source>A job&apos;s name cannot hold a control character.</source>
+        <translation>El nombre de un proyecto no puede contener caracteres de control.</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message numerus="yes">
+        <source>%1 of %n tested</source>
+        <translation>
+            <numerusform>%1 de %n probado</numerusform>
+            <numerusform>%1 de %n probados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n PASS</source>
+        <translation>
+            <numerusform>%n PASS</numerusform>
+            <numerusform>%n PASS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n FAIL</source>
+        <translation>
+            <numerusform>%n FAIL</numerusform>
+            <numerusform>%n FAIL</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n untested</source>
+        <translation>
+            <numerusform>%n sin probar</numerusform>
+            <numerusform>%n sin probar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a verdict</source>
+        <translation>
+            <numerusform>%n sin resultado</numerusform>
+            <numerusform>%n sin resultado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked for a retest</source>
+        <translation>
+            <numerusform>%n marcado para repetición</numerusform>
+            <numerusform>%n marcados para repetición</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unplanned</source>
+        <translation>
+            <numerusform>%n no prevista</numerusform>
+            <numerusform>%n no previstas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>untested</source>
+        <translation>sin probar</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>sin resultado</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,73 @@
     </message>
 </context>
 <context>
+    <name>CableIdImport</name>
+    <message>
+        <source>The file is UTF-16 text cut short in the middle of a character.</source>
+        <translation>Le fichier est un texte UTF-16 coupé au milieu d&apos;un caractère.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote opened there is never closed.</source>
+        <translation>Ligne %1 : un guillemet ouvert à cet endroit n&apos;est jamais fermé.</translation>
+    </message>
+</context>
+<context>
+    <name>CableIdList</name>
+    <message>
+        <source>A cable ID cannot be empty.</source>
+        <translation>Un identifiant de câble ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>The cable ID %1 is longer than 64 characters.</source>
+        <translation>L&apos;identifiant de câble %1 dépasse 64 caractères.</translation>
+    </message>
+    <message>
+        <source>The cable ID %1 holds a control character.</source>
+        <translation>L&apos;identifiant de câble %1 contient un caractère de contrôle.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Nothing was added: these cable IDs are listed twice or are already in the job: %1.</source>
+        <translation>Rien n&apos;a été ajouté : ces identifiants de câble figurent deux fois dans la liste ou sont déjà dans le chantier : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was added: the job would hold %n cable IDs, and a job holds at most 100,000.</source>
+        <translation>
+            <numerusform>Rien n&apos;a été ajouté : le chantier compterait %n identifiant de câble, et un chantier en compte au plus 100 000.</numerusform>
+            <numerusform>Rien n&apos;a été ajouté : le chantier compterait %n identifiants de câble, et un chantier en compte au plus 100 000.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CableIdPattern</name>
+    <message>
+        <source>The pattern has a } without its {; write }} for a brace in an ID.</source>
+        <translation>Le modèle contient une } sans sa { ; écrire }} pour une accolade dans un identifiant.</translation>
+    </message>
+    <message>
+        <source>The pattern has a { without its }; write {{ for a brace in an ID.</source>
+        <translation>Le modèle contient une { sans sa } ; écrire {{ pour une accolade dans un identifiant.</translation>
+    </message>
+    <message>
+        <source>{%1} is not a range: write one as {1..24}, {01..24}, {12..1} or {A..H}.</source>
+        <translation>{%1} n&apos;est pas une plage : écrire une plage sous la forme {1..24}, {01..24}, {12..1} ou {A..H}.</translation>
+    </message>
+    <message>
+        <source>The pattern makes more than 10,000 cable IDs, the most one pattern may make.</source>
+        <translation>Le modèle donne plus de 10 000 identifiants de câble, le maximum pour un modèle.</translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message>
         <source>Certification Report</source>
@@ -428,6 +495,81 @@
     <message>
         <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
         <translation>Pas d&apos;autorisation pour ouvrir %1 : rejoindre le groupe %2 (sudo usermod -aG %2 $USER), puis se reconnecter.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFacts</name>
+    <message>
+        <source>A job needs a name.</source>
+        <translation>Un chantier doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A job&apos;s name is at most 200 characters long.</source>
+        <translation>Le nom d&apos;un chantier compte au plus 200 caractères.</translation>
+    </message>
+    <message>
+        <source>A job&apos;s name cannot hold a control character.</source>
+        <translation>Le nom d&apos;un chantier ne peut pas contenir de caractère de contrôle.</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message numerus="yes">
+        <source>%1 of %n tested</source>
+        <translation>
+            <numerusform>%1 sur %n testé</numerusform>
+            <numerusform>%1 sur %n testés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n PASS</source>
+        <translation>
+            <numerusform>%n PASS</numerusform>
+            <numerusform>%n PASS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n FAIL</source>
+        <translation>
+            <numerusform>%n FAIL</numerusform>
+            <numerusform>%n FAIL</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n untested</source>
+        <translation>
+            <numerusform>%n non testé</numerusform>
+            <numerusform>%n non testés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a verdict</source>
+        <translation>
+            <numerusform>%n sans résultat</numerusform>
+            <numerusform>%n sans résultat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked for a retest</source>
+        <translation>
+            <numerusform>%n marqué pour un nouvel essai</numerusform>
+            <numerusform>%n marqués pour un nouvel essai</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unplanned</source>
+        <translation>
+            <numerusform>%n non prévue</numerusform>
+            <numerusform>%n non prévues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>untested</source>
+        <translation>non testé</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>sans résultat</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,71 @@
     </message>
 </context>
 <context>
+    <name>CableIdImport</name>
+    <message>
+        <source>The file is UTF-16 text cut short in the middle of a character.</source>
+        <translation>该文件为 UTF-16 文本，在某个字符中间被截断。</translation>
+    </message>
+    <message>
+        <source>Line %1: a quote opened there is never closed.</source>
+        <translation>第 %1 行：此处开始的引号没有闭合。</translation>
+    </message>
+</context>
+<context>
+    <name>CableIdList</name>
+    <message>
+        <source>A cable ID cannot be empty.</source>
+        <translation>线缆编号不能为空。</translation>
+    </message>
+    <message>
+        <source>The cable ID %1 is longer than 64 characters.</source>
+        <translation>线缆编号 %1 超过 64 个字符。</translation>
+    </message>
+    <message>
+        <source>The cable ID %1 holds a control character.</source>
+        <translation>线缆编号 %1 含有控制字符。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 及其他 %n 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Nothing was added: these cable IDs are listed twice or are already in the job: %1.</source>
+        <translation>未添加任何内容：以下线缆编号在列表中重复或已在项目中：%1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was added: the job would hold %n cable IDs, and a job holds at most 100,000.</source>
+        <translation>
+            <numerusform>未添加任何内容：项目将有 %n 个线缆编号，而一个项目最多 100,000 个。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CableIdPattern</name>
+    <message>
+        <source>The pattern has a } without its {; write }} for a brace in an ID.</source>
+        <translation>模式中有 } 没有对应的 {；编号中的花括号请写作 }}。</translation>
+    </message>
+    <message>
+        <source>The pattern has a { without its }; write {{ for a brace in an ID.</source>
+        <translation>模式中有 { 没有对应的 }；编号中的花括号请写作 {{。</translation>
+    </message>
+    <message>
+        <source>{%1} is not a range: write one as {1..24}, {01..24}, {12..1} or {A..H}.</source>
+        <translation>{%1} 不是范围：范围请写作 {1..24}、{01..24}、{12..1} 或 {A..H}。</translation>
+    </message>
+    <message>
+        <source>The pattern makes more than 10,000 cable IDs, the most one pattern may make.</source>
+        <translation>该模式生成超过 10,000 个线缆编号，超出单个模式的上限。</translation>
+    </message>
+</context>
+<context>
     <name>CertificationReport</name>
     <message>
         <source>Certification Report</source>
@@ -427,6 +492,74 @@
     <message>
         <source>No permission to open %1: join the group %2 (sudo usermod -aG %2 $USER), then log in again.</source>
         <translation>无权打开 %1：请加入 %2 组（sudo usermod -aG %2 $USER），然后重新登录。</translation>
+    </message>
+</context>
+<context>
+    <name>JobFacts</name>
+    <message>
+        <source>A job needs a name.</source>
+        <translation>项目需要名称。</translation>
+    </message>
+    <message>
+        <source>A job&apos;s name is at most 200 characters long.</source>
+        <translation>项目名称最多 200 个字符。</translation>
+    </message>
+    <message>
+        <source>A job&apos;s name cannot hold a control character.</source>
+        <translation>项目名称不能含有控制字符。</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatus</name>
+    <message numerus="yes">
+        <source>%1 of %n tested</source>
+        <translation>
+            <numerusform>%n 个中已测试 %1 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n PASS</source>
+        <translation>
+            <numerusform>%n 个 PASS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n FAIL</source>
+        <translation>
+            <numerusform>%n 个 FAIL</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n untested</source>
+        <translation>
+            <numerusform>%n 个未测试</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a verdict</source>
+        <translation>
+            <numerusform>%n 个无判定</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n marked for a retest</source>
+        <translation>
+            <numerusform>%n 个待复测</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unplanned</source>
+        <translation>
+            <numerusform>%n 个计划外</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>untested</source>
+        <translation>未测试</translation>
+    </message>
+    <message>
+        <source>no verdict</source>
+        <translation>无判定</translation>
     </message>
 </context>
 <context>

@@ -298,9 +298,10 @@ void TestRecordStore::searchFindsANoteWordAsTheCsvShowsIt()
     QVERIFY(store.write({ row }));
     const QString csv = recordListCsv({ row.record }, { row.headers });
     const QString line = csv.section(QStringLiteral("\r\n"), 1, 1);
-    QVERIFY(line.endsWith('"'));
+    // The note is the last quoted cell; the job and its cable ID follow, empty.
+    QVERIFY(line.endsWith(QLatin1String("\",,")));
     const QString note = line.mid(line.indexOf(QLatin1String(",\"")) + 2)
-                             .chopped(1)
+                             .chopped(3)
                              .replace(QLatin1String("\"\""), QLatin1String("\""))
                              .toLower();
     static const QRegularExpression notLetters(QStringLiteral("[^\\p{L}]+"));

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "cableidassigner.h"
+#include "jobstore.h"
 #include "meterframe.h"
 #include "metersimprocess.h"
 #include "recordkeeper.h"
@@ -16,6 +18,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -34,6 +37,8 @@ private slots:
     void twoDatabasesOneDown();
     void nulTextIsStoredWithout();
     void serverThatStopsAnswering();
+    void twoWritersIntoOneJob();
+    void theOwnerUpgradesFirst();
 };
 
 namespace {
@@ -48,14 +53,16 @@ QByteArray run(const QStringList &arguments, int *exitCode)
     return process.readAllStandardOutput();
 }
 
-// Each record as compact JSON, without the header texts.
+// Each record as compact JSON, without the header texts and what only the
+// store knows of it.
 QVector<QByteArray> recordsOf(const QByteArray &json)
 {
     QVector<QByteArray> records;
     for (const QJsonValue &value :
         QJsonDocument::fromJson(json).object().value(QLatin1String("records")).toArray()) {
         QJsonObject record = value.toObject();
-        record.remove(QLatin1String("headers"));
+        for (const char *field : { "headers", "key", "receivedAt" })
+            record.remove(QLatin1String(field));
         records << QJsonDocument(record).toJson(QJsonDocument::Compact);
     }
     return records;
@@ -278,6 +285,119 @@ void TestSharedStore::serverThatStopsAnswering()
     QVERIFY2(endedAtMs - proxy.hungAtMs < 30000, QByteArray::number(endedAtMs - proxy.hungAtMs));
     QVERIFY2(err.contains("records are not being kept: the PostgreSQL server stopped answering"),
         err.constData());
+}
+
+// Two PCs receive into one job at once, record by record: each ID goes to one
+// first test, and the records past the last ID are unplanned.
+void TestSharedStore::twoWritersIntoOneJob()
+{
+    const QString url = databaseUrl(QStringLiteral("team"), true);
+    QVERIFY(!url.isEmpty());
+    {
+        RecordStore store(StoreLocation::parse(url));
+        QVERIFY(store.open());
+        JobStore jobs(store);
+        JobFacts facts;
+        facts.name = QStringLiteral("Team");
+        QStringList ids;
+        for (int i = 1; i <= 60; ++i)
+            ids << QStringLiteral("T%1").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY(jobs.createJob(facts) && jobs.addCableIds(facts.name, ids));
+    }
+    QStringList failures[2];
+    const auto writer = [&](int pc) {
+        RecordStore store(StoreLocation::parse(url));
+        if (!store.open())
+            failures[pc] << store.errorString();
+        QSqlDatabase db = store.database();
+        for (int i = 0; i < 40 && failures[pc].isEmpty(); ++i) {
+            QVector<RecordAssignment> given;
+            QString error;
+            const bool done = db.transaction()
+                && CableIdAssigner::assignArrivals(db, QStringLiteral("Team"),
+                    QStringLiteral("T31"),
+                    { storedRecord(uint16_t(1000 * (pc + 1) + i), QString()) }, &given, &error);
+            QThread::msleep(2); // the rest of the write
+            if (!done || !db.commit())
+                failures[pc] << error + db.lastError().text();
+        }
+    };
+    QThread *pcs[] = { QThread::create(writer, 0), QThread::create(writer, 1) };
+    for (QThread *pc : pcs)
+        pc->start();
+    for (QThread *pc : pcs) {
+        QVERIFY(pc->wait(120000));
+        delete pc;
+    }
+    QCOMPARE(failures[0] + failures[1], QStringList());
+
+    RecordStore store(StoreLocation::parse(url));
+    QVERIFY(store.open());
+    QSqlQuery query(store.database());
+    QVERIFY(
+        query.exec(QStringLiteral("SELECT COUNT(cable_id), COUNT(DISTINCT cable_id),"
+                                  " COUNT(*) FROM lumetra_record_jobs WHERE job_name = 'Team'")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 60);
+    QCOMPARE(query.value(1).toInt(), 60);
+    QCOMPARE(query.value(2).toInt(), 80);
+}
+
+// A team member's role may use the tables but not make them: it cannot
+// upgrade a store of the version before, says so, and reads it as it is;
+// once the owner has upgraded it and granted the new tables, it works.
+void TestSharedStore::theOwnerUpgradesFirst()
+{
+    const QString owner = databaseUrl(QStringLiteral("older"), true);
+    QVERIFY(!owner.isEmpty());
+    const auto runAs = [](const QString &url, const QStringList &statements) {
+        RecordStore store(StoreLocation::parse(url));
+        if (!store.open())
+            return store.errorString();
+        for (const QString &statement : statements) {
+            QSqlQuery query(store.database());
+            if (!query.exec(statement))
+                return query.lastError().text();
+        }
+        return QString();
+    };
+    const QString grant = QStringLiteral(
+        "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO technician");
+    // The store as the version before made it, and a member's role.
+    QVERIFY(RecordKeeper(StoreLocation::parse(owner)).keep({ storedRecord(5, "Kept") }));
+    QCOMPARE(runAs(owner,
+                 { "DROP TABLE lumetra_jobs, lumetra_job_ids, lumetra_record_jobs,"
+                   " lumetra_job_versions",
+                     "UPDATE lumetra_meta SET value = '2' WHERE name = 'schema_version'",
+                     "CREATE ROLE technician LOGIN PASSWORD 'fibre'", grant }),
+        QString());
+    const StoreLocation ownerLocation = StoreLocation::parse(owner);
+    QString member = owner;
+    member.replace(ownerLocation.user + ':' + ownerLocation.password + '@',
+        QStringLiteral("technician:fibre@"));
+
+    RecordStore store(StoreLocation::parse(member));
+    QVERIFY(!store.open());
+    QVERIFY2(store.errorString().startsWith(QLatin1String(
+                 "this records store is of version 2 and must be upgraded to version 3")),
+        qPrintable(store.errorString()));
+    QVERIFY2(store.errorString().endsWith(QLatin1String("ask the store's owner to open it once "
+                                                        "with this Lumetra")),
+        qPrintable(store.errorString()));
+    QVERIFY(store.open(RecordStore::Access::ReadOnly));
+    QCOMPARE(store.version(), 2);
+    QStringList read;
+    QVERIFY(
+        store.forEachRecord({}, [&](const StoredRecord &row) { read << row.headers.companyName; }));
+    QCOMPARE(read, QStringList({ "Kept" }));
+    store.close();
+
+    QCOMPARE(runAs(owner, { grant }), QString()); // upgraded as it opens
+    QVERIFY2(store.open(), qPrintable(store.errorString()));
+    JobFacts facts;
+    facts.name = QStringLiteral("North");
+    JobStore jobs(store);
+    QVERIFY2(jobs.createJob(facts), qPrintable(jobs.errorString()));
 }
 
 QTEST_GUILESS_MAIN(TestSharedStore)

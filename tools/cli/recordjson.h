@@ -6,6 +6,8 @@
 #include <QVector>
 #include <cstdint>
 
+struct ArchiveJob;
+struct RecordCableId;
 struct ReportHeaderTexts;
 struct TestRecord;
 
@@ -14,12 +16,19 @@ struct TestRecord;
 // "inf" or "-inf".
 QString jsonText(const QString &text); // a null text is JSON null
 QString jsonFloat(float value);
-QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers = nullptr);
+// ISO 8601 in UTC with milliseconds, as "receivedAt" and "madeAt" are.
+QString utcTimeText(qint64 ms);
+// Ends in "job" and "cableId", null without cableId.
+QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers = nullptr,
+    const RecordCableId *cableId = nullptr);
 QString headersJson(const ReportHeaderTexts &headers); // {"companyName":...}
 
 // {"records":[...]} without its closing brace, so callers can add fields.
-QString recordListJson(
-    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> *headers = nullptr);
+QString recordListJson(const QVector<TestRecord> &records,
+    const QVector<ReportHeaderTexts> *headers = nullptr,
+    const QVector<RecordCableId> *cableIds = nullptr);
+// The job and IDs of an archive's records, as CSV and JSON show them; none without a job.
+QVector<RecordCableId> archiveCableIds(const ArchiveJob *job, int recordCount);
 
 // The version fields that follow the records of a decoded stream:
 // ,"meterVersionMajor":..,"meterVersionMinor":.. (null without a
