@@ -73,6 +73,20 @@ bool CableIdAssigner::lockJob(QSqlDatabase db, const QString &job, bool *exists,
     return true;
 }
 
+bool CableIdAssigner::hasCableId(
+    QSqlDatabase db, const QString &job, const QString &cableId, bool *has, QString *error)
+{
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("SELECT 1 FROM lumetra_job_ids WHERE job_name = ? AND cable_id = ?"));
+    query.addBindValue(job);
+    query.addBindValue(cableId);
+    if (!query.exec())
+        return failed(query, error);
+    *has = query.next();
+    return true;
+}
+
 bool CableIdAssigner::setAssignment(QSqlDatabase db, const QString &recordKey, const QString &job,
     const QString &cableId, qint64 atMs, QString *error)
 {

@@ -3,20 +3,12 @@
 #define LUMETRA_CABLEIDASSIGNER_H
 
 #include "archivejob.h"
+#include "recordassignment.h"
 #include "storedrecord.h"
 
 #include <QSqlDatabase>
 #include <QString>
 #include <QVector>
-
-// The job and cable ID a record has once it is in the store.
-struct RecordAssignment
-{
-    QString job; // empty: in no job
-    QString cableId; // null: none (unplanned when job is set)
-    bool arrived = false; // given by this write, not kept from before
-    bool tookRetest = false; // it took a retest mark
-};
 
 // Gives records their cable IDs as they reach a job's store. A record new to
 // the job takes the oldest retest mark of the job, else the first ID without
@@ -52,6 +44,8 @@ public:
 
     // Locks the job for the rest of the transaction; false when it does not exist.
     static bool lockJob(QSqlDatabase db, const QString &job, bool *exists, QString *error);
+    static bool hasCableId(
+        QSqlDatabase db, const QString &job, const QString &cableId, bool *has, QString *error);
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include "archivejob.h"
 #include "jobfacts.h"
 #include "jobstatus.h"
+#include "recordassignment.h"
 #include "recordcableid.h"
 #include "storedrecord.h"
 #include "storelocation.h"
@@ -94,6 +95,11 @@ public:
     bool setTexts(
         const QString &job, const TextChange &change, int *changed, const QStringList &only = {});
     bool recordKeys(const QString &job, QStringList *keys);
+    // An opened archive's job, in one transaction: see CableIdAssigner::assignFromArchive.
+    bool addFromArchive(const ArchiveJob &job, const QVector<StoredRecord> &rows,
+        QVector<RecordAssignment> *assignments);
+    // The job's facts and its cable IDs in order; no record IDs.
+    bool plan(const QString &job, ArchiveJob *plan);
 
     // The job and ID of each record of keys that has one.
     bool recordCableIds(const QStringList &keys, QHash<QString, RecordCableId> *ids);

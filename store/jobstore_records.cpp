@@ -2,8 +2,9 @@
 // What a job's records are: its status, its archive, their texts, IDs and versions.
 #include "jobstore.h"
 
-#include "meterframe.h"
+#include "cableidassigner.h"
 #include "jobsql.h"
+#include "meterframe.h"
 #include "recordstore.h"
 #include "storewatchdog.h"
 
@@ -171,6 +172,22 @@ bool JobStore::setTexts(
         return fail(store.errorString());
     *changed = edited.size();
     return true;
+}
+
+bool JobStore::addFromArchive(const ArchiveJob &job, const QVector<StoredRecord> &rows,
+    QVector<RecordAssignment> *assignments)
+{
+    return transact(QString(), rows.size(), [&] {
+        QString why;
+        return CableIdAssigner::assignFromArchive(store.database(), job, rows, assignments, &why)
+            || fail(why);
+    });
+}
+
+bool JobStore::plan(const QString &job, ArchiveJob *plan)
+{
+    *plan = ArchiveJob();
+    return this->job(job, &plan->facts) && cableIds(job, &plan->cableIds);
 }
 
 bool JobStore::recordCableIds(const QStringList &keys, QHash<QString, RecordCableId> *ids)

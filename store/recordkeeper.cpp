@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordkeeper.h"
 
+#include "jobstore.h"
 #include "ownerfiles.h"
 #include "recordstore.h"
 #include "recordtexts.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSet>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTimer>
@@ -37,6 +39,8 @@ struct RecordKeeper::Written
     bool stored = true;
     QString problem;
     QVector<RecordOutcome> outcomes;
+    QVector<RecordOutcome> placed;
+    QVector<ArchiveJob> plans;
 };
 
 RecordKeeper::RecordKeeper(const StoreLocation &location, QObject *parent)
@@ -153,15 +157,69 @@ void RecordKeeper::writeWhatWaits()
         return;
     thread->post([this](RecordStore &store, const StoreThread::Answer &answer) {
         drainPosted = false;
-        const Written written = drain(store, answer);
-        answer([this, written] {
-            setKeeping(written.stored, written.problem);
-            if (!written.outcomes.isEmpty()) {
-                emit this->written(written.outcomes);
-                emit recordsWritten();
-            }
-        });
+        Written written = drain(store, answer);
+        if (written.stored)
+            writeArchiveJobs(store, written);
+        written.plans = plansOf(store, written.outcomes + written.placed);
+        answer([this, written] { tell(written); });
     });
+}
+
+void RecordKeeper::tell(const Written &written)
+{
+    setKeeping(written.stored, written.problem);
+    if (!written.plans.isEmpty())
+        emit jobsRead(written.plans);
+    if (!written.outcomes.isEmpty())
+        emit this->written(written.outcomes);
+    if (!written.placed.isEmpty())
+        emit placed(written.placed);
+    if (!written.outcomes.isEmpty() || !written.placed.isEmpty())
+        emit recordsWritten();
+}
+
+// The store's thread only.
+void RecordKeeper::writeArchiveJobs(RecordStore &store, Written &written)
+{
+    while (!heldJobs.isEmpty()) {
+        const auto &[job, rows] = heldJobs.constFirst();
+        JobStore jobs(store);
+        QVector<RecordAssignment> given;
+        if (!jobs.addFromArchive(job, rows, &given)) {
+            // Kept for the next try while the store fails; a job it refuses is told once.
+            QSqlQuery probe(store.database());
+            if (!store.isOpen() || !probe.exec(QStringLiteral("SELECT 1")))
+                return;
+            qWarning().noquote() << QStringLiteral("the job %1 of an opened archive was not added "
+                                                   "to the records store: %2")
+                                        .arg(job.facts.name, jobs.errorString());
+            heldJobs.removeFirst();
+            continue;
+        }
+        for (int i = 0; i < rows.size() && i < given.size(); ++i)
+            written.placed.append({ rows.at(i).key(), RecordOutcome::State::Placed, QString(), true,
+                given.at(i), {} });
+        heldJobs.removeFirst();
+    }
+}
+
+// The store's thread only: the jobs the records are in.
+QVector<ArchiveJob> RecordKeeper::plansOf(RecordStore &store, const QVector<RecordOutcome> &records)
+{
+    QStringList names;
+    for (const RecordOutcome &record : records) {
+        if (record.placed && !record.assignment.job.isEmpty())
+            names << record.assignment.job;
+    }
+    names.removeDuplicates();
+    QVector<ArchiveJob> plans;
+    JobStore jobs(store);
+    for (const QString &name : qAsConst(names)) {
+        ArchiveJob plan;
+        if (store.isOpen() && jobs.plan(name, &plan))
+            plans << plan;
+    }
+    return plans;
 }
 
 // What waited goes into the store first, so that later changes win; then
@@ -238,9 +296,16 @@ bool RecordKeeper::writeToStore(RecordStore &store, const QVector<StoredRecord> 
     }
     for (const StoredRecord &row : rows) {
         const QString key = row.key();
-        written.outcomes.append(refusedWhy.contains(key)
-                ? RecordOutcome { key, RecordOutcome::State::SetAside, refusedWhy.value(key) }
-                : RecordOutcome { key, RecordOutcome::State::Stored, QString() });
+        RecordOutcome outcome;
+        outcome.key = key;
+        if (refusedWhy.contains(key)) {
+            outcome.state = RecordOutcome::State::SetAside;
+            outcome.why = refusedWhy.value(key);
+        }
+        outcome.placed = store.assignments().contains(key);
+        outcome.assignment = store.assignments().value(key);
+        outcome.missingJob = store.missingJobs().value(key);
+        written.outcomes.append(outcome);
     }
     if (refused.isEmpty())
         return true;
@@ -360,9 +425,12 @@ void RecordKeeper::settleLostRecords(bool showAgain, const QVector<StoredRecord>
 void RecordKeeper::changed(StoredRecord row)
 {
     row.changedAtMs = qMax(now(), row.changedAtMs + 1);
+    pendingRows << row;
+    // Only the row as it arrived joins a job; later changes of it join none.
+    row.arrivalJob.clear();
+    row.arrivalStartId.clear();
     if (!session.id.isEmpty())
         listed.insert(row.key(), row);
-    pendingRows << row;
 }
 
 bool RecordKeeper::keep(QVector<StoredRecord> rows)
@@ -457,6 +525,46 @@ void RecordKeeper::fetch(const QStringList &keys)
             if (!read)
                 setKeeping(false, problem);
             emit fetched(keys, rows);
+        });
+    });
+}
+
+void RecordKeeper::keepArchiveJob(const ArchiveJob &job, const QVector<TestRecord> &records)
+{
+    QVector<StoredRecord> rows;
+    for (const TestRecord &record : records) {
+        StoredRecord row;
+        row.record = record;
+        rows << row;
+    }
+    thread->post([this, job, rows](RecordStore &, const StoreThread::Answer &) {
+        heldJobs.append({ job, rows });
+    });
+    drainPosted = false; // a drain posted before it would not see it
+    writeWhatWaits();
+}
+
+void RecordKeeper::readPlaces(const QStringList &keys)
+{
+    thread->post([this, keys](RecordStore &store, const StoreThread::Answer &answer) {
+        if (!store.isOpen())
+            store.open();
+        QHash<QString, RecordCableId> found;
+        JobStore jobs(store);
+        Written read;
+        if (store.isOpen() && jobs.recordCableIds(keys, &found)) {
+            for (const QString &key : keys) {
+                const RecordCableId id = found.value(key);
+                read.placed.append({ key, RecordOutcome::State::Placed, QString(), jobs.hasJobs(),
+                    { id.job, id.cableId, false, false }, {} });
+            }
+        }
+        read.plans = plansOf(store, read.placed);
+        answer([this, read] {
+            if (!read.plans.isEmpty())
+                emit jobsRead(read.plans);
+            if (!read.placed.isEmpty())
+                emit placed(read.placed);
         });
     });
 }

@@ -2,6 +2,7 @@
 #ifndef LUMETRA_RECORDKEEPER_H
 #define LUMETRA_RECORDKEEPER_H
 
+#include "archivejob.h"
 #include "recordoutcome.h"
 #include "storedrecord.h"
 #include "storelocation.h"
@@ -77,6 +78,14 @@ public:
     // Reads the stored records of keys, in the order of the keys, and tells them by fetched.
     void fetch(const QStringList &keys);
 
+    // An opened archive's job, written once what waits is: the job is made
+    // or gains the IDs it lacks, and each of records that is in no job takes
+    // the archive's ID. Held in memory until the store takes it (the archive
+    // still has it); told by placed.
+    void keepArchiveJob(const ArchiveJob &job, const QVector<TestRecord> &records);
+    // Reads the job and cable ID of each record of keys: told by placed.
+    void readPlaces(const QStringList &keys);
+
     // Until the store has answered everything asked so far, at most
     // milliseconds (-1: no bound); the answers are told before it returns.
     bool waitForStore(int milliseconds = -1);
@@ -94,6 +103,10 @@ signals:
     void lostRecordsFound(const QVector<StoredRecord> &records);
     // rows: those of keys that could be read; the store's problem when none could.
     void fetched(const QStringList &keys, const QVector<StoredRecord> &rows);
+    // The jobs and cable IDs of records read or written without their rows.
+    void placed(const QVector<RecordOutcome> &records);
+    // The facts and cable IDs of the jobs the records told are in, as they are now.
+    void jobsRead(const QVector<ArchiveJob> &jobs);
 
 private:
     bool submit(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
@@ -113,6 +126,9 @@ private:
     Written drain(RecordStore &store, const std::function<void(std::function<void()>)> &answer);
     bool writeToStore(RecordStore &store, const QVector<StoredRecord> &rows,
         const QVector<StoreSession> &sessions, Written &written) const;
+    void writeArchiveJobs(RecordStore &store, Written &written);
+    static QVector<ArchiveJob> plansOf(RecordStore &store, const QVector<RecordOutcome> &records);
+    void tell(const Written &written);
 
     const StoreLocation where;
     const Writing writing;
@@ -123,6 +139,7 @@ private:
     // Records the waiting files would not take: the store's thread only.
     QVector<StoredRecord> held;
     QVector<StoreSession> heldSessions;
+    QVector<QPair<ArchiveJob, QVector<StoredRecord>>> heldJobs;
     QTimer *retry = nullptr;
     // This session's rows, for the writes that change one of them.
     QHash<QString, StoredRecord> listed;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordstore.h"
 
+#include "arrivalassignments.h"
 #include "jobstore.h"
 #include "meterframe.h"
 #include "ownerfiles.h"
@@ -18,6 +19,7 @@
 #include <QSysInfo>
 #include <QVariant>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -581,6 +583,8 @@ bool RecordStore::writeEveryRow(const QVector<StoredRecord> &rows)
 bool RecordStore::write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
 {
     refused.clear();
+    assigned.clear();
+    missing.clear();
     if (!isOpen())
         return fail(error.isEmpty() ? QStringLiteral("the records store is not open") : error);
     // Rows in key order: two writers that share rows take their locks in the
@@ -592,14 +596,20 @@ bool RecordStore::write(const QVector<StoredRecord> &rows, const QVector<StoreSe
     std::stable_sort(ordered.begin(), ordered.end(),
         [](const StoredRecord *a, const StoredRecord *b) { return a->key() < b->key(); });
     error.clear();
-    if (writeRows(ordered, sessions, false))
+    // IDs go in the order the records arrived, not in the order of the keys.
+    std::optional<ArrivalAssignments> arrivals;
+    if (versionNow >= 3)
+        arrivals.emplace(*this, rows);
+    if (writeRows(ordered, sessions, false, arrivals ? &*arrivals : nullptr))
         return true;
     if (!rowRefused())
         return false;
     // One row the store will not take must not hold up the others.
     state = Status::Open;
     error.clear();
-    return writeRows(ordered, sessions, true);
+    if (versionNow >= 3)
+        arrivals.emplace(*this, rows);
+    return writeRows(ordered, sessions, true, arrivals ? &*arrivals : nullptr);
 }
 
 // A fault of the row, not of the store: a value it cannot hold, a check or
@@ -649,12 +659,18 @@ struct RecordStore::RowQueries
     QSqlQuery stored, withTexts, keepingTexts, last, insert;
 };
 
-bool RecordStore::writeRows(
-    const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions, bool setAside)
+bool RecordStore::writeRows(const QVector<const StoredRecord *> &rows,
+    const QVector<StoreSession> &sessions, bool setAside, ArrivalAssignments *arrivals)
 {
     const StoreWatchdog watchdog(
         database(), answerBoundMs + answerBoundPerRowMs * rows.size(), interrupted);
-    return transact([&] {
+    lastError = QSqlError();
+    const bool written = transact([&] {
+        QString problem;
+        // Refused rows take no ID: where one may be, the IDs come after the rows.
+        if (arrivals
+            && (!arrivals->lock(&problem) || (!setAside && !arrivals->assign({}, &problem))))
+            return fail(problem);
         if (!writeSessions(sessions))
             return false;
         RowQueries queries(database());
@@ -684,8 +700,18 @@ bool RecordStore::writeRows(
                 return false;
             refused.append({ *row, why });
         }
-        return true;
-    }) || unanswered(watchdog);
+        QSet<QString> leftOut;
+        for (const auto &row : qAsConst(refused))
+            leftOut.insert(row.first.key());
+        if (arrivals && setAside && !arrivals->assign(leftOut, &problem))
+            return fail(problem);
+        return !arrivals || arrivals->readOthers(&problem) || fail(problem);
+    });
+    if (written && arrivals) {
+        assigned = arrivals->byKey();
+        missing = arrivals->missingJobs();
+    }
+    return written || unanswered(watchdog);
 }
 
 bool RecordStore::unanswered(const StoreWatchdog &watchdog)
@@ -802,15 +828,33 @@ bool RecordStore::appendWaiting(
             || !last.next())
             return failed(last);
         qint64 entry = last.value(0).toLongLong();
+        const bool intoJobs = std::any_of(rows.begin(), rows.end(),
+            [](const StoredRecord &row) { return !row.arrivalJob.isEmpty(); });
+        bool jobColumns = false;
+        if (!hasWaitingJobColumns(&jobColumns))
+            return false;
+        // A waiting file made before batches were received into jobs gets their columns.
+        if (intoJobs && !jobColumns
+            && !(run(QStringLiteral("ALTER TABLE lumetra_waiting ADD COLUMN arrival_job TEXT"))
+                && run(QStringLiteral(
+                    "ALTER TABLE lumetra_waiting ADD COLUMN arrival_start_id TEXT"))))
+            return false;
+        jobColumns = jobColumns || intoJobs;
         QSqlQuery insert(database());
         if (!insert.prepare(QStringLiteral("INSERT INTO lumetra_waiting (entry, texts_kind, ")
-                + insertColumns + QStringLiteral(") VALUES (?, ?, ") + insertValues
-                + QLatin1Char(')')))
+                + insertColumns
+                + (jobColumns ? QStringLiteral(", arrival_job, arrival_start_id") : QString())
+                + QStringLiteral(") VALUES (?, ?, ") + insertValues
+                + (jobColumns ? QStringLiteral(", ?, ?") : QString()) + QLatin1Char(')')))
             return failed(insert);
         for (const StoredRecord &row : rows) {
             insert.addBindValue(++entry);
             insert.addBindValue(!row.textsKnown ? 0 : row.arrival ? 1 : 2);
             bindRow(insert, row);
+            if (jobColumns) {
+                insert.addBindValue(textOrNull(row.arrivalJob));
+                insert.addBindValue(textOrNull(row.arrivalStartId));
+            }
             if (!insert.exec())
                 return failed(insert);
         }
@@ -827,10 +871,15 @@ bool RecordStore::readWaiting(
         return false;
     for (StoredRecord &row : *rows)
         row.textsKnown = carriesTexts(row.headers);
+    bool jobColumns = false;
+    if (!hasWaitingJobColumns(&jobColumns))
+        return false;
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT ") + recordColumns
-            + QStringLiteral(", entry, texts_kind FROM lumetra_waiting ORDER BY entry")))
+            + QStringLiteral(", entry, texts_kind")
+            + (jobColumns ? QStringLiteral(", arrival_job, arrival_start_id") : QString())
+            + QStringLiteral(" FROM lumetra_waiting ORDER BY entry")))
         return failed(query);
     while (query.next()) {
         StoredRecord row;
@@ -839,8 +888,24 @@ bool RecordStore::readWaiting(
             continue;
         row.textsKnown = query.value(22).toInt() != 0;
         row.arrival = query.value(22).toInt() == 1;
+        if (jobColumns) {
+            row.arrivalJob = query.value(23).toString();
+            row.arrivalStartId = query.value(24).toString();
+        }
         rows->append(row);
     }
+    return true;
+}
+
+// Whether the waiting table has the columns of the job a batch was received into.
+bool RecordStore::hasWaitingJobColumns(bool *has)
+{
+    *has = false;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("PRAGMA table_info(lumetra_waiting)")))
+        return failed(query);
+    while (query.next())
+        *has = *has || query.value(1).toString() == QLatin1String("arrival_job");
     return true;
 }
 

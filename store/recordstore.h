@@ -4,6 +4,7 @@
 
 #include "historyfilter.h"
 #include "historyrow.h"
+#include "recordassignment.h"
 #include "storedrecord.h"
 #include "storelocation.h"
 #include "storesession.h"
@@ -19,6 +20,7 @@
 #include <atomic>
 #include <functional>
 
+class ArrivalAssignments;
 class QSqlQuery;
 class StoreWatchdog;
 
@@ -86,8 +88,14 @@ public:
     // Rows the store refuses (not a store that fails) are left out of the
     // transaction and listed in refusedRows, each with its reason.
     // A PostgreSQL server that stops answering holds it up a few seconds at most.
+    // In a store with jobs, the rows received into a job take their cable
+    // IDs first in the transaction (ArrivalAssignments).
     bool write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions = {});
     const QVector<QPair<StoredRecord, QString>> &refusedRows() const { return refused; }
+    // After a write to a store with jobs: the job and cable ID of each row
+    // it took, and the job of each row received into a job it does not have.
+    const QHash<QString, RecordAssignment> &assignments() const { return assigned; }
+    const QHash<QString, QString> &missingJobs() const { return missing; }
     // One transaction that takes every row or none: a row the store refuses
     // fails it all.
     bool writeEveryRow(const QVector<StoredRecord> &rows);
@@ -134,11 +142,12 @@ private:
     bool upgradeSchema(int from);
     bool isForeign(bool *foreign);
     bool writeRows(const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions,
-        bool setAside);
+        bool setAside, ArrivalAssignments *arrivals = nullptr);
     struct RowQueries;
     bool writeRow(const StoredRecord &row, RowQueries &queries);
     bool writeSessions(const QVector<StoreSession> &sessions);
     bool readEverything(QVector<StoredRecord> *rows, QVector<StoreSession> *sessions);
+    bool hasWaitingJobColumns(bool *has);
     bool remove(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
     bool rowRefused() const;
     bool run(const QString &sql);
@@ -152,6 +161,8 @@ private:
     QString error;
     QSqlError lastError;
     QVector<QPair<StoredRecord, QString>> refused;
+    QHash<QString, RecordAssignment> assigned;
+    QHash<QString, QString> missing;
     QSet<QString> toldStripped; // records whose texts lost a character, said once
     int versionFound = 0;
     int versionNow = 0;
