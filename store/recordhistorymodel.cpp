@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordhistorymodel.h"
 
+#include "jobstore.h"
 #include "recordstore.h"
 #include "recordtexts.h"
 #include "storethread.h"
@@ -51,16 +52,40 @@ void RecordHistoryModel::read()
         if (!store.isOpen())
             store.open(RecordStore::Access::ReadOnly);
         QVector<HistoryRow> read;
-        const bool done = store.isOpen()
+        Jobs jobs;
+        bool done = store.isOpen()
             && (store.foundVersion() == 0 || store.readHistory(filter, rowLimit, &read));
-        const QString problem = done ? QString() : store.errorString();
+        QString problem = done ? QString() : store.errorString();
+        if (done && !readJobs(store, read, &jobs, &problem))
+            done = false;
         if (!done)
             store.close();
-        answer([this, read, problem] { take(read, problem); });
+        answer([this, read, jobs, problem] { take(read, jobs, problem); });
     });
 }
 
-void RecordHistoryModel::take(const QVector<HistoryRow> &found, const QString &problem)
+// The store's thread only: the job and cable ID of each row, and the store's jobs.
+bool RecordHistoryModel::readJobs(
+    RecordStore &store, const QVector<HistoryRow> &read, Jobs *jobs, QString *problem)
+{
+    JobStore board(store);
+    if (!board.hasJobs())
+        return true;
+    QStringList keys;
+    for (const HistoryRow &row : read)
+        keys << row.key;
+    QVector<JobStore::Summary> found;
+    if (!board.recordCableIds(keys, &jobs->ids) || !board.jobs(&found)) {
+        *problem = board.errorString();
+        return false;
+    }
+    for (const JobStore::Summary &job : qAsConst(found))
+        jobs->names << job.facts.name;
+    return true;
+}
+
+void RecordHistoryModel::take(
+    const QVector<HistoryRow> &found, const Jobs &foundJobs, const QString &problem)
 {
     if (released) {
         deleteLater();
@@ -75,6 +100,7 @@ void RecordHistoryModel::take(const QVector<HistoryRow> &found, const QString &p
     if (problem.isEmpty()) {
         beginResetModel();
         rows = found;
+        jobs = foundJobs;
         endResetModel();
     }
     reading = false;
@@ -100,7 +126,8 @@ QVariant RecordHistoryModel::headerData(int section, Qt::Orientation orientation
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const QStringList titles = { tr("Key"), tr("Received"), tr("Record"), tr("Company"),
+    const QStringList titles = { tr("Key"), tr("Received"), tr("Record"), tr("Cable ID"),
+        tr("Company"),
         tr("Operator"), tr("Serial Number"), tr("Wavelength"), tr("Verdict") };
     return titles.value(section);
 }
@@ -115,8 +142,8 @@ QVariant RecordHistoryModel::data(const QModelIndex &index, int role) const
         const std::optional<Qt::GlobalColor> color = verdictColor(row.verdict);
         return color ? QVariant(QBrush(*color)) : QVariant();
     }
-    const bool typed
-        = index.column() == Company || index.column() == Operator || index.column() == SerialNumber;
+    const bool typed = index.column() == Company || index.column() == Operator
+        || index.column() == SerialNumber || index.column() == CableId;
     if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && typed))
         return QVariant();
     switch (index.column()) {
@@ -127,6 +154,8 @@ QVariant RecordHistoryModel::data(const QModelIndex &index, int role) const
             .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     case RecordNumber:
         return recordNumberText(uint16_t(row.recordNumber));
+    case CableId:
+        return jobs.ids.value(row.key).cableId;
     case Company:
         return row.companyName;
     case Operator:

@@ -4,13 +4,17 @@
 
 #include "historyfilter.h"
 #include "historyrow.h"
+#include "recordcableid.h"
 #include "storelocation.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
+class RecordStore;
 class StoreThread;
 
 // The newest stored records the filter lets through, read on a thread of its
@@ -28,6 +32,7 @@ public:
         Key,
         Received,
         RecordNumber,
+        CableId,
         Company,
         Operator,
         SerialNumber,
@@ -50,6 +55,8 @@ public:
     // Why the last read failed; empty when it did not.
     QString problem() const { return why; }
     QString keyAt(int row) const;
+    // The store's jobs, as the last read found them.
+    QStringList jobNames() const { return jobs.names; }
     // More records match than are shown.
     bool isCut() const { return rows.size() >= rowLimit; }
 
@@ -64,12 +71,20 @@ signals:
     void readingChanged(bool reading);
 
 private:
+    struct Jobs
+    {
+        QHash<QString, RecordCableId> ids; // of the rows, by key
+        QStringList names; // of the store
+    };
     void read();
-    void take(const QVector<HistoryRow> &found, const QString &problem);
+    static bool readJobs(
+        RecordStore &store, const QVector<HistoryRow> &read, Jobs *jobs, QString *problem);
+    void take(const QVector<HistoryRow> &found, const Jobs &foundJobs, const QString &problem);
 
     std::unique_ptr<StoreThread> thread;
     HistoryFilter wanted;
     QVector<HistoryRow> rows;
+    Jobs jobs;
     QString why;
     bool reading = false;
     bool readAgain = false;

@@ -6,11 +6,13 @@
 #include "scaledlayout.h"
 
 #include <QBrush>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QStyle>
 #include <QStringList>
 #include <QTableWidget>
 #include <QTableWidgetItem>
@@ -70,6 +72,11 @@ ListOfUID::ListOfUID(QWidget *parent, double /*winversion*/, double sx, double s
 
     buildFiberTable(sx, sy);
 
+    // After the page's own fields: their order, also the keyboard's, stays.
+    Label_CableId = addLabel(this, "Label_CableId", tr("Cable ID:"), s.rect(15, 15, 60, 20));
+    Edit_CableId = addLineEdit(this, "Edit_CableId", s.rect(15, 35, 160, 20), true);
+    showCableId(QString());
+
     setWindowFlags(Qt::CustomizeWindowHint);
 }
 
@@ -123,6 +130,25 @@ void ListOfUID::addtablerow()
         remoteDevices->setItem(row, column, item);
     }
     remoteDevices->blockSignals(false);
+}
+
+void ListOfUID::showCableId(const QString &cableId, bool pending)
+{
+    const QString text = pending ? tr("ID pending") : cableId;
+    Label_CableId->setVisible(!text.isEmpty());
+    Edit_CableId->setVisible(!text.isEmpty());
+    QFont shown = font();
+    shown.setItalic(pending);
+    // The room the edit leaves its text: its frame, and 2 px of its own each side.
+    const int frame = Edit_CableId->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int room = Edit_CableId->width() - 2 * frame - 4;
+    while (QFontMetrics(shown).horizontalAdvance(text) > room && shown.pointSizeF() > 7.0)
+        shown.setPointSizeF(qMax(7.0, shown.pointSizeF() - 0.5));
+    const QString fitting = QFontMetrics(shown).elidedText(text, Qt::ElideRight, room);
+    Edit_CableId->setFont(shown);
+    Edit_CableId->setText(fitting);
+    Edit_CableId->setCursorPosition(0);
+    Edit_CableId->setToolTip(fitting == text ? QString() : text);
 }
 
 void ListOfUID::updatetablevalue(int row, int column, QString text)

@@ -148,6 +148,10 @@ void MainWindow::createActions()
     historyAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     historyAct->setStatusTip(tr("Find and open every record received or opened before"));
     connect(historyAct, &QAction::triggered, this, &MainWindow::showHistory);
+    jobsAct = new QAction(tr("&Jobs..."), this);
+    jobsAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    jobsAct->setStatusTip(tr("Plan the cable IDs of a job and see which are tested"));
+    connect(jobsAct, &QAction::triggered, this, &MainWindow::showJobs);
 }
 
 void MainWindow::createMenus()
@@ -165,6 +169,7 @@ void MainWindow::createMenus()
     recordsMenu->addAction(clearAllAct);
     recordsMenu->addSeparator();
     recordsMenu->addAction(historyAct);
+    recordsMenu->addAction(jobsAct);
 
     reportsMenu = menuBar()->addMenu(tr("&Reports"));
     reportsMenu->addAction(generateAct);

@@ -112,6 +112,7 @@ void MainWindow::listEntriesFrom(int first)
         const std::optional<Qt::GlobalColor> color = verdictColor(verdict.verdict());
         entry->setData(Qt::DecorationRole, QColor(color ? *color : Qt::gray));
         entry->setToolTip(recordVerdictTip(verdict));
+        markCableId(entry, entries.at(row));
         connectionPanel->List_Records->addItem(entry);
     }
 }
@@ -158,6 +159,7 @@ void MainWindow::new_listRec_to_display(QListWidgetItem *item)
     reportWindow->Edit_FileNumber->setText(item->text());
     reportWindow->Edit_Polarity->setText(polarityDisplayName(entry.record.polarityCode));
     showHeaderTexts(entry.headers);
+    reportWindow->showCableId(entry.cableId, entry.idPending);
     connectionPanel->displayedItem = item;
 }
 
@@ -196,6 +198,8 @@ void MainWindow::clearAll()
     reportWindow->remoteDevices->setRowCount(0);
     reportWindow->Edit_FileNumber->clear();
     reportWindow->Edit_Polarity->clear();
+    reportWindow->showCableId(QString());
+    updateCableIdActions();
     // The header fields keep their texts for the next batch.
 }
 

@@ -5,6 +5,7 @@
 #include "dialoghost.h"
 #include "downloadsession.h"
 #include "historywindow.h"
+#include "jobswindow.h"
 #include "listofuid.h"
 #include "recordhistorymodel.h"
 
@@ -60,6 +61,7 @@ void MainWindow::startRecordStore()
             storeState->hide();
     });
     session->keepIn(StoreLocation::configured());
+    startJobs();
 
     typingPause = new QTimer(this);
     typingPause->setSingleShot(true);
@@ -123,6 +125,8 @@ void MainWindow::closeRecordStore()
     keepTextsOnScreen();
     if (historyWindow)
         historyWindow->close();
+    if (jobsWindow)
+        jobsWindow->close();
     session->close();
 }
 
