@@ -127,8 +127,7 @@ QVariant RecordHistoryModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     const QStringList titles = { tr("Key"), tr("Received"), tr("Record"), tr("Cable ID"),
-        tr("Company"),
-        tr("Operator"), tr("Serial Number"), tr("Wavelength"), tr("Verdict") };
+        tr("Company"), tr("Operator"), tr("Serial Number"), tr("Wavelength"), tr("Verdict") };
     return titles.value(section);
 }
 

@@ -110,8 +110,8 @@ void AccessibleNames::nameJobsWindow(JobsWindow &window)
     describe(window.Edit_NewIds, tr("New cable IDs"), tr("Cable IDs to add, one a line"));
     describe(window.Edit_Pattern, tr("Pattern"),
         tr("Cable IDs to add as a pattern, ranges in braces, for example A{1..4}-B{01..12}"));
-    const QStringList texts = { tr("Company"), tr("Operator"), tr("Test device"),
-        tr("Test date"), tr("Serial number"), tr("Note") };
+    const QStringList texts = { tr("Company"), tr("Operator"), tr("Test device"), tr("Test date"),
+        tr("Serial number"), tr("Note") };
     for (int i = 0; i < window.Edit_Texts.size(); ++i)
         describe(window.Edit_Texts.at(i), texts.value(i),
             tr("The text set on the records when its box is checked"));

@@ -24,7 +24,7 @@ HistoryWindow::HistoryWindow(RecordHistoryModel *model, QWidget *parent)
 {
     model->setParent(this);
     setWindowTitle(tr("History"));
-    resize(760, 480);
+    resize(840, 480);
 
     Edit_Search = new QLineEdit(this);
     Edit_Search->setObjectName(QStringLiteral("Edit_Search"));
@@ -126,8 +126,8 @@ void HistoryWindow::arrangeColumns()
     // end is always in view; their tips show them whole.
     QHeaderView *header = Table_History->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (const int column : { RecordHistoryModel::CableId, RecordHistoryModel::Company,
-             RecordHistoryModel::Operator, RecordHistoryModel::SerialNumber })
+    for (const int column : { RecordHistoryModel::Company, RecordHistoryModel::Operator,
+             RecordHistoryModel::SerialNumber })
         header->setSectionResizeMode(column, QHeaderView::Stretch);
 }
 

@@ -46,7 +46,7 @@ const JobStatus::Test *JobStatusModel::testAt(int row) const
 QString JobStatusModel::cableIdAt(int row) const
 {
     return rows == Rows::CableIds && row >= 0 && row < shown.ids.size() ? shown.ids.at(row).cableId
-                                                                          : QString();
+                                                                        : QString();
 }
 
 int JobStatusModel::rowCount(const QModelIndex &parent) const

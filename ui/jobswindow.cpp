@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -68,7 +69,6 @@ JobsWindow::JobsWindow(JobBoard &board, DialogHost &dialogs, QWidget *parent)
     Button_Deactivate = buttonOf(this, "Button_Deactivate", tr("&Deactivate"));
     Label_Counts = new QLabel(this);
     Label_Counts->setObjectName(QStringLiteral("Label_Counts"));
-    Label_Counts->setWordWrap(true);
     Label_Problem = new QLabel(this);
     Label_Problem->setObjectName(QStringLiteral("Label_Problem"));
     Label_Problem->setWordWrap(true);
@@ -348,6 +348,10 @@ void JobsWindow::statusRead(const QString &job, const JobStatus &status, const Q
     ids->show(status);
     unplanned->show(status);
     Label_Counts->setText(status.countsText());
+    // Every column in view: the window grows rather than the list scroll sideways.
+    Table_Ids->resizeColumnsToContents();
+    Table_Ids->setMinimumWidth(Table_Ids->horizontalHeader()->length()
+        + Table_Ids->verticalScrollBar()->sizeHint().width() + 2 * Table_Ids->frameWidth());
     // Facts being typed stay until they are saved or the job's change.
     if (facts != status.facts) {
         facts = status.facts;
@@ -359,8 +363,8 @@ void JobsWindow::statusRead(const QString &job, const JobStatus &status, const Q
     QItemSelectionModel *selection = Table_Ids->selectionModel();
     for (int row = 0; row < status.ids.size(); ++row) {
         if (keep.contains(status.ids.at(row).cableId))
-            selection->select(ids->index(row, 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            selection->select(
+                ids->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     updateButtons();
 }
@@ -372,8 +376,8 @@ void JobsWindow::changed(
         return; // the main window's
     if (!done) {
         wantedSelection.clear();
-        dialogs.warning(this, QStringLiteral("Lumetra"),
-            tr("The job could not be changed: %1").arg(problem));
+        dialogs.warning(
+            this, QStringLiteral("Lumetra"), tr("The job could not be changed: %1").arg(problem));
         return;
     }
     if (ticket == textsTicket)

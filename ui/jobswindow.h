@@ -67,7 +67,8 @@ public:
     QLineEdit *Edit_Pattern;
     QPushButton *Button_AddPattern;
     QPushButton *Button_Import;
-    QVector<QCheckBox *> Check_Texts; // company, operator, test device, test date, serial number, note
+    QVector<QCheckBox *>
+        Check_Texts; // company, operator, test device, test date, serial number, note
     QVector<QLineEdit *> Edit_Texts;
     QPushButton *Button_TextsAll;
     QPushButton *Button_TextsChosen;

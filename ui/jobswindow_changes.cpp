@@ -92,8 +92,8 @@ void JobsWindow::importFile()
     if (problem.isEmpty())
         CableIdImport::fromFile(file.readAll(), &read, &problem);
     if (!problem.isEmpty()) {
-        dialogs.warning(this, title,
-            tr("Cannot import %1:\n%2").arg(QFileInfo(name).fileName(), problem));
+        dialogs.warning(
+            this, title, tr("Cannot import %1:\n%2").arg(QFileInfo(name).fileName(), problem));
         return;
     }
     asked << board.addCableIds(shownJob(), read.texts, read.lines);
@@ -160,7 +160,8 @@ QString JobsWindow::askCableId(const QString &caption, bool untestedOnly)
         (row.state == JobStatus::State::Untested ? free : tested) << row.cableId;
     const QStringList offered = untestedOnly ? free : free + tested;
     if (offered.isEmpty()) {
-        dialogs.information(this, title, tr("Job %1 has no cable ID without a record.").arg(shownJob()));
+        dialogs.information(
+            this, title, tr("Job %1 has no cable ID without a record.").arg(shownJob()));
         return QString();
     }
     return dialogs.getItem(this, caption,
@@ -194,7 +195,8 @@ void JobsWindow::takeBack()
 void JobsWindow::assignUnplanned()
 {
     const QModelIndexList rows = Table_Unplanned->selectionModel()->selectedRows();
-    const JobStatus::Test *test = rows.size() == 1 ? unplanned->testAt(rows.first().row()) : nullptr;
+    const JobStatus::Test *test
+        = rows.size() == 1 ? unplanned->testAt(rows.first().row()) : nullptr;
     if (!test)
         return;
     const QString key = test->recordKey;
@@ -205,8 +207,8 @@ void JobsWindow::assignUnplanned()
     for (const JobStatus::CableIdRow &row : ids->status().ids)
         tested = tested || (row.cableId == to && row.state != JobStatus::State::Untested);
     wantedSelection = QStringList { to };
-    asked << board.assign(shownJob(), key,
-        tested ? JobStore::Assignment::Retest : JobStore::Assignment::Id, to);
+    asked << board.assign(
+        shownJob(), key, tested ? JobStore::Assignment::Retest : JobStore::Assignment::Id, to);
 }
 
 void JobsWindow::setTexts(bool chosenOnly)

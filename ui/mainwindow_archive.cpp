@@ -47,8 +47,8 @@ bool MainWindow::saveFile()
     const bool withJob = archiveJobOfList(&job, &otherJobs);
     {
         const BusyCursor busy;
-        saved = RecordArchive::save(
-            name, records(), recordHeaders(), &why, withJob ? &job : nullptr);
+        saved
+            = RecordArchive::save(name, records(), recordHeaders(), &why, withJob ? &job : nullptr);
     }
     if (!saved) {
         dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
@@ -107,7 +107,8 @@ bool MainWindow::openArchive(const QString &name)
     }
     loadedRecords = std::move(archive.records);
     loadedHeaders = std::move(archive.headers);
-    session->keepOpened(name, loadedRecords, loadedHeaders, archive.hasJob ? &archive.job : nullptr);
+    session->keepOpened(
+        name, loadedRecords, loadedHeaders, archive.hasJob ? &archive.job : nullptr);
     rememberRecent(name);
     on_file_open();
     if (!archive.jobProblem.isEmpty()) {

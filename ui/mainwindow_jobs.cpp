@@ -57,15 +57,16 @@ void MainWindow::startJobs()
                     this, appTitle, tr("The cable ID could not be changed: %1").arg(problem));
         });
     connect(session, &DownloadSession::cableIdsChanged, this, &MainWindow::showCableIds);
-    connect(session, &DownloadSession::arrivedUnplanned, this, [this](int count, const QString &job) {
-        if (!storeKeeping)
-            return;
-        showStoreActivity(
-            tr("%n records arrived unplanned: job %1 has no cable ID left without a record",
-                nullptr, count)
-                .arg(job));
-        storeStateShown->start(unplannedShownMs);
-    });
+    connect(
+        session, &DownloadSession::arrivedUnplanned, this, [this](int count, const QString &job) {
+            if (!storeKeeping)
+                return;
+            showStoreActivity(
+                tr("%n records arrived unplanned: job %1 has no cable ID left without a record",
+                    nullptr, count)
+                    .arg(job));
+            storeStateShown->start(unplannedShownMs);
+        });
     connect(session, &DownloadSession::jobMissing, this, [this](const QString &job) {
         if (job == activeJob())
             setActiveJob(QString());
@@ -108,6 +109,7 @@ void MainWindow::setActiveJob(const QString &job, const QString &startId)
     if (!activeJobLabel) {
         activeJobLabel = new QLabel(statusBar());
         activeJobLabel->setObjectName(QStringLiteral("Label_ActiveJob"));
+        activeJobLabel->setMaximumHeight(activeJobLabel->fontMetrics().height()); // as the store's
         statusBar()->addPermanentWidget(activeJobLabel);
     }
     const QString text = tr("Job: %1").arg(job);
@@ -116,7 +118,8 @@ void MainWindow::setActiveJob(const QString &job, const QString &startId)
                                 .elidedText(text, Qt::ElideRight, activeJobLabel->maximumWidth()));
     activeJobLabel->setToolTip(activeStartId().isEmpty()
             ? tr("Records received take the cable IDs of job %1").arg(job)
-            : tr("Records received take the cable IDs of job %1, from %2").arg(job, activeStartId()));
+            : tr("Records received take the cable IDs of job %1, from %2")
+                  .arg(job, activeStartId()));
     activeJobLabel->setVisible(!job.isEmpty());
     if (jobsWindow)
         jobsWindow->showActive(job, activeStartId());

@@ -135,6 +135,9 @@ void MainWindow::showStoreActivity(const QString &text)
     if (!storeState) {
         storeState = new QLabel(statusBar());
         storeState->setObjectName(QStringLiteral("Label_StoreState"));
+        // As high as a line of the window's font, whatever script the message
+        // is in: the status line must not grow under the pages.
+        storeState->setMaximumHeight(storeState->fontMetrics().height());
         // A message of the line never hides it; however long the reason,
         // the window keeps its size: the line shows what fits, the tip the whole.
         statusBar()->addPermanentWidget(storeState);

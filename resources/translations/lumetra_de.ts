@@ -116,10 +116,6 @@
         <translation>Suche</translation>
     </message>
     <message>
-        <source>Shows only the records whose company, operator, note or record number contain this text</source>
-        <translation>Zeigt nur Messungen, deren Firma, Prüfer, Bemerkung oder Mess-Nr. diesen Text enthält</translation>
-    </message>
-    <message>
         <source>Shows only the records received on or after the date beside it</source>
         <translation>Zeigt nur Messungen, die am Datum daneben oder später empfangen wurden</translation>
     </message>
@@ -158,6 +154,102 @@
     <message>
         <source>Closes the History window</source>
         <translation>Schließt das Verlaufsfenster</translation>
+    </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>Kabel-ID</translation>
+    </message>
+    <message>
+        <source>The label of the trunk the record measured, as its job names it</source>
+        <translation>Die Beschriftung des gemessenen Trunks, wie der Auftrag ihn nennt</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note, record number or cable ID contain this text</source>
+        <translation>Zeigt nur die Messungen, deren Firma, Prüfer, Bemerkung, Mess-Nr. oder Kabel-ID diesen Text enthält</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>Shows only the records of this job</source>
+        <translation>Zeigt nur die Messungen dieses Auftrags</translation>
+    </message>
+    <message>
+        <source>The job shown, of the jobs of the records store</source>
+        <translation>Der angezeigte Auftrag, aus den Aufträgen der Messdatenbank</translation>
+    </message>
+    <message>
+        <source>Cable IDs</source>
+        <translation>Kabel-IDs</translation>
+    </message>
+    <message>
+        <source>The job&apos;s cable IDs in order, each with its state, record, when it was tested and its smallest margin</source>
+        <translation>Die Kabel-IDs des Auftrags in ihrer Reihenfolge, jede mit Status, Messung, Prüfzeit und kleinster Reserve</translation>
+    </message>
+    <message>
+        <source>Unplanned records</source>
+        <translation>Ungeplante Messungen</translation>
+    </message>
+    <message>
+        <source>Records of the job that arrived when no cable ID was free</source>
+        <translation>Messungen des Auftrags, die ankamen, als keine Kabel-ID frei war</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>The job&apos;s customer</source>
+        <translation>Der Kunde des Auftrags</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Where the job is</source>
+        <translation>Wo der Auftrag ausgeführt wird</translation>
+    </message>
+    <message>
+        <source>Contractor</source>
+        <translation>Auftragnehmer</translation>
+    </message>
+    <message>
+        <source>Who does the job</source>
+        <translation>Wer den Auftrag ausführt</translation>
+    </message>
+    <message>
+        <source>A note on the job</source>
+        <translation>Eine Bemerkung zum Auftrag</translation>
+    </message>
+    <message>
+        <source>New cable IDs</source>
+        <translation>Neue Kabel-IDs</translation>
+    </message>
+    <message>
+        <source>Cable IDs to add, one a line</source>
+        <translation>Hinzuzufügende Kabel-IDs, eine pro Zeile</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Cable IDs to add as a pattern, ranges in braces, for example A{1..4}-B{01..12}</source>
+        <translation>Hinzuzufügende Kabel-IDs als Muster, Bereiche in geschweiften Klammern, zum Beispiel A{1..4}-B{01..12}</translation>
+    </message>
+    <message>
+        <source>The text set on the records when its box is checked</source>
+        <translation>Der Text, der auf die Messungen gesetzt wird, wenn sein Kästchen angekreuzt ist</translation>
+    </message>
+    <message>
+        <source>Records received from now on take this job&apos;s cable IDs, from the selected one on</source>
+        <translation>Ab jetzt empfangene Messungen erhalten die Kabel-IDs dieses Auftrags, ab der ausgewählten</translation>
+    </message>
+    <message>
+        <source>Closes the Jobs window</source>
+        <translation>Schließt das Auftragsfenster</translation>
     </message>
 </context>
 <context>
@@ -489,6 +581,14 @@
         <source>Reading the records store…</source>
         <translation>Messdatenbank wird gelesen…</translation>
     </message>
+    <message>
+        <source>All jobs</source>
+        <translation>Alle Aufträge</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Auftrag:</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -573,6 +673,300 @@
     </message>
 </context>
 <context>
+    <name>JobStatusModel</name>
+    <message>
+        <source>Cable ID</source>
+        <translation>Kabel-ID</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Mess-Nr.</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>Geprüft am</translation>
+    </message>
+    <message>
+        <source>Smallest Margin</source>
+        <translation>Kleinste Reserve</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Messungen</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>retested</source>
+        <translation>nachgemessen</translation>
+    </message>
+    <message>
+        <source>retest marked</source>
+        <translation>für Nachmessung markiert</translation>
+    </message>
+</context>
+<context>
+    <name>JobsWindow</name>
+    <message>
+        <source>Jobs</source>
+        <translation>Aufträge</translation>
+    </message>
+    <message>
+        <source>&amp;New Job...</source>
+        <translation>&amp;Neuer Auftrag...</translation>
+    </message>
+    <message>
+        <source>Make &amp;Active</source>
+        <translation>&amp;Aktiv setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Deactivate</source>
+        <translation>&amp;Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Working on the records store…</source>
+        <translation>Messdatenbank wird bearbeitet…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Job</source>
+        <translation>Auf&amp;trag</translation>
+    </message>
+    <message>
+        <source>Add &amp;IDs</source>
+        <translation>&amp;IDs hinzufügen</translation>
+    </message>
+    <message>
+        <source>Header &amp;Texts</source>
+        <translation>Kopf&amp;texte</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Auftrag:</translation>
+    </message>
+    <message>
+        <source>Unplanned records:</source>
+        <translation>Ungeplante Messungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Mark for Re&amp;test</source>
+        <translation>Für Nach&amp;messung markieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Retest Mark</source>
+        <translation>Nachmessungs&amp;markierung löschen</translation>
+    </message>
+    <message>
+        <source>Move Record t&amp;o...</source>
+        <translation>Messung &amp;verschieben nach...</translation>
+    </message>
+    <message>
+        <source>Take &amp;Back Record</source>
+        <translation>Messung &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Assign &amp;Cable ID...</source>
+        <translation>Kabel-&amp;ID zuweisen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Facts</source>
+        <translation>Angaben &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Kunde:</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Standort:</translation>
+    </message>
+    <message>
+        <source>Contractor:</source>
+        <translation>Auftragnehmer:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Bemerkung:</translation>
+    </message>
+    <message>
+        <source>One cable ID a line, typed or pasted</source>
+        <translation>Eine Kabel-ID pro Zeile, getippt oder eingefügt</translation>
+    </message>
+    <message>
+        <source>Add at &amp;End</source>
+        <translation>Am &amp;Ende anfügen</translation>
+    </message>
+    <message>
+        <source>I&amp;nsert Before Selected</source>
+        <translation>Vor der Auswahl ei&amp;nfügen</translation>
+    </message>
+    <message>
+        <source>Add from &amp;Pattern</source>
+        <translation>Aus &amp;Muster hinzufügen</translation>
+    </message>
+    <message>
+        <source>Import from &amp;File...</source>
+        <translation>Aus &amp;Datei importieren...</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Muster:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>Prüfer:</translation>
+    </message>
+    <message>
+        <source>Test Device:</source>
+        <translation>Prüfgerät:</translation>
+    </message>
+    <message>
+        <source>Test Date:</source>
+        <translation>Prüfdatum:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Set on &amp;All Records</source>
+        <translation>Auf &amp;alle Messungen setzen</translation>
+    </message>
+    <message>
+        <source>Set on C&amp;hosen Records</source>
+        <translation>Auf a&amp;usgewählte Messungen setzen</translation>
+    </message>
+    <message>
+        <source>The checked texts are set on every record of the job, or on the records of the selected cable IDs and unplanned records; each record changed gets a new version.</source>
+        <translation>Die angekreuzten Texte werden auf jede Messung des Auftrags gesetzt oder auf die Messungen der ausgewählten Kabel-IDs und ungeplanten Messungen; jede geänderte Messung erhält eine neue Version.</translation>
+    </message>
+    <message>
+        <source>No job is active: records arrive without cable IDs.</source>
+        <translation>Kein Auftrag ist aktiv: Messungen kommen ohne Kabel-ID an.</translation>
+    </message>
+    <message>
+        <source>Active job: %1</source>
+        <translation>Aktiver Auftrag: %1</translation>
+    </message>
+    <message>
+        <source>Active job: %1, from %2</source>
+        <translation>Aktiver Auftrag: %1, ab %2</translation>
+    </message>
+    <message>
+        <source>The records store cannot be read: %1</source>
+        <translation>Die Messdatenbank kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The job cannot be read: %1</source>
+        <translation>Der Auftrag kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The job could not be changed: %1</source>
+        <translation>Der Auftrag konnte nicht geändert werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records of job %1 have the new texts.</source>
+        <translation>
+            <numerusform>%n Messung des Auftrags %1 hat die neuen Texte.</numerusform>
+            <numerusform>%n Messungen des Auftrags %1 haben die neuen Texte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>Neuer Auftrag</translation>
+    </message>
+    <message>
+        <source>Name of the job:</source>
+        <translation>Name des Auftrags:</translation>
+    </message>
+    <message>
+        <source>Import Cable IDs</source>
+        <translation>Kabel-IDs importieren</translation>
+    </message>
+    <message>
+        <source>Lists of cable IDs (*.txt *.csv *.tsv);;All Files (*)</source>
+        <translation>Listen von Kabel-IDs (*.txt *.csv *.tsv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>the file is larger than any list of cable IDs</source>
+        <translation>die Datei ist größer als jede Liste von Kabel-IDs</translation>
+    </message>
+    <message>
+        <source>Cannot import %1:
+%2</source>
+        <translation>%1 kann nicht importiert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Rename Cable ID</source>
+        <translation>Kabel-ID umbenennen</translation>
+    </message>
+    <message>
+        <source>New cable ID for %1 (its records follow):</source>
+        <translation>Neue Kabel-ID für %1 (ihre Messungen folgen):</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n cable IDs from job %1?</source>
+        <translation>
+            <numerusform>%n Kabel-ID aus dem Auftrag %1 entfernen?</numerusform>
+            <numerusform>%n Kabel-IDs aus dem Auftrag %1 entfernen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Job %1 has no cable ID without a record.</source>
+        <translation>Der Auftrag %1 hat keine Kabel-ID ohne Messung.</translation>
+    </message>
+    <message>
+        <source>Cable ID without a record:</source>
+        <translation>Kabel-ID ohne Messung:</translation>
+    </message>
+    <message>
+        <source>Cable ID (a tested one takes the record as its retest):</source>
+        <translation>Kabel-ID (eine geprüfte erhält die Messung als Nachmessung):</translation>
+    </message>
+    <message>
+        <source>Move Record</source>
+        <translation>Messung verschieben</translation>
+    </message>
+    <message>
+        <source>Assign Cable ID</source>
+        <translation>Kabel-ID zuweisen</translation>
+    </message>
+</context>
+<context>
     <name>ListOfUID</name>
     <message>
         <source>Test Report</source>
@@ -629,6 +1023,14 @@
     <message>
         <source>Pass/Fail</source>
         <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Cable ID:</source>
+        <translation>Kabel-ID:</translation>
+    </message>
+    <message>
+        <source>ID pending</source>
+        <translation>ID ausstehend</translation>
     </message>
 </context>
 <context>
@@ -960,6 +1362,84 @@
             <numerusform>%Ln Messungen gesichert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Jobs...</source>
+        <translation>Auf&amp;träge...</translation>
+    </message>
+    <message>
+        <source>Plan the cable IDs of a job and see which are tested</source>
+        <translation>Kabel-IDs eines Auftrags planen und sehen, welche geprüft sind</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive carries the cable IDs of job %1 only: %n records of other jobs are saved without theirs.</source>
+        <translation>
+            <numerusform>Das Archiv enthält nur die Kabel-IDs des Auftrags %1: %n Messung anderer Aufträge wird ohne ihre gespeichert.</numerusform>
+            <numerusform>Das Archiv enthält nur die Kabel-IDs des Auftrags %1: %n Messungen anderer Aufträge werden ohne ihre gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The archive&apos;s job could not be read; its records are opened without their cable IDs.</source>
+        <translation>Der Auftrag des Archivs konnte nicht gelesen werden; seine Messungen werden ohne ihre Kabel-IDs geöffnet.</translation>
+    </message>
+    <message>
+        <source>&amp;Assign Cable ID...</source>
+        <translation>Kabel-ID &amp;zuweisen...</translation>
+    </message>
+    <message>
+        <source>Give the selected record a cable ID of its job</source>
+        <translation>Der ausgewählten Messung eine Kabel-ID ihres Auftrags geben</translation>
+    </message>
+    <message>
+        <source>&amp;Take Back Cable ID</source>
+        <translation>Kabel-ID zu&amp;rücknehmen</translation>
+    </message>
+    <message>
+        <source>Keep the selected record in its job without its cable ID</source>
+        <translation>Die ausgewählte Messung ohne ihre Kabel-ID im Auftrag behalten</translation>
+    </message>
+    <message>
+        <source>The cable ID could not be changed: %1</source>
+        <translation>Die Kabel-ID konnte nicht geändert werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records arrived unplanned: job %1 has no cable ID left without a record</source>
+        <translation>
+            <numerusform>%n Messung kam ungeplant an: Der Auftrag %1 hat keine Kabel-ID ohne Messung mehr</numerusform>
+            <numerusform>%n Messungen kamen ungeplant an: Der Auftrag %1 hat keine Kabel-ID ohne Messung mehr</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The job %1 is not in the records store: records arrive without cable IDs</source>
+        <translation>Der Auftrag %1 ist nicht in der Messdatenbank: Messungen kommen ohne Kabel-ID an</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>Auftrag: %1</translation>
+    </message>
+    <message>
+        <source>Records received take the cable IDs of job %1</source>
+        <translation>Empfangene Messungen erhalten die Kabel-IDs des Auftrags %1</translation>
+    </message>
+    <message>
+        <source>Records received take the cable IDs of job %1, from %2</source>
+        <translation>Empfangene Messungen erhalten die Kabel-IDs des Auftrags %1, ab %2</translation>
+    </message>
+    <message>
+        <source>ID pending</source>
+        <translation>ID ausstehend</translation>
+    </message>
+    <message>
+        <source>The job cannot be read: %1</source>
+        <translation>Der Auftrag kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Assign Cable ID</source>
+        <translation>Kabel-ID zuweisen</translation>
+    </message>
+    <message>
+        <source>Cable ID of job %1 for record %2 (a tested one takes it as its retest):</source>
+        <translation>Kabel-ID des Auftrags %1 für Messung %2 (eine geprüfte erhält sie als Nachmessung):</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1002,12 +1482,23 @@
         <source>Verdict</source>
         <translation>Ergebnis</translation>
     </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>Kabel-ID</translation>
+    </message>
 </context>
 <context>
     <name>RecordKeeper</name>
     <message>
         <source>; records are held in memory only, until the store can take them</source>
         <translation>; die Messungen werden nur im Arbeitsspeicher gehalten, bis die Messdatenbank sie aufnehmen kann</translation>
+    </message>
+</context>
+<context>
+    <name>RecordListDelegate</name>
+    <message>
+        <source>ID pending</source>
+        <translation>ID ausstehend</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,23 @@
     </message>
 </context>
 <context>
+    <name>JobsWindow</name>
+    <message numerus="yes">
+        <source>%n records of job %1 have the new texts.</source>
+        <translation>
+            <numerusform>%n record of job %1 has the new texts.</numerusform>
+            <numerusform>%n records of job %1 have the new texts.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n cable IDs from job %1?</source>
+        <translation>
+            <numerusform>Remove %n cable ID from job %1?</numerusform>
+            <numerusform>Remove %n cable IDs from job %1?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>Receiving: %n records</source>
@@ -115,6 +132,20 @@
         <translation>
             <numerusform>%Ln record kept</numerusform>
             <numerusform>%Ln records kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive carries the cable IDs of job %1 only: %n records of other jobs are saved without theirs.</source>
+        <translation>
+            <numerusform>The archive carries the cable IDs of job %1 only: %n record of another job is saved without its own.</numerusform>
+            <numerusform>The archive carries the cable IDs of job %1 only: %n records of other jobs are saved without theirs.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records arrived unplanned: job %1 has no cable ID left without a record</source>
+        <translation>
+            <numerusform>%n record arrived unplanned: job %1 has no cable ID left without a record</numerusform>
+            <numerusform>%n records arrived unplanned: job %1 has no cable ID left without a record</numerusform>
         </translation>
     </message>
 </context>

@@ -116,10 +116,6 @@
         <translation>Búsqueda</translation>
     </message>
     <message>
-        <source>Shows only the records whose company, operator, note or record number contain this text</source>
-        <translation>Muestra solo las mediciones cuya empresa, operador, nota o número de medición contiene este texto</translation>
-    </message>
-    <message>
         <source>Shows only the records received on or after the date beside it</source>
         <translation>Muestra solo las mediciones recibidas en la fecha de al lado o después</translation>
     </message>
@@ -158,6 +154,102 @@
     <message>
         <source>Closes the History window</source>
         <translation>Cierra la ventana del historial</translation>
+    </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>ID de cable</translation>
+    </message>
+    <message>
+        <source>The label of the trunk the record measured, as its job names it</source>
+        <translation>La etiqueta de la troncal medida, tal como la nombra el proyecto</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note, record number or cable ID contain this text</source>
+        <translation>Muestra solo las mediciones cuya empresa, operador, nota, número de medición o ID de cable contiene este texto</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Shows only the records of this job</source>
+        <translation>Muestra solo las mediciones de este proyecto</translation>
+    </message>
+    <message>
+        <source>The job shown, of the jobs of the records store</source>
+        <translation>El proyecto mostrado, de los proyectos de la base de mediciones</translation>
+    </message>
+    <message>
+        <source>Cable IDs</source>
+        <translation>ID de cable</translation>
+    </message>
+    <message>
+        <source>The job&apos;s cable IDs in order, each with its state, record, when it was tested and its smallest margin</source>
+        <translation>Los ID de cable del proyecto en orden, cada uno con su estado, medición, cuándo se probó y su margen mínimo</translation>
+    </message>
+    <message>
+        <source>Unplanned records</source>
+        <translation>Mediciones no previstas</translation>
+    </message>
+    <message>
+        <source>Records of the job that arrived when no cable ID was free</source>
+        <translation>Mediciones del proyecto que llegaron cuando no quedaba ningún ID de cable libre</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>The job&apos;s customer</source>
+        <translation>El cliente del proyecto</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Emplazamiento</translation>
+    </message>
+    <message>
+        <source>Where the job is</source>
+        <translation>Dónde se realiza el proyecto</translation>
+    </message>
+    <message>
+        <source>Contractor</source>
+        <translation>Instalador</translation>
+    </message>
+    <message>
+        <source>Who does the job</source>
+        <translation>Quién realiza el proyecto</translation>
+    </message>
+    <message>
+        <source>A note on the job</source>
+        <translation>Una nota sobre el proyecto</translation>
+    </message>
+    <message>
+        <source>New cable IDs</source>
+        <translation>Nuevos ID de cable</translation>
+    </message>
+    <message>
+        <source>Cable IDs to add, one a line</source>
+        <translation>ID de cable que añadir, uno por línea</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Patrón</translation>
+    </message>
+    <message>
+        <source>Cable IDs to add as a pattern, ranges in braces, for example A{1..4}-B{01..12}</source>
+        <translation>ID de cable que añadir como patrón, rangos entre llaves, por ejemplo A{1..4}-B{01..12}</translation>
+    </message>
+    <message>
+        <source>The text set on the records when its box is checked</source>
+        <translation>El texto que se pone en las mediciones cuando su casilla está marcada</translation>
+    </message>
+    <message>
+        <source>Records received from now on take this job&apos;s cable IDs, from the selected one on</source>
+        <translation>Las mediciones recibidas a partir de ahora toman los ID de cable de este proyecto, desde el seleccionado</translation>
+    </message>
+    <message>
+        <source>Closes the Jobs window</source>
+        <translation>Cierra la ventana de proyectos</translation>
     </message>
 </context>
 <context>
@@ -489,6 +581,14 @@
         <source>Reading the records store…</source>
         <translation>Leyendo la base de mediciones…</translation>
     </message>
+    <message>
+        <source>All jobs</source>
+        <translation>Todos los proyectos</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Proyecto:</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -573,6 +673,300 @@
     </message>
 </context>
 <context>
+    <name>JobStatusModel</name>
+    <message>
+        <source>Cable ID</source>
+        <translation>ID de cable</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>N.º de medición</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>Probado el</translation>
+    </message>
+    <message>
+        <source>Smallest Margin</source>
+        <translation>Margen mínimo</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Recibida</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>retested</source>
+        <translation>repetida</translation>
+    </message>
+    <message>
+        <source>retest marked</source>
+        <translation>marcado para repetición</translation>
+    </message>
+</context>
+<context>
+    <name>JobsWindow</name>
+    <message>
+        <source>Jobs</source>
+        <translation>Proyectos</translation>
+    </message>
+    <message>
+        <source>&amp;New Job...</source>
+        <translation>&amp;Nuevo proyecto...</translation>
+    </message>
+    <message>
+        <source>Make &amp;Active</source>
+        <translation>&amp;Activar</translation>
+    </message>
+    <message>
+        <source>&amp;Deactivate</source>
+        <translation>&amp;Desactivar</translation>
+    </message>
+    <message>
+        <source>Working on the records store…</source>
+        <translation>Trabajando en la base de mediciones…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Job</source>
+        <translation>&amp;Proyecto</translation>
+    </message>
+    <message>
+        <source>Add &amp;IDs</source>
+        <translation>Añadir &amp;ID</translation>
+    </message>
+    <message>
+        <source>Header &amp;Texts</source>
+        <translation>&amp;Textos de cabecera</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Proyecto:</translation>
+    </message>
+    <message>
+        <source>Unplanned records:</source>
+        <translation>Mediciones no previstas:</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renombrar...</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Mark for Re&amp;test</source>
+        <translation>Marcar para re&amp;petición</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Retest Mark</source>
+        <translation>Quitar marca de &amp;repetición</translation>
+    </message>
+    <message>
+        <source>Move Record t&amp;o...</source>
+        <translation>&amp;Mover medición a...</translation>
+    </message>
+    <message>
+        <source>Take &amp;Back Record</source>
+        <translation>Retirar la &amp;medición</translation>
+    </message>
+    <message>
+        <source>Assign &amp;Cable ID...</source>
+        <translation>Asignar &amp;ID de cable...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Facts</source>
+        <translation>&amp;Guardar datos</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Cliente:</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Emplazamiento:</translation>
+    </message>
+    <message>
+        <source>Contractor:</source>
+        <translation>Instalador:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>One cable ID a line, typed or pasted</source>
+        <translation>Un ID de cable por línea, escrito o pegado</translation>
+    </message>
+    <message>
+        <source>Add at &amp;End</source>
+        <translation>Añadir al &amp;final</translation>
+    </message>
+    <message>
+        <source>I&amp;nsert Before Selected</source>
+        <translation>I&amp;nsertar antes de la selección</translation>
+    </message>
+    <message>
+        <source>Add from &amp;Pattern</source>
+        <translation>Añadir desde &amp;patrón</translation>
+    </message>
+    <message>
+        <source>Import from &amp;File...</source>
+        <translation>Importar desde &amp;archivo...</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Patrón:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Empresa:</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>Operador:</translation>
+    </message>
+    <message>
+        <source>Test Device:</source>
+        <translation>Equipo de prueba:</translation>
+    </message>
+    <message>
+        <source>Test Date:</source>
+        <translation>Fecha de prueba:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Número de serie:</translation>
+    </message>
+    <message>
+        <source>Set on &amp;All Records</source>
+        <translation>Poner en &amp;todas las mediciones</translation>
+    </message>
+    <message>
+        <source>Set on C&amp;hosen Records</source>
+        <translation>Poner en las mediciones &amp;elegidas</translation>
+    </message>
+    <message>
+        <source>The checked texts are set on every record of the job, or on the records of the selected cable IDs and unplanned records; each record changed gets a new version.</source>
+        <translation>Los textos marcados se ponen en todas las mediciones del proyecto, o en las mediciones de los ID de cable y las mediciones no previstas seleccionados; cada medición cambiada recibe una nueva versión.</translation>
+    </message>
+    <message>
+        <source>No job is active: records arrive without cable IDs.</source>
+        <translation>Ningún proyecto está activo: las mediciones llegan sin ID de cable.</translation>
+    </message>
+    <message>
+        <source>Active job: %1</source>
+        <translation>Proyecto activo: %1</translation>
+    </message>
+    <message>
+        <source>Active job: %1, from %2</source>
+        <translation>Proyecto activo: %1, desde %2</translation>
+    </message>
+    <message>
+        <source>The records store cannot be read: %1</source>
+        <translation>No se puede leer la base de mediciones: %1</translation>
+    </message>
+    <message>
+        <source>The job cannot be read: %1</source>
+        <translation>No se puede leer el proyecto: %1</translation>
+    </message>
+    <message>
+        <source>The job could not be changed: %1</source>
+        <translation>No se ha podido cambiar el proyecto: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records of job %1 have the new texts.</source>
+        <translation>
+            <numerusform>%n medición del proyecto %1 tiene los textos nuevos.</numerusform>
+            <numerusform>%n mediciones del proyecto %1 tienen los textos nuevos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>Nuevo proyecto</translation>
+    </message>
+    <message>
+        <source>Name of the job:</source>
+        <translation>Nombre del proyecto:</translation>
+    </message>
+    <message>
+        <source>Import Cable IDs</source>
+        <translation>Importar ID de cable</translation>
+    </message>
+    <message>
+        <source>Lists of cable IDs (*.txt *.csv *.tsv);;All Files (*)</source>
+        <translation>Listas de ID de cable (*.txt *.csv *.tsv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>the file is larger than any list of cable IDs</source>
+        <translation>el archivo es mayor que cualquier lista de ID de cable</translation>
+    </message>
+    <message>
+        <source>Cannot import %1:
+%2</source>
+        <translation>No se puede importar %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Rename Cable ID</source>
+        <translation>Renombrar ID de cable</translation>
+    </message>
+    <message>
+        <source>New cable ID for %1 (its records follow):</source>
+        <translation>Nuevo ID de cable para %1 (sus mediciones lo siguen):</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n cable IDs from job %1?</source>
+        <translation>
+            <numerusform>¿Quitar %n ID de cable del proyecto %1?</numerusform>
+            <numerusform>¿Quitar %n ID de cable del proyecto %1?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Job %1 has no cable ID without a record.</source>
+        <translation>El proyecto %1 no tiene ningún ID de cable sin medición.</translation>
+    </message>
+    <message>
+        <source>Cable ID without a record:</source>
+        <translation>ID de cable sin medición:</translation>
+    </message>
+    <message>
+        <source>Cable ID (a tested one takes the record as its retest):</source>
+        <translation>ID de cable (uno ya probado toma la medición como repetición):</translation>
+    </message>
+    <message>
+        <source>Move Record</source>
+        <translation>Mover medición</translation>
+    </message>
+    <message>
+        <source>Assign Cable ID</source>
+        <translation>Asignar ID de cable</translation>
+    </message>
+</context>
+<context>
     <name>ListOfUID</name>
     <message>
         <source>Test Report</source>
@@ -629,6 +1023,14 @@
     <message>
         <source>Pass/Fail</source>
         <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Cable ID:</source>
+        <translation>ID de cable:</translation>
+    </message>
+    <message>
+        <source>ID pending</source>
+        <translation>ID pendiente</translation>
     </message>
 </context>
 <context>
@@ -960,6 +1362,84 @@
             <numerusform>%Ln mediciones conservadas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Jobs...</source>
+        <translation>&amp;Proyectos...</translation>
+    </message>
+    <message>
+        <source>Plan the cable IDs of a job and see which are tested</source>
+        <translation>Planificar los ID de cable de un proyecto y ver cuáles están probados</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive carries the cable IDs of job %1 only: %n records of other jobs are saved without theirs.</source>
+        <translation>
+            <numerusform>El archivo de mediciones solo lleva los ID de cable del proyecto %1: %n medición de otros proyectos se guarda sin el suyo.</numerusform>
+            <numerusform>El archivo de mediciones solo lleva los ID de cable del proyecto %1: %n mediciones de otros proyectos se guardan sin el suyo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The archive&apos;s job could not be read; its records are opened without their cable IDs.</source>
+        <translation>No se ha podido leer el proyecto del archivo de mediciones; sus mediciones se abren sin sus ID de cable.</translation>
+    </message>
+    <message>
+        <source>&amp;Assign Cable ID...</source>
+        <translation>&amp;Asignar ID de cable...</translation>
+    </message>
+    <message>
+        <source>Give the selected record a cable ID of its job</source>
+        <translation>Dar a la medición seleccionada un ID de cable de su proyecto</translation>
+    </message>
+    <message>
+        <source>&amp;Take Back Cable ID</source>
+        <translation>&amp;Retirar el ID de cable</translation>
+    </message>
+    <message>
+        <source>Keep the selected record in its job without its cable ID</source>
+        <translation>Mantener la medición seleccionada en su proyecto sin su ID de cable</translation>
+    </message>
+    <message>
+        <source>The cable ID could not be changed: %1</source>
+        <translation>No se ha podido cambiar el ID de cable: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records arrived unplanned: job %1 has no cable ID left without a record</source>
+        <translation>
+            <numerusform>%n medición llegó no prevista: al proyecto %1 no le queda ningún ID de cable sin medición</numerusform>
+            <numerusform>%n mediciones llegaron no previstas: al proyecto %1 no le queda ningún ID de cable sin medición</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The job %1 is not in the records store: records arrive without cable IDs</source>
+        <translation>El proyecto %1 no está en la base de mediciones: las mediciones llegan sin ID de cable</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>Proyecto: %1</translation>
+    </message>
+    <message>
+        <source>Records received take the cable IDs of job %1</source>
+        <translation>Las mediciones recibidas toman los ID de cable del proyecto %1</translation>
+    </message>
+    <message>
+        <source>Records received take the cable IDs of job %1, from %2</source>
+        <translation>Las mediciones recibidas toman los ID de cable del proyecto %1, desde %2</translation>
+    </message>
+    <message>
+        <source>ID pending</source>
+        <translation>ID pendiente</translation>
+    </message>
+    <message>
+        <source>The job cannot be read: %1</source>
+        <translation>No se puede leer el proyecto: %1</translation>
+    </message>
+    <message>
+        <source>Assign Cable ID</source>
+        <translation>Asignar ID de cable</translation>
+    </message>
+    <message>
+        <source>Cable ID of job %1 for record %2 (a tested one takes it as its retest):</source>
+        <translation>ID de cable del proyecto %1 para la medición %2 (uno ya probado la toma como repetición):</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1002,12 +1482,23 @@
         <source>Verdict</source>
         <translation>Resultado</translation>
     </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>ID de cable</translation>
+    </message>
 </context>
 <context>
     <name>RecordKeeper</name>
     <message>
         <source>; records are held in memory only, until the store can take them</source>
         <translation>; las mediciones solo se conservan en memoria hasta que la base de mediciones pueda recibirlas</translation>
+    </message>
+</context>
+<context>
+    <name>RecordListDelegate</name>
+    <message>
+        <source>ID pending</source>
+        <translation>ID pendiente</translation>
     </message>
 </context>
 <context>

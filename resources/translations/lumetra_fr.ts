@@ -116,10 +116,6 @@
         <translation>Recherche</translation>
     </message>
     <message>
-        <source>Shows only the records whose company, operator, note or record number contain this text</source>
-        <translation>N&apos;affiche que les mesures dont la société, l&apos;opérateur, la remarque ou le numéro de mesure contient ce texte</translation>
-    </message>
-    <message>
         <source>Shows only the records received on or after the date beside it</source>
         <translation>N&apos;affiche que les mesures reçues à la date voisine ou après</translation>
     </message>
@@ -158,6 +154,102 @@
     <message>
         <source>Closes the History window</source>
         <translation>Ferme la fenêtre de l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>Identifiant de câble</translation>
+    </message>
+    <message>
+        <source>The label of the trunk the record measured, as its job names it</source>
+        <translation>L&apos;étiquette du trunk mesuré, telle que le chantier la nomme</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note, record number or cable ID contain this text</source>
+        <translation>Affiche seulement les mesures dont la société, l&apos;opérateur, la remarque, le numéro de mesure ou l&apos;identifiant de câble contient ce texte</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Chantier</translation>
+    </message>
+    <message>
+        <source>Shows only the records of this job</source>
+        <translation>Affiche seulement les mesures de ce chantier</translation>
+    </message>
+    <message>
+        <source>The job shown, of the jobs of the records store</source>
+        <translation>Le chantier affiché, parmi les chantiers de la base des mesures</translation>
+    </message>
+    <message>
+        <source>Cable IDs</source>
+        <translation>Identifiants de câble</translation>
+    </message>
+    <message>
+        <source>The job&apos;s cable IDs in order, each with its state, record, when it was tested and its smallest margin</source>
+        <translation>Les identifiants de câble du chantier dans l&apos;ordre, chacun avec son état, sa mesure, la date de l&apos;essai et sa marge minimale</translation>
+    </message>
+    <message>
+        <source>Unplanned records</source>
+        <translation>Mesures non prévues</translation>
+    </message>
+    <message>
+        <source>Records of the job that arrived when no cable ID was free</source>
+        <translation>Mesures du chantier arrivées quand aucun identifiant de câble n&apos;était libre</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>The job&apos;s customer</source>
+        <translation>Le client du chantier</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Where the job is</source>
+        <translation>Où se trouve le chantier</translation>
+    </message>
+    <message>
+        <source>Contractor</source>
+        <translation>Installateur</translation>
+    </message>
+    <message>
+        <source>Who does the job</source>
+        <translation>Qui réalise le chantier</translation>
+    </message>
+    <message>
+        <source>A note on the job</source>
+        <translation>Une remarque sur le chantier</translation>
+    </message>
+    <message>
+        <source>New cable IDs</source>
+        <translation>Nouveaux identifiants de câble</translation>
+    </message>
+    <message>
+        <source>Cable IDs to add, one a line</source>
+        <translation>Identifiants de câble à ajouter, un par ligne</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Cable IDs to add as a pattern, ranges in braces, for example A{1..4}-B{01..12}</source>
+        <translation>Identifiants de câble à ajouter sous forme de modèle, plages entre accolades, par exemple A{1..4}-B{01..12}</translation>
+    </message>
+    <message>
+        <source>The text set on the records when its box is checked</source>
+        <translation>Le texte appliqué aux mesures quand sa case est cochée</translation>
+    </message>
+    <message>
+        <source>Records received from now on take this job&apos;s cable IDs, from the selected one on</source>
+        <translation>Les mesures reçues désormais prennent les identifiants de câble de ce chantier, à partir de celui sélectionné</translation>
+    </message>
+    <message>
+        <source>Closes the Jobs window</source>
+        <translation>Ferme la fenêtre des chantiers</translation>
     </message>
 </context>
 <context>
@@ -489,6 +581,14 @@
         <source>Reading the records store…</source>
         <translation>Lecture de la base des mesures…</translation>
     </message>
+    <message>
+        <source>All jobs</source>
+        <translation>Tous les chantiers</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Chantier :</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -573,6 +673,300 @@
     </message>
 </context>
 <context>
+    <name>JobStatusModel</name>
+    <message>
+        <source>Cable ID</source>
+        <translation>ID câble</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>N° de mesure</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>Testé le</translation>
+    </message>
+    <message>
+        <source>Smallest Margin</source>
+        <translation>Marge minimale</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Reçue le</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>retested</source>
+        <translation>testé à nouveau</translation>
+    </message>
+    <message>
+        <source>retest marked</source>
+        <translation>marqué pour un nouvel essai</translation>
+    </message>
+</context>
+<context>
+    <name>JobsWindow</name>
+    <message>
+        <source>Jobs</source>
+        <translation>Chantiers</translation>
+    </message>
+    <message>
+        <source>&amp;New Job...</source>
+        <translation>&amp;Nouveau chantier...</translation>
+    </message>
+    <message>
+        <source>Make &amp;Active</source>
+        <translation>&amp;Activer</translation>
+    </message>
+    <message>
+        <source>&amp;Deactivate</source>
+        <translation>&amp;Désactiver</translation>
+    </message>
+    <message>
+        <source>Working on the records store…</source>
+        <translation>Travail sur la base des mesures…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Job</source>
+        <translation>&amp;Chantier</translation>
+    </message>
+    <message>
+        <source>Add &amp;IDs</source>
+        <translation>Ajouter des &amp;ID</translation>
+    </message>
+    <message>
+        <source>Header &amp;Texts</source>
+        <translation>&amp;Textes d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>Chantier :</translation>
+    </message>
+    <message>
+        <source>Unplanned records:</source>
+        <translation>Mesures non prévues :</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renommer...</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Monter (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Descendre (&amp;W)</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Suppri&amp;mer</translation>
+    </message>
+    <message>
+        <source>Mark for Re&amp;test</source>
+        <translation>Marquer pour un nouvel &amp;essai</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Retest Mark</source>
+        <translation>E&amp;ffacer la marque de nouvel essai</translation>
+    </message>
+    <message>
+        <source>Move Record t&amp;o...</source>
+        <translation>Déplacer la mesure &amp;vers...</translation>
+    </message>
+    <message>
+        <source>Take &amp;Back Record</source>
+        <translation>Retirer la &amp;mesure</translation>
+    </message>
+    <message>
+        <source>Assign &amp;Cable ID...</source>
+        <translation>Attribuer un &amp;ID câble...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Facts</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Client :</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Site :</translation>
+    </message>
+    <message>
+        <source>Contractor:</source>
+        <translation>Installateur :</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Remarque :</translation>
+    </message>
+    <message>
+        <source>One cable ID a line, typed or pasted</source>
+        <translation>Un identifiant de câble par ligne, saisi ou collé</translation>
+    </message>
+    <message>
+        <source>Add at &amp;End</source>
+        <translation>Ajouter à la &amp;fin</translation>
+    </message>
+    <message>
+        <source>I&amp;nsert Before Selected</source>
+        <translation>I&amp;nsérer avant la sélection</translation>
+    </message>
+    <message>
+        <source>Add from &amp;Pattern</source>
+        <translation>Ajouter d&apos;après le &amp;modèle</translation>
+    </message>
+    <message>
+        <source>Import from &amp;File...</source>
+        <translation>Importer depuis un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Société :</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>Opérateur :</translation>
+    </message>
+    <message>
+        <source>Test Device:</source>
+        <translation>Appareil d&apos;essai :</translation>
+    </message>
+    <message>
+        <source>Test Date:</source>
+        <translation>Date d&apos;essai :</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Numéro de série :</translation>
+    </message>
+    <message>
+        <source>Set on &amp;All Records</source>
+        <translation>Appliquer à &amp;toutes les mesures</translation>
+    </message>
+    <message>
+        <source>Set on C&amp;hosen Records</source>
+        <translation>Appliquer aux mesures &amp;choisies</translation>
+    </message>
+    <message>
+        <source>The checked texts are set on every record of the job, or on the records of the selected cable IDs and unplanned records; each record changed gets a new version.</source>
+        <translation>Les textes cochés sont appliqués à toutes les mesures du chantier, ou aux mesures des identifiants de câble et des mesures non prévues sélectionnés ; chaque mesure modifiée reçoit une nouvelle version.</translation>
+    </message>
+    <message>
+        <source>No job is active: records arrive without cable IDs.</source>
+        <translation>Aucun chantier actif : les mesures arrivent sans identifiant de câble.</translation>
+    </message>
+    <message>
+        <source>Active job: %1</source>
+        <translation>Chantier actif : %1</translation>
+    </message>
+    <message>
+        <source>Active job: %1, from %2</source>
+        <translation>Chantier actif : %1, à partir de %2</translation>
+    </message>
+    <message>
+        <source>The records store cannot be read: %1</source>
+        <translation>La base des mesures ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>The job cannot be read: %1</source>
+        <translation>Le chantier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>The job could not be changed: %1</source>
+        <translation>Le chantier n&apos;a pas pu être modifié : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records of job %1 have the new texts.</source>
+        <translation>
+            <numerusform>%n mesure du chantier %1 a les nouveaux textes.</numerusform>
+            <numerusform>%n mesures du chantier %1 ont les nouveaux textes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>Nouveau chantier</translation>
+    </message>
+    <message>
+        <source>Name of the job:</source>
+        <translation>Nom du chantier :</translation>
+    </message>
+    <message>
+        <source>Import Cable IDs</source>
+        <translation>Importer des identifiants de câble</translation>
+    </message>
+    <message>
+        <source>Lists of cable IDs (*.txt *.csv *.tsv);;All Files (*)</source>
+        <translation>Listes d&apos;identifiants de câble (*.txt *.csv *.tsv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>the file is larger than any list of cable IDs</source>
+        <translation>le fichier est plus grand que toute liste d&apos;identifiants de câble</translation>
+    </message>
+    <message>
+        <source>Cannot import %1:
+%2</source>
+        <translation>Impossible d&apos;importer %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Rename Cable ID</source>
+        <translation>Renommer l&apos;identifiant de câble</translation>
+    </message>
+    <message>
+        <source>New cable ID for %1 (its records follow):</source>
+        <translation>Nouvel identifiant de câble pour %1 (ses mesures suivent) :</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n cable IDs from job %1?</source>
+        <translation>
+            <numerusform>Supprimer %n identifiant de câble du chantier %1 ?</numerusform>
+            <numerusform>Supprimer %n identifiants de câble du chantier %1 ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Job %1 has no cable ID without a record.</source>
+        <translation>Le chantier %1 n&apos;a aucun identifiant de câble sans mesure.</translation>
+    </message>
+    <message>
+        <source>Cable ID without a record:</source>
+        <translation>Identifiant de câble sans mesure :</translation>
+    </message>
+    <message>
+        <source>Cable ID (a tested one takes the record as its retest):</source>
+        <translation>Identifiant de câble (un identifiant testé prend la mesure comme nouvel essai) :</translation>
+    </message>
+    <message>
+        <source>Move Record</source>
+        <translation>Déplacer la mesure</translation>
+    </message>
+    <message>
+        <source>Assign Cable ID</source>
+        <translation>Attribuer un identifiant de câble</translation>
+    </message>
+</context>
+<context>
     <name>ListOfUID</name>
     <message>
         <source>Test Report</source>
@@ -629,6 +1023,14 @@
     <message>
         <source>Pass/Fail</source>
         <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Cable ID:</source>
+        <translation>ID câble :</translation>
+    </message>
+    <message>
+        <source>ID pending</source>
+        <translation>ID en attente</translation>
     </message>
 </context>
 <context>
@@ -960,6 +1362,84 @@
             <numerusform>%Ln mesures conservées</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Jobs...</source>
+        <translation>&amp;Chantiers...</translation>
+    </message>
+    <message>
+        <source>Plan the cable IDs of a job and see which are tested</source>
+        <translation>Planifier les identifiants de câble d&apos;un chantier et voir lesquels sont testés</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive carries the cable IDs of job %1 only: %n records of other jobs are saved without theirs.</source>
+        <translation>
+            <numerusform>L&apos;archive ne contient que les identifiants de câble du chantier %1 : %n mesure d&apos;autres chantiers est enregistrée sans le sien.</numerusform>
+            <numerusform>L&apos;archive ne contient que les identifiants de câble du chantier %1 : %n mesures d&apos;autres chantiers sont enregistrées sans le leur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The archive&apos;s job could not be read; its records are opened without their cable IDs.</source>
+        <translation>Le chantier de l&apos;archive n&apos;a pas pu être lu ; ses mesures sont ouvertes sans leurs identifiants de câble.</translation>
+    </message>
+    <message>
+        <source>&amp;Assign Cable ID...</source>
+        <translation>&amp;Attribuer un identifiant de câble...</translation>
+    </message>
+    <message>
+        <source>Give the selected record a cable ID of its job</source>
+        <translation>Donner à la mesure sélectionnée un identifiant de câble de son chantier</translation>
+    </message>
+    <message>
+        <source>&amp;Take Back Cable ID</source>
+        <translation>&amp;Retirer l&apos;identifiant de câble</translation>
+    </message>
+    <message>
+        <source>Keep the selected record in its job without its cable ID</source>
+        <translation>Garder la mesure sélectionnée dans son chantier, sans son identifiant de câble</translation>
+    </message>
+    <message>
+        <source>The cable ID could not be changed: %1</source>
+        <translation>L&apos;identifiant de câble n&apos;a pas pu être modifié : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records arrived unplanned: job %1 has no cable ID left without a record</source>
+        <translation>
+            <numerusform>%n mesure est arrivée non prévue : le chantier %1 n&apos;a plus d&apos;identifiant de câble sans mesure</numerusform>
+            <numerusform>%n mesures sont arrivées non prévues : le chantier %1 n&apos;a plus d&apos;identifiant de câble sans mesure</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The job %1 is not in the records store: records arrive without cable IDs</source>
+        <translation>Le chantier %1 n&apos;est pas dans la base des mesures : les mesures arrivent sans identifiant de câble</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>Chantier : %1</translation>
+    </message>
+    <message>
+        <source>Records received take the cable IDs of job %1</source>
+        <translation>Les mesures reçues prennent les identifiants de câble du chantier %1</translation>
+    </message>
+    <message>
+        <source>Records received take the cable IDs of job %1, from %2</source>
+        <translation>Les mesures reçues prennent les identifiants de câble du chantier %1, à partir de %2</translation>
+    </message>
+    <message>
+        <source>ID pending</source>
+        <translation>ID en attente</translation>
+    </message>
+    <message>
+        <source>The job cannot be read: %1</source>
+        <translation>Le chantier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>Assign Cable ID</source>
+        <translation>Attribuer un identifiant de câble</translation>
+    </message>
+    <message>
+        <source>Cable ID of job %1 for record %2 (a tested one takes it as its retest):</source>
+        <translation>Identifiant de câble du chantier %1 pour la mesure %2 (un identifiant testé la prend comme nouvel essai) :</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -1002,12 +1482,23 @@
         <source>Verdict</source>
         <translation>Résultat</translation>
     </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>ID câble</translation>
+    </message>
 </context>
 <context>
     <name>RecordKeeper</name>
     <message>
         <source>; records are held in memory only, until the store can take them</source>
         <translation> ; les mesures ne sont gardées qu&apos;en mémoire, jusqu&apos;à ce que la base des mesures puisse les recevoir</translation>
+    </message>
+</context>
+<context>
+    <name>RecordListDelegate</name>
+    <message>
+        <source>ID pending</source>
+        <translation>ID en attente</translation>
     </message>
 </context>
 <context>

@@ -116,10 +116,6 @@
         <translation>搜索</translation>
     </message>
     <message>
-        <source>Shows only the records whose company, operator, note or record number contain this text</source>
-        <translation>仅显示公司、操作员、备注或记录编号包含此文本的记录</translation>
-    </message>
-    <message>
         <source>Shows only the records received on or after the date beside it</source>
         <translation>仅显示在旁边日期当天或之后接收的记录</translation>
     </message>
@@ -158,6 +154,102 @@
     <message>
         <source>Closes the History window</source>
         <translation>关闭历史记录窗口</translation>
+    </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>线缆编号</translation>
+    </message>
+    <message>
+        <source>The label of the trunk the record measured, as its job names it</source>
+        <translation>所测主干的标签，与项目中的名称一致</translation>
+    </message>
+    <message>
+        <source>Shows only the records whose company, operator, note, record number or cable ID contain this text</source>
+        <translation>只显示公司、操作员、备注、记录编号或线缆编号包含此文本的记录</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Shows only the records of this job</source>
+        <translation>只显示此项目的记录</translation>
+    </message>
+    <message>
+        <source>The job shown, of the jobs of the records store</source>
+        <translation>显示的项目，来自记录库中的项目</translation>
+    </message>
+    <message>
+        <source>Cable IDs</source>
+        <translation>线缆编号</translation>
+    </message>
+    <message>
+        <source>The job&apos;s cable IDs in order, each with its state, record, when it was tested and its smallest margin</source>
+        <translation>项目的线缆编号（按顺序），各自带有状态、记录、测试时间和最小余量</translation>
+    </message>
+    <message>
+        <source>Unplanned records</source>
+        <translation>计划外记录</translation>
+    </message>
+    <message>
+        <source>Records of the job that arrived when no cable ID was free</source>
+        <translation>在没有空闲线缆编号时到达的项目记录</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>The job&apos;s customer</source>
+        <translation>项目的客户</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>现场</translation>
+    </message>
+    <message>
+        <source>Where the job is</source>
+        <translation>项目所在地</translation>
+    </message>
+    <message>
+        <source>Contractor</source>
+        <translation>承包商</translation>
+    </message>
+    <message>
+        <source>Who does the job</source>
+        <translation>项目承包方</translation>
+    </message>
+    <message>
+        <source>A note on the job</source>
+        <translation>项目备注</translation>
+    </message>
+    <message>
+        <source>New cable IDs</source>
+        <translation>新线缆编号</translation>
+    </message>
+    <message>
+        <source>Cable IDs to add, one a line</source>
+        <translation>要添加的线缆编号，每行一个</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Cable IDs to add as a pattern, ranges in braces, for example A{1..4}-B{01..12}</source>
+        <translation>以模式添加线缆编号，范围写在花括号中，例如 A{1..4}-B{01..12}</translation>
+    </message>
+    <message>
+        <source>The text set on the records when its box is checked</source>
+        <translation>勾选时设置到记录上的文本</translation>
+    </message>
+    <message>
+        <source>Records received from now on take this job&apos;s cable IDs, from the selected one on</source>
+        <translation>从现在起接收的记录将从所选编号开始获得此项目的线缆编号</translation>
+    </message>
+    <message>
+        <source>Closes the Jobs window</source>
+        <translation>关闭项目窗口</translation>
     </message>
 </context>
 <context>
@@ -486,6 +578,14 @@
         <source>Reading the records store…</source>
         <translation>正在读取记录库…</translation>
     </message>
+    <message>
+        <source>All jobs</source>
+        <translation>所有项目</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>项目：</translation>
+    </message>
 </context>
 <context>
     <name>IODeviceLinux</name>
@@ -563,6 +663,298 @@
     </message>
 </context>
 <context>
+    <name>JobStatusModel</name>
+    <message>
+        <source>Cable ID</source>
+        <translation>线缆编号</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录编号</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>测试时间</translation>
+    </message>
+    <message>
+        <source>Smallest Margin</source>
+        <translation>最小余量</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>记录数</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>接收时间</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>retested</source>
+        <translation>已复测</translation>
+    </message>
+    <message>
+        <source>retest marked</source>
+        <translation>待复测</translation>
+    </message>
+</context>
+<context>
+    <name>JobsWindow</name>
+    <message>
+        <source>Jobs</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>&amp;New Job...</source>
+        <translation>新建项目(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Make &amp;Active</source>
+        <translation>设为活动(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Deactivate</source>
+        <translation>停用(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Working on the records store…</source>
+        <translation>正在处理记录库…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Job</source>
+        <translation>项目(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Add &amp;IDs</source>
+        <translation>添加编号(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Header &amp;Texts</source>
+        <translation>表头文本(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>项目：</translation>
+    </message>
+    <message>
+        <source>Unplanned records:</source>
+        <translation>计划外记录：</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>重命名(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>移除(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Mark for Re&amp;test</source>
+        <translation>标记复测(&amp;T)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Retest Mark</source>
+        <translation>清除复测标记(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Move Record t&amp;o...</source>
+        <translation>移动记录至(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Take &amp;Back Record</source>
+        <translation>撤回记录(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Assign &amp;Cable ID...</source>
+        <translation>分配线缆编号(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Facts</source>
+        <translation>保存信息(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>客户：</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>现场：</translation>
+    </message>
+    <message>
+        <source>Contractor:</source>
+        <translation>承包商：</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>One cable ID a line, typed or pasted</source>
+        <translation>每行一个线缆编号，可键入或粘贴</translation>
+    </message>
+    <message>
+        <source>Add at &amp;End</source>
+        <translation>添加到末尾(&amp;E)</translation>
+    </message>
+    <message>
+        <source>I&amp;nsert Before Selected</source>
+        <translation>插入到所选之前(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add from &amp;Pattern</source>
+        <translation>按模式添加(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Import from &amp;File...</source>
+        <translation>从文件导入(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>模式：</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>公司：</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>操作员：</translation>
+    </message>
+    <message>
+        <source>Test Device:</source>
+        <translation>测试设备：</translation>
+    </message>
+    <message>
+        <source>Test Date:</source>
+        <translation>测试日期：</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>Set on &amp;All Records</source>
+        <translation>设置到所有记录(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Set on C&amp;hosen Records</source>
+        <translation>设置到所选记录(&amp;H)</translation>
+    </message>
+    <message>
+        <source>The checked texts are set on every record of the job, or on the records of the selected cable IDs and unplanned records; each record changed gets a new version.</source>
+        <translation>勾选的文本将设置到项目的所有记录，或所选线缆编号及计划外记录的记录上；每条更改的记录都会得到一个新版本。</translation>
+    </message>
+    <message>
+        <source>No job is active: records arrive without cable IDs.</source>
+        <translation>没有活动项目：记录到达时没有线缆编号。</translation>
+    </message>
+    <message>
+        <source>Active job: %1</source>
+        <translation>活动项目：%1</translation>
+    </message>
+    <message>
+        <source>Active job: %1, from %2</source>
+        <translation>活动项目：%1，从 %2 开始</translation>
+    </message>
+    <message>
+        <source>The records store cannot be read: %1</source>
+        <translation>无法读取记录库：%1</translation>
+    </message>
+    <message>
+        <source>The job cannot be read: %1</source>
+        <translation>无法读取项目：%1</translation>
+    </message>
+    <message>
+        <source>The job could not be changed: %1</source>
+        <translation>无法更改项目：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records of job %1 have the new texts.</source>
+        <translation>
+            <numerusform>项目 %1 的 %n 条记录已有新文本。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Job</source>
+        <translation>新建项目</translation>
+    </message>
+    <message>
+        <source>Name of the job:</source>
+        <translation>项目名称：</translation>
+    </message>
+    <message>
+        <source>Import Cable IDs</source>
+        <translation>导入线缆编号</translation>
+    </message>
+    <message>
+        <source>Lists of cable IDs (*.txt *.csv *.tsv);;All Files (*)</source>
+        <translation>线缆编号列表 (*.txt *.csv *.tsv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>the file is larger than any list of cable IDs</source>
+        <translation>文件比任何线缆编号列表都大</translation>
+    </message>
+    <message>
+        <source>Cannot import %1:
+%2</source>
+        <translation>无法导入 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>Rename Cable ID</source>
+        <translation>重命名线缆编号</translation>
+    </message>
+    <message>
+        <source>New cable ID for %1 (its records follow):</source>
+        <translation>%1 的新线缆编号（其记录随之更改）：</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n cable IDs from job %1?</source>
+        <translation>
+            <numerusform>从项目 %1 中移除 %n 个线缆编号？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Job %1 has no cable ID without a record.</source>
+        <translation>项目 %1 没有尚无记录的线缆编号。</translation>
+    </message>
+    <message>
+        <source>Cable ID without a record:</source>
+        <translation>尚无记录的线缆编号：</translation>
+    </message>
+    <message>
+        <source>Cable ID (a tested one takes the record as its retest):</source>
+        <translation>线缆编号（已测试的编号将把该记录作为复测）：</translation>
+    </message>
+    <message>
+        <source>Move Record</source>
+        <translation>移动记录</translation>
+    </message>
+    <message>
+        <source>Assign Cable ID</source>
+        <translation>分配线缆编号</translation>
+    </message>
+</context>
+<context>
     <name>ListOfUID</name>
     <message>
         <source>Test Report</source>
@@ -619,6 +1011,14 @@
     <message>
         <source>Pass/Fail</source>
         <translation>判定</translation>
+    </message>
+    <message>
+        <source>Cable ID:</source>
+        <translation>线缆编号：</translation>
+    </message>
+    <message>
+        <source>ID pending</source>
+        <translation>编号待定</translation>
     </message>
 </context>
 <context>
@@ -945,6 +1345,82 @@
             <numerusform>已保存 %Ln 条记录</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Jobs...</source>
+        <translation>项目(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Plan the cable IDs of a job and see which are tested</source>
+        <translation>规划项目的线缆编号并查看哪些已测试</translation>
+    </message>
+    <message numerus="yes">
+        <source>The archive carries the cable IDs of job %1 only: %n records of other jobs are saved without theirs.</source>
+        <translation>
+            <numerusform>存档仅包含项目 %1 的线缆编号：其他项目的 %n 条记录保存时不带其编号。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The archive&apos;s job could not be read; its records are opened without their cable IDs.</source>
+        <translation>无法读取存档中的项目；其记录将不带线缆编号打开。</translation>
+    </message>
+    <message>
+        <source>&amp;Assign Cable ID...</source>
+        <translation>分配线缆编号(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Give the selected record a cable ID of its job</source>
+        <translation>为所选记录分配其项目的线缆编号</translation>
+    </message>
+    <message>
+        <source>&amp;Take Back Cable ID</source>
+        <translation>撤回线缆编号(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Keep the selected record in its job without its cable ID</source>
+        <translation>将所选记录保留在其项目中，但不带线缆编号</translation>
+    </message>
+    <message>
+        <source>The cable ID could not be changed: %1</source>
+        <translation>无法更改线缆编号：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n records arrived unplanned: job %1 has no cable ID left without a record</source>
+        <translation>
+            <numerusform>%n 条记录为计划外到达：项目 %1 已没有尚无记录的线缆编号</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The job %1 is not in the records store: records arrive without cable IDs</source>
+        <translation>项目 %1 不在记录库中：记录到达时没有线缆编号</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>项目：%1</translation>
+    </message>
+    <message>
+        <source>Records received take the cable IDs of job %1</source>
+        <translation>接收的记录将获得项目 %1 的线缆编号</translation>
+    </message>
+    <message>
+        <source>Records received take the cable IDs of job %1, from %2</source>
+        <translation>接收的记录将获得项目 %1 的线缆编号，从 %2 开始</translation>
+    </message>
+    <message>
+        <source>ID pending</source>
+        <translation>编号待定</translation>
+    </message>
+    <message>
+        <source>The job cannot be read: %1</source>
+        <translation>无法读取项目：%1</translation>
+    </message>
+    <message>
+        <source>Assign Cable ID</source>
+        <translation>分配线缆编号</translation>
+    </message>
+    <message>
+        <source>Cable ID of job %1 for record %2 (a tested one takes it as its retest):</source>
+        <translation>项目 %1 中用于记录 %2 的线缆编号（已测试的编号将把它作为复测）：</translation>
+    </message>
 </context>
 <context>
     <name>QProgressDialog</name>
@@ -987,12 +1463,23 @@
         <source>Verdict</source>
         <translation>判定</translation>
     </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>线缆编号</translation>
+    </message>
 </context>
 <context>
     <name>RecordKeeper</name>
     <message>
         <source>; records are held in memory only, until the store can take them</source>
         <translation>；在记录库可以接收之前，记录仅保存在内存中</translation>
+    </message>
+</context>
+<context>
+    <name>RecordListDelegate</name>
+    <message>
+        <source>ID pending</source>
+        <translation>编号待定</translation>
     </message>
 </context>
 <context>

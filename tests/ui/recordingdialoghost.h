@@ -41,8 +41,8 @@ public:
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
         const QString &filter, const QString &defaultSuffix) override;
     // Answered from textAnswers; an item must be one of those offered.
-    QString getText(QWidget *parent, const QString &title, const QString &label,
-        const QString &text) override;
+    QString getText(
+        QWidget *parent, const QString &title, const QString &label, const QString &text) override;
     QString getItem(QWidget *parent, const QString &title, const QString &label,
         const QStringList &items, const QString &current) override;
     bool openUrl(const QUrl &url) override; // records the URL, opens nothing
