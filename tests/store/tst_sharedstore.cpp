@@ -125,10 +125,10 @@ struct HangingProxy
                     if (!hungAtMs)
                         to->write(bytes);
                 };
-                QObject::connect(
-                    client, &QTcpSocket::readyRead, client, [=] { pass(client, upstream); });
-                QObject::connect(
-                    upstream, &QLocalSocket::readyRead, client, [=] { pass(upstream, client); });
+                QObject::connect(client, &QTcpSocket::readyRead, client,
+                    [=] { pass(client, upstream); });
+                QObject::connect(upstream, &QLocalSocket::readyRead, client,
+                    [=] { pass(upstream, client); });
             }
         });
     }

@@ -10,8 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QSqlQuery>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <limits>
@@ -225,10 +225,9 @@ void TestCli::csvForSpreadsheets()
     formulas.testDate = QStringLiteral("@SUM(A1)");
     formulas.serialNumber = QStringLiteral("\t3");
     formulas.exportTime = QStringLiteral("\r4");
-    formulas.noteHtml
-        = QStringLiteral("<html><head><style>p { white-space: pre-wrap; }</style></head><body>\n"
-                         "<p>=2*3 &amp; &lt;b&gt;</p>\n<p><br /></p>\n<p>tab\there<br />next  "
-                         "line</p></body></html>");
+    formulas.noteHtml = QStringLiteral(
+        "<html><head><style>p { white-space: pre-wrap; }</style></head><body>\n"
+        "<p>=2*3 &amp; &lt;b&gt;</p>\n<p><br /></p>\n<p>tab\there<br />next  line</p></body></html>");
     ReportHeaderTexts lone;
     lone.companyName = QStringLiteral(",");
     lone.operatorName = QStringLiteral("\"");
@@ -518,7 +517,8 @@ void TestCli::passwordsAppearNowhere()
     };
     for (const QString &address : addresses) {
         for (const CliRun &result :
-            { run({ "history", "--database", address }, QString()), run({ "history" }, address),
+            { run({ "history", "--database", address }, QString()),
+                run({ "history" }, address),
                 run({ "receive", "/nonexistent/ttyX", "--timeout", "1", "--database", address },
                     QString()) }) {
             QCOMPARE(result.exitCode, 2);
@@ -559,8 +559,7 @@ void TestCli::reportInUserLanguage()
             environment.insert(QStringLiteral("LANGUAGE"), language);
         environment.insert(QStringLiteral("LANG"), lang);
         const QString pdf = dir.filePath(language + lang + QStringLiteral(".pdf"));
-        const CliRun run
-            = runCli({ QStringLiteral("report"), archivePath, "-o", pdf }, environment);
+        const CliRun run = runCli({ QStringLiteral("report"), archivePath, "-o", pdf }, environment);
         if (run.exitCode != 0 || !run.out.endsWith(" pages\n"))
             return QString::fromUtf8(run.out + run.err);
         QProcess text;
@@ -583,8 +582,8 @@ void TestCli::reportInUserLanguage()
     for (const char *text : { "认证报告", "总体判定", "记录 007", "公司" })
         QVERIFY2(chinese.contains(QString::fromUtf8(text)), qPrintable(text + (": " + chinese)));
     // pdffonts: embedded, with its Unicode map.
-    QVERIFY2(chinese.contains(
-                 QRegularExpression("NotoSansCJK\\S* CID TrueType Identity-H yes (yes|no) yes")),
+    QVERIFY2(chinese.contains(QRegularExpression(
+                 "NotoSansCJK\\S* CID TrueType Identity-H yes (yes|no) yes")),
         qPrintable(chinese));
 
     const QString french = report(QString(), QStringLiteral("fr_FR.UTF-8"));
