@@ -237,6 +237,7 @@ private:
     QTimer *typingPause = nullptr;
     QPointer<QLabel> storeState;
     QTimer *storeStateShown = nullptr; // how long "kept" stays
+    bool jobNoticeShown = false; // records arrived unplanned, or into no job
     bool storeKeeping = true;
     QPointer<HistoryWindow> historyWindow;
     JobBoard *jobBoard = nullptr;

@@ -66,6 +66,7 @@ void MainWindow::startJobs()
                     nullptr, count)
                     .arg(job));
             storeStateShown->start(unplannedShownMs);
+            jobNoticeShown = true;
         });
     connect(session, &DownloadSession::jobMissing, this, [this](const QString &job) {
         if (job == activeJob())
@@ -74,6 +75,7 @@ void MainWindow::startJobs()
             tr("The job %1 is not in the records store: records arrive without cable IDs")
                 .arg(job));
         storeStateShown->start(unplannedShownMs);
+        jobNoticeShown = true;
     });
 
     QListWidget *list = connectionPanel->List_Records;

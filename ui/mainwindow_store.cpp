@@ -36,12 +36,13 @@ constexpr int keptShownMs = 3000;
 void MainWindow::startRecordStore()
 {
     connect(session, &DownloadSession::keepingChanged, this, &MainWindow::showStoreState);
+    // What the store did of the records' jobs stays until it has been read.
     connect(session, &DownloadSession::storing, this, [this](int count) {
-        if (storeKeeping)
+        if (storeKeeping && !jobNoticeShown)
             showStoreActivity(tr("Storing %Ln records…", nullptr, count));
     });
     connect(session, &DownloadSession::kept, this, [this](int count) {
-        if (!storeKeeping)
+        if (!storeKeeping || jobNoticeShown)
             return;
         if (count == 0) { // all set aside: the log says so
             if (storeState)
@@ -57,6 +58,7 @@ void MainWindow::startRecordStore()
     storeStateShown = new QTimer(this);
     storeStateShown->setSingleShot(true);
     connect(storeStateShown, &QTimer::timeout, this, [this] {
+        jobNoticeShown = false;
         if (storeKeeping && storeState)
             storeState->hide();
     });
@@ -163,6 +165,7 @@ void MainWindow::showStoreState(bool keeping, const QString &problem)
         return;
     }
     storeStateShown->stop();
+    jobNoticeShown = false;
     showStoreActivity(tr("Records are not being kept: %1").arg(problem));
     qWarning().noquote() << "Lumetra: records are not being kept:" << problem;
 }
