@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "historywindow.h"
+#include "jobstore.h"
 #include "listofuid.h"
 #include "recordhistorymodel.h"
 #include "recordkeeper.h"
+#include "recordstore.h"
 #include "windowtestsupport.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -64,6 +67,18 @@ void TestHistoryWindow::findsAndOpens()
         RecordKeeper earlier(StoreLocation::configured());
         QVERIFY(earlier.keep(keptOverTwoDays()));
     }
+    {
+        // Two of them in a job.
+        RecordStore store(StoreLocation::configured());
+        JobStore jobs(store);
+        JobFacts north;
+        north.name = QStringLiteral("North");
+        QVERIFY(store.open() && jobs.createJob(north)
+            && jobs.addCableIds(north.name, { "N-01", "N-02" }));
+        const QVector<StoredRecord> rows = keptOverTwoDays();
+        QVERIFY(jobs.assign(north.name, rows.at(1).key(), JobStore::Assignment::Id, "N-01"));
+        QVERIFY(jobs.assign(north.name, rows.at(4).key(), JobStore::Assignment::Id, "N-02"));
+    }
     TestWindow window;
     window.main.show();
     window.main.historyAct->trigger();
@@ -105,6 +120,19 @@ void TestHistoryWindow::findsAndOpens()
     QCOMPARE(shown(), QStringList({ "102", "101", "100" }));
     history->Check_From->setChecked(false);
     history->Check_To->setChecked(false);
+
+    // Each record's cable ID; the job's records alone; a search that finds an ID.
+    QTRY_VERIFY(!history->model->isReading());
+    QCOMPARE(table->model()->index(4, RecordHistoryModel::CableId).data().toString(), "N-01");
+    QCOMPARE(history->Combo_Job->itemText(1), QStringLiteral("North"));
+    history->Combo_Job->setCurrentIndex(1);
+    QTRY_VERIFY(!history->model->isReading());
+    QCOMPARE(shown(), QStringList({ "104", "101" }));
+    history->Combo_Job->setCurrentIndex(0);
+    QTest::keyClicks(history->Edit_Search, QStringLiteral("n-02"));
+    QTRY_VERIFY(!history->model->isReading());
+    QCOMPARE(shown(), QStringList({ "104" }));
+    history->Edit_Search->clear();
 
     // What was typed, not a pattern.
     QTest::keyClicks(history->Edit_Search, QStringLiteral("100%"));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "jobstore.h"
 #include "recordcsv.h"
 #include "recordkeeper.h"
 #include "recordstore.h"
@@ -25,6 +26,7 @@ private slots:
     void newerSchemaIsRefusedAndLeftAlone();
     void foreignFileIsRefusedAndLeftAlone();
     void olderStoreIsUpgradedWithWhatWaited();
+    void aBatchWaitingKeepsItsJob();
     void typedTextsSurviveALockedStore();
     void refusedRowIsSetAside();
     void fullDiskKeepsRecordsForTheNextStart();
@@ -167,6 +169,44 @@ void TestRecordStore::olderStoreIsUpgradedWithWhatWaited()
     QCOMPARE(companiesOf(path, 7), QStringList({ "Fibre Works" }));
     QCOMPARE(companiesOf(path, 8), QStringList()); // it never had texts
     QCOMPARE(storedIn(path + QStringLiteral(".pending")), QStringList()); // written once
+}
+
+// Batches that waited for the store, one received into no job (a waiting file
+// as the version before wrote it), two into a job from C: they take their IDs
+// when they reach the store, from the start they were received with.
+void TestRecordStore::aBatchWaitingKeepsItsJob()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.sqlite"));
+    {
+        RecordStore store(StoreLocation::parse(path));
+        JobStore jobs(store);
+        JobFacts north;
+        north.name = QStringLiteral("North");
+        QVERIFY(store.open() && jobs.createJob(north));
+        QVERIFY(jobs.addCableIds(north.name, { "A", "B", "C", "D" }));
+        RecordStore waiting(StoreLocation::parse(path + QStringLiteral(".pending")));
+        QVERIFY(waiting.open() && waiting.appendWaiting({ storedRecord(1, "Before") }, {}));
+        StoredRecord second = storedRecord(2, "Into North"), third = storedRecord(3, {});
+        for (StoredRecord *row : { &second, &third }) {
+            row->arrivalJob = north.name;
+            row->arrivalStartId = QStringLiteral("C");
+        }
+        QVERIFY(waiting.appendWaiting({ second }, {}) && waiting.appendWaiting({ third }, {}));
+    }
+    QVector<RecordOutcome> told;
+    {
+        RecordKeeper keeper(StoreLocation::parse(path), RecordKeeper::Writing::InBackground);
+        connect(&keeper, &RecordKeeper::written, this,
+            [&](const QVector<RecordOutcome> &outcomes) { told += outcomes; });
+        QVERIFY(keeper.waitForStore(10000));
+    }
+    QStringList placed;
+    for (const RecordOutcome &outcome : qAsConst(told))
+        placed << outcome.assignment.job + ':' + outcome.assignment.cableId;
+    QCOMPARE(placed, QStringList({ ":", "North:C", "North:D" }));
+    QCOMPARE(storedIn(path), QStringList({ "1 Before", "2 Into North", "3 " }));
+    QCOMPARE(storedIn(path + QStringLiteral(".pending")), QStringList());
 }
 
 void TestRecordStore::typedTextsSurviveALockedStore()

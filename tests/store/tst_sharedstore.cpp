@@ -38,6 +38,7 @@ private slots:
     void nulTextIsStoredWithout();
     void serverThatStopsAnswering();
     void twoWritersIntoOneJob();
+    void twoReceiversIntoOneJob();
     void theOwnerUpgradesFirst();
 };
 
@@ -346,6 +347,65 @@ void TestSharedStore::twoWritersIntoOneJob()
 // A team member's role may use the tables but not make them: it cannot
 // upgrade a store of the version before, says so, and reads it as it is;
 // once the owner has upgraded it and granted the new tables, it works.
+// Two PCs receive four exports each into one job of a team store at once,
+// from the meter to the server: no ID goes to two first tests.
+void TestSharedStore::twoReceiversIntoOneJob()
+{
+    const QString url = databaseUrl(QStringLiteral("teamreceive"), true);
+    QVERIFY(!url.isEmpty());
+    int exitCode = -1;
+    run({ "job", "create", "Team", "--database", url }, &exitCode);
+    QCOMPARE(exitCode, 0);
+    run({ "job", "ids", "Team", "--pattern", "T{01..60}", "--database", url }, &exitCode);
+    QCOMPARE(exitCode, 0);
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<MeterSimProcess>> meters;
+    for (int pc = 0; pc < 2; ++pc) {
+        QFile capture(dir.filePath(QStringLiteral("exports%1.bin").arg(pc)));
+        QVERIFY(capture.open(QIODevice::WriteOnly));
+        QStringList arguments { "--raw", capture.fileName(), "--no-trailer", "--no-pacing",
+            "--wait-open" };
+        for (int batch = 0; batch < 4; ++batch) {
+            if (batch > 0)
+                arguments << "--pause-at" << QStringLiteral("%1:1000").arg(capture.pos());
+            capture.write(MeterSimProcess::streamFor(
+                { "--records", "10", "--seed", QString::number(70 + 10 * pc + batch) }));
+        }
+        capture.close();
+        meters.push_back(std::make_unique<MeterSimProcess>(arguments));
+        QVERIFY(meters.back()->start());
+    }
+    QVector<std::shared_ptr<QProcess>> receivers;
+    for (const auto &meter : meters) {
+        auto receiver = std::make_shared<QProcess>();
+        receiver->start(QStringLiteral(LUMETRA_CLI),
+            { "receive", meter->path(), "--job", "Team", "--batches", "4", "--timeout", "60",
+                "--database", url });
+        receivers << receiver;
+    }
+    QStringList given;
+    for (const auto &receiver : qAsConst(receivers)) {
+        QVERIFY(receiver->waitForFinished(90000));
+        QCOMPARE(receiver->exitCode(), 0);
+        for (const QByteArray &line : receiver->readAllStandardError().split('\n')) {
+            if (line.contains(": cable ID "))
+                given << QString::fromUtf8(line.mid(line.indexOf(": cable ID ") + 11));
+        }
+    }
+    QCOMPARE(given.size(), 60);
+    QCOMPARE(QSet<QString>(given.begin(), given.end()).size(), 60);
+
+    RecordStore store(StoreLocation::parse(url));
+    QVERIFY(store.open(RecordStore::Access::ReadOnly));
+    QSqlQuery query(store.database());
+    QVERIFY(query.exec(QStringLiteral("SELECT COUNT(cable_id), COUNT(DISTINCT cable_id), COUNT(*)"
+                                      " FROM lumetra_record_jobs WHERE job_name = 'Team'")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 60);
+    QCOMPARE(query.value(1).toInt(), 60);
+    QCOMPARE(query.value(2).toInt(), 80);
+}
+
 void TestSharedStore::theOwnerUpgradesFirst()
 {
     const QString owner = databaseUrl(QStringLiteral("older"), true);
