@@ -105,6 +105,13 @@ QVariant JobStatusModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
+    if (role == Qt::TextAlignmentRole) {
+        // Numbers line up on their last digit.
+        const bool number = rows == Rows::CableIds
+            ? index.column() == Record || index.column() == Margin || index.column() == Tests
+            : index.column() == UnplannedRecord || index.column() == UnplannedMargin;
+        return QVariant(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
     if (rows == Rows::Unplanned) {
         const JobStatus::Test &test = shown.unplanned.at(index.row());
         if (role == Qt::ForegroundRole && index.column() == UnplannedVerdict) {

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -37,7 +38,6 @@ QTableView *tableOf(QWidget *parent, const char *name, JobStatusModel *model)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 
@@ -109,7 +109,7 @@ JobsWindow::JobsWindow(JobBoard &board, DialogHost &dialogs, QWidget *parent)
     layout->addLayout(bottom);
     AccessibleNames::nameJobsWindow(*this);
     Tabs->setMaximumWidth(qMax(Tabs->sizeHint().width(), 380));
-    resize(sizeHint().expandedTo(QSize(1120, 640)));
+    resize(sizeHint().expandedTo(QSize(1120, 640)).boundedTo(screen()->availableSize()));
 
     connect(&board, &JobBoard::jobsRead, this, &JobsWindow::jobsRead);
     connect(&board, &JobBoard::statusRead, this, &JobsWindow::statusRead);
