@@ -49,6 +49,19 @@ void DownloadSession::keepIn(const StoreLocation &location)
     connect(keeper, &RecordKeeper::fetched, this, &DownloadSession::fetched);
     connect(keeper, &RecordKeeper::lostRecordsFound, this, &DownloadSession::found);
     connect(keeper, &RecordKeeper::placed, this, &DownloadSession::place);
+    connect(keeper, &RecordKeeper::textsRead, this,
+        [this](const QHash<QString, ReportHeaderTexts> &texts) {
+            bool changed = false;
+            for (SessionEntry &entry : collection) {
+                const auto stored = texts.constFind(StoredRecord::keyOf(entry.record));
+                if (stored != texts.cend() && *stored != entry.headers) {
+                    entry.headers = *stored;
+                    changed = true;
+                }
+            }
+            if (changed)
+                emit headersChanged();
+        });
     connect(keeper, &RecordKeeper::jobsRead, this, [this](const QVector<ArchiveJob> &read) {
         for (const ArchiveJob &plan : read)
             plans.insert(plan.facts.name, plan);
@@ -325,14 +338,14 @@ void DownloadSession::place(const QVector<RecordOutcome> &outcomes)
         emit jobMissing(job);
 }
 
-void DownloadSession::refreshCableIds()
+void DownloadSession::refreshFromStore()
 {
     QStringList keys;
     for (const SessionEntry &entry : qAsConst(collection))
         keys << StoredRecord::keyOf(entry.record);
     keys.removeDuplicates();
     if (keeper && !keys.isEmpty())
-        keeper->readPlaces(keys);
+        keeper->readStored(keys);
 }
 
 bool DownloadSession::jobPlan(const QString &job, ArchiveJob *plan) const

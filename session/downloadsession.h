@@ -95,9 +95,10 @@ public:
     void findLostRecords();
     void settleLostRecords(bool showAgain);
 
-    // Reads again the job and cable ID of every entry, and their jobs, after
-    // the jobs were changed: told by cableIdsChanged.
-    void refreshCableIds();
+    // Reads again the job, cable ID and texts of every entry, and their jobs,
+    // after they were changed elsewhere (the Jobs window): told by
+    // cableIdsChanged and headersChanged.
+    void refreshFromStore();
     // The facts and cable IDs of a job of an entry, as last read; false when
     // they were not read yet.
     bool jobPlan(const QString &job, ArchiveJob *plan) const;
@@ -112,6 +113,7 @@ signals:
     void historyOpened(int chosen, int opened);
     // Entries' cable IDs, or whether they are pending, changed.
     void cableIdsChanged();
+    void headersChanged(); // the texts of entries, changed elsewhere
     // The records received into a job, or opened with one, once the store
     // has given them their jobs and IDs.
     void arrivalsPlaced(const QVector<RecordOutcome> &records);

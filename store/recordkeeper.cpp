@@ -544,27 +544,38 @@ void RecordKeeper::keepArchiveJob(const ArchiveJob &job, const QVector<TestRecor
     writeWhatWaits();
 }
 
-void RecordKeeper::readPlaces(const QStringList &keys)
+void RecordKeeper::readStored(const QStringList &keys)
 {
     thread->post([this, keys](RecordStore &store, const StoreThread::Answer &answer) {
         if (!store.isOpen())
             store.open();
         QHash<QString, RecordCableId> found;
+        QVector<StoredRecord> rows;
         JobStore jobs(store);
         Written read;
-        if (store.isOpen() && jobs.recordCableIds(keys, &found)) {
+        if (store.isOpen() && jobs.recordCableIds(keys, &found) && store.readRecords(keys, &rows)) {
             for (const QString &key : keys) {
                 const RecordCableId id = found.value(key);
                 read.placed.append({ key, RecordOutcome::State::Placed, QString(), jobs.hasJobs(),
                     { id.job, id.cableId, false, false }, {} });
             }
         }
+        QHash<QString, ReportHeaderTexts> texts;
+        for (const StoredRecord &row : qAsConst(rows))
+            texts.insert(row.key(), row.headers);
         read.plans = plansOf(store, read.placed);
-        answer([this, read] {
+        answer([this, read, texts] {
+            // Changed elsewhere (a job's texts): an edit here starts from them.
+            for (auto text = texts.cbegin(); text != texts.cend(); ++text) {
+                if (listed.contains(text.key()))
+                    listed[text.key()].headers = text.value();
+            }
             if (!read.plans.isEmpty())
                 emit jobsRead(read.plans);
             if (!read.placed.isEmpty())
                 emit placed(read.placed);
+            if (!texts.isEmpty())
+                emit textsRead(texts);
         });
     });
 }

@@ -83,8 +83,9 @@ public:
     // the archive's ID. Held in memory until the store takes it (the archive
     // still has it); told by placed.
     void keepArchiveJob(const ArchiveJob &job, const QVector<TestRecord> &records);
-    // Reads the job and cable ID of each record of keys: told by placed.
-    void readPlaces(const QStringList &keys);
+    // Reads the job and cable ID of each record of keys, told by placed,
+    // and its texts as they are stored, told by textsRead.
+    void readStored(const QStringList &keys);
 
     // Until the store has answered everything asked so far, at most
     // milliseconds (-1: no bound); the answers are told before it returns.
@@ -107,6 +108,7 @@ signals:
     void placed(const QVector<RecordOutcome> &records);
     // The facts and cable IDs of the jobs the records told are in, as they are now.
     void jobsRead(const QVector<ArchiveJob> &jobs);
+    void textsRead(const QHash<QString, ReportHeaderTexts> &texts); // by key
 
 private:
     bool submit(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);

@@ -109,7 +109,7 @@ JobsWindow::JobsWindow(JobBoard &board, DialogHost &dialogs, QWidget *parent)
     layout->addLayout(bottom);
     AccessibleNames::nameJobsWindow(*this);
     Tabs->setMaximumWidth(qMax(Tabs->sizeHint().width(), 380));
-    resize(sizeHint().expandedTo(QSize(1120, 640)).boundedTo(screen()->availableSize()));
+    resize(sizeHint().expandedTo(QSize(1000, 640)).boundedTo(screen()->availableSize()));
 
     connect(&board, &JobBoard::jobsRead, this, &JobsWindow::jobsRead);
     connect(&board, &JobBoard::statusRead, this, &JobsWindow::statusRead);
@@ -152,20 +152,21 @@ QWidget *JobsWindow::buildIdList()
     Button_TakeBack = buttonOf(list, "Button_TakeBack", tr("Take &Back Record"));
     Button_AssignId = buttonOf(list, "Button_AssignId", tr("Assign &Cable ID..."));
 
-    auto *idButtons = new QVBoxLayout;
-    for (QPushButton *button : { Button_Rename, Button_MoveUp, Button_MoveDown, Button_Remove,
-             Button_Retest, Button_ClearRetest, Button_MoveRecord, Button_TakeBack })
-        idButtons->addWidget(button);
-    idButtons->addStretch(1);
-    auto *layout = new QGridLayout(list);
+    // Under the list, two rows: the window stays narrow enough for a laptop's screen.
+    auto *idButtons = new QGridLayout;
+    QPushButton *const buttons[] = { Button_Rename, Button_MoveUp, Button_MoveDown, Button_Remove,
+        Button_Retest, Button_ClearRetest, Button_MoveRecord, Button_TakeBack };
+    for (int i = 0; i < 8; ++i)
+        idButtons->addWidget(buttons[i], i / 4, i % 4);
+    auto *unplannedRow = new QHBoxLayout;
+    unplannedRow->addWidget(Label_Unplanned, 1);
+    unplannedRow->addWidget(Button_AssignId);
+    auto *layout = new QVBoxLayout(list);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Table_Ids, 0, 0);
-    layout->addLayout(idButtons, 0, 1);
-    layout->addWidget(Label_Unplanned, 1, 0, 1, 2);
-    layout->addWidget(Table_Unplanned, 2, 0);
-    layout->addWidget(Button_AssignId, 2, 1, Qt::AlignTop);
-    layout->setRowStretch(0, 3);
-    layout->setRowStretch(2, 1);
+    layout->addWidget(Table_Ids, 3);
+    layout->addLayout(idButtons);
+    layout->addLayout(unplannedRow);
+    layout->addWidget(Table_Unplanned, 1);
 
     for (QTableView *table : { Table_Ids, Table_Unplanned })
         connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -348,10 +349,12 @@ void JobsWindow::statusRead(const QString &job, const JobStatus &status, const Q
     ids->show(status);
     unplanned->show(status);
     Label_Counts->setText(status.countsText());
-    // Every column in view: the window grows rather than the list scroll sideways.
-    Table_Ids->resizeColumnsToContents();
-    Table_Ids->setMinimumWidth(Table_Ids->horizontalHeader()->length()
-        + Table_Ids->verticalScrollBar()->sizeHint().width() + 2 * Table_Ids->frameWidth());
+    // Every column in view: the window grows rather than the lists scroll sideways.
+    for (QTableView *table : { Table_Ids, Table_Unplanned }) {
+        table->resizeColumnsToContents();
+        table->setMinimumWidth(table->horizontalHeader()->length()
+            + table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth());
+    }
     // Facts being typed stay until they are saved or the job's change.
     if (facts != status.facts) {
         facts = status.facts;

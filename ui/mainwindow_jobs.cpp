@@ -50,13 +50,20 @@ void MainWindow::startJobs()
     connect(jobBoard, &JobBoard::changed, this,
         [this](int ticket, const QString &, bool done, const QString &problem, int) {
             const bool asked = recordMenuTickets.remove(ticket);
-            if (done)
-                session->refreshCableIds();
-            else if (asked)
+            if (done) {
+                keepTextsOnScreen(); // typed here: newer than the change
+                session->refreshFromStore();
+            } else if (asked)
                 dialogs->warning(
                     this, appTitle, tr("The cable ID could not be changed: %1").arg(problem));
         });
     connect(session, &DownloadSession::cableIdsChanged, this, &MainWindow::showCableIds);
+    // A job's texts set in the Jobs window: the record shown shows them.
+    connect(session, &DownloadSession::headersChanged, this, [this] {
+        const int shown = recordViewsOpen() ? listedRow(connectionPanel->displayedItem) : -1;
+        if (shown >= 0)
+            showHeaderTexts(session->entries().at(shown).headers);
+    });
     connect(
         session, &DownloadSession::arrivedUnplanned, this, [this](int count, const QString &job) {
             if (!storeKeeping)

@@ -12,6 +12,7 @@
 #include "windowtestsupport.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTabWidget>
 #include <QTableView>
 #include <QtTest>
 
@@ -255,6 +257,18 @@ void TestJobs::anArchiveBringsItsJob()
     for (const JobStore::Version &version : qAsConst(versions))
         made << version.job + ':' + version.cableId;
     QCOMPARE(made, QStringList({ "North:A1-B03", "North:", "North:A1-B03" }));
+
+    // A text set on the job's records in one change reaches the records listed:
+    // saving them keeps it.
+    jobs->Tabs->setCurrentIndex(2);
+    QTest::mouseClick(jobs->Check_Texts.at(1), Qt::LeftButton);
+    QTest::keyClicks(jobs->Edit_Texts.at(1), QStringLiteral("Ana Lima"));
+    click(jobs->Button_TextsAll);
+    QTRY_COMPARE(main.recordHeaders().at(1).operatorName, QStringLiteral("Ana Lima"));
+    QCOMPARE(main.reportWindow->Edit_Operator->text(), QStringLiteral("Ana Lima"));
+    QCOMPARE(main.recordHeaders().at(0).operatorName, QString());
+    QCOMPARE(window.dialogs.calls.last().text, // the repeated export's are the same four
+        QStringLiteral("32 records of job North have the new texts."));
 
     // A job part that is damaged: the records open without IDs, and the user is told.
     QFile file(archive);
