@@ -6,7 +6,7 @@
 
 namespace {
 // How long a window that closes lets a change finish.
-constexpr int closeGraceMs = 300;
+constexpr int changeGraceMs = 300;
 } // namespace
 
 JobBoard::JobBoard(const StoreLocation &location, QObject *parent)
@@ -17,7 +17,7 @@ JobBoard::JobBoard(const StoreLocation &location, QObject *parent)
 
 JobBoard::~JobBoard()
 {
-    thread->stop(closeGraceMs);
+    thread->stop(changeGraceMs);
 }
 
 void JobBoard::post(const Work &work)

@@ -7,6 +7,7 @@
 #include "jobboard.h"
 #include "jobswindow.h"
 #include "listofuid.h"
+#include "ownerfiles.h"
 #include "recordlistdelegate.h"
 
 #include <QAction>
@@ -114,6 +115,8 @@ void MainWindow::setActiveJob(const QString &job, const QString &startId)
     } else {
         settings.setValue(activeJobKey, job);
         settings.setValue(startIdKey, activeStartId());
+        settings.sync();
+        OwnerFiles::restrictSettingsFile(settings.fileName()); // it names a customer's job
     }
     if (!activeJobLabel) {
         activeJobLabel = new QLabel(statusBar());
