@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -257,6 +258,21 @@ void TestJobs::anArchiveBringsItsJob()
     for (const JobStore::Version &version : qAsConst(versions))
         made << version.job + ':' + version.cableId;
     QCOMPARE(made, QStringList({ "North:A1-B03", "North:", "North:A1-B03" }));
+
+    // A pasted list with an ID the job has adds nothing and names it; a
+    // renamed ID takes its records along, in the record list too.
+    jobs->Tabs->setCurrentIndex(1);
+    jobs->Edit_NewIds->setPlainText(QStringLiteral("B9-01\nA2-B05\n"));
+    click(jobs->Button_AddIds);
+    QTRY_COMPARE(window.dialogs.calls.last().kind, QStringLiteral("warning"));
+    QVERIFY2(window.dialogs.calls.last().text.contains("A2-B05"),
+        qPrintable(window.dialogs.calls.last().text));
+    QCOMPARE(jobs->ids->rowCount(), 30);
+    jobs->Table_Ids->selectRow(29);
+    window.dialogs.textAnswers << QStringLiteral("  Z-30 ");
+    click(jobs->Button_Rename);
+    QTRY_COMPARE(cableIdsOf(list, 35).value(0), QStringLiteral("Z-30"));
+    QCOMPARE(jobs->ids->status().ids.last().cableId, QStringLiteral("Z-30"));
 
     // A text set on the job's records in one change reaches the records listed:
     // saving them keeps it.
