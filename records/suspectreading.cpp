@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -15,14 +16,13 @@ const char *const negativeLossText
 const char *const sameReadingsText
     = QT_TRANSLATE_NOOP("SuspectReading", "Same readings as record %1");
 
-// The twelve powers as bytes; empty when a fiber has no reading.
+// The twelve powers as bytes; empty when a fiber's power shows "---".
 QByteArray powersOf(const TestRecord &record)
 {
     QByteArray bytes;
     for (const ChannelResult &channel : record.channels) {
-        const ChannelRowText row = formatChannelRow(channel.powerDbm, channel.referenceDbm, 0.0f,
-            record.headerByte5, record.polarityCode, record.headerByte8);
-        if (row.powerText == QLatin1String("---"))
+        const float power = channel.powerDbm;
+        if (!std::isfinite(power) || power == 100.0f || power == -100.0f)
             return QByteArray();
         char raw[sizeof(float)];
         std::memcpy(raw, &channel.powerDbm, sizeof raw);
@@ -46,6 +46,18 @@ bool sameRecord(const TestRecord &a, const TestRecord &b)
             return false;
     }
     return true;
+}
+
+// Record i of group has the same readings as record j of it, unless they are one record.
+void addSame(QVector<SuspectReading> *flags, const QVector<TestRecord> &group, int i, int j)
+{
+    if (i == j || sameRecord(group.at(i), group.at(j)))
+        return;
+    SuspectReading flag;
+    flag.kind = SuspectReading::Kind::SameReadings;
+    flag.other = j;
+    flag.otherRecordNumber = group.at(j).recordNumber;
+    flags->append(flag);
 }
 
 } // namespace
@@ -108,16 +120,20 @@ QVector<QVector<SuspectReading>> SuspectReading::ofGroup(const QVector<TestRecor
     }
     for (const QVector<int> &alike : qAsConst(byPowers)) {
         for (const int i : alike) {
-            for (const int j : alike) {
-                if (i == j || sameRecord(group.at(i), group.at(j)))
-                    continue;
-                SuspectReading flag;
-                flag.kind = Kind::SameReadings;
-                flag.other = j;
-                flag.otherRecordNumber = group.at(j).recordNumber;
-                flags[i] << flag;
-            }
+            for (const int j : alike)
+                addSame(&flags[i], group, i, j);
         }
+    }
+    return flags;
+}
+
+QVector<SuspectReading> SuspectReading::ofRecord(int index, const QVector<TestRecord> &group)
+{
+    QVector<SuspectReading> flags = negativeLosses(group.at(index));
+    const QByteArray powers = powersOf(group.at(index));
+    for (int j = 0; !powers.isEmpty() && j < group.size(); ++j) {
+        if (powersOf(group.at(j)) == powers)
+            addSame(&flags, group, index, j);
     }
     return flags;
 }

@@ -39,6 +39,8 @@ public:
     // The flags of each record of a group (a job, a report), index for index;
     // the same record listed twice is one record.
     static QVector<QVector<SuspectReading>> ofGroup(const QVector<TestRecord> &group);
+    // The flags of group[index] alone, as ofGroup gives them.
+    static QVector<SuspectReading> ofRecord(int index, const QVector<TestRecord> &group);
 };
 
 #endif

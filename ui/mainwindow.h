@@ -125,6 +125,7 @@ private slots:
 
 private:
     void placeWindow(QRect referenceScreen, const ScreenProbe &screen);
+    void showSuspectNote(int row);
     void createActions();
     void createMenus();
     void createStatusBar();
@@ -198,6 +199,8 @@ private:
     QTimer *typingPause = nullptr;
     QPointer<QLabel> storeState;
     QPointer<HistoryWindow> historyWindow;
+    // The suspect readings of the record shown; see showSuspectNote.
+    QPointer<QLabel> suspectNote;
 };
 
 #endif
