@@ -90,7 +90,7 @@ double JobPage::drawFacts(
     const double textWidth = withLogo ? width - logoWidth - 4.0 : width;
     const double half = textWidth / 2;
     const auto facts = [&](double x, double w, const char *label, const QString &value) {
-        return page.labelled(QRectF(x, y, w, 5.0), 25.0, ReportText::tr(label), value);
+        return page.labelled(QRectF(x, y, w, 5.0), 28.0, ReportText::tr(label), value);
     };
     const auto pair = [&](const char *leftLabel, const QString &leftValue, const char *rightLabel,
                           const QString &rightValue) {

@@ -17,7 +17,7 @@ namespace {
 
 const QVector<ReportColumn> trunkColumns = {
     { QT_TRANSLATE_NOOP("CertificationReport", "Cable ID"), 26 },
-    { QT_TRANSLATE_NOOP("CertificationReport", "Record"), 11 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Record"), 13 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Received"), 26 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Wavelength (nm)"), 17 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Polarity"), 12 },
@@ -25,7 +25,7 @@ const QVector<ReportColumn> trunkColumns = {
     { QT_TRANSLATE_NOOP("CertificationReport", "Largest loss (dB)"), 14 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Smallest margin (dB)"), 15 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Verdict"), 17 },
-    { QT_TRANSLATE_NOOP("CertificationReport", "Notes"), 32 },
+    { QT_TRANSLATE_NOOP("CertificationReport", "Notes"), 30 },
 };
 
 const QVector<ReportColumn> supersededColumns = {

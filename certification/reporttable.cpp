@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "reporttable.h"
 
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -8,6 +11,22 @@ constexpr double headingHeight = 8.0;
 constexpr double titlesHeight = 8.0;
 constexpr double smallestRow = 4.8;
 constexpr double cellFont = 7.5;
+
+// A column's title on its lines, set smaller where a word of it would not fit.
+QFont titleFont(const ReportPainter &page, const QString &title, double width)
+{
+    QFont font = page.font(7, true);
+    const double room = page.mm(width);
+    const QStringList words = title.split(QRegularExpression(QStringLiteral("\\s+")));
+    const auto fits = [&](const QFont &tried) {
+        const QFontMetricsF metrics(tried, page.painter().device());
+        return std::all_of(words.begin(), words.end(),
+            [&](const QString &word) { return metrics.horizontalAdvance(word) <= room; });
+    };
+    while (!fits(font) && font.pointSizeF() > 5.0)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
 } // namespace
 
 ReportTable::ReportTable(const QString &heading, const QVector<ReportColumn> &columns)
@@ -75,8 +94,9 @@ void ReportTable::draw(const ReportPainter &page, const Part &part, const QRectF
     page.fill(QRectF(body.left(), y, body.width(), titlesHeight), QColor(0xe4, 0xe4, 0xe4));
     double x = body.left();
     for (const ReportColumn &column : columns) {
-        page.wrapped(QRectF(x + 0.5, y, column.width * factor - 1.0, titlesHeight),
-            ReportText::tr(column.title), page.font(7, true));
+        const QString title = ReportText::tr(column.title);
+        const double width = column.width * factor - 1.0;
+        page.wrapped(QRectF(x + 0.5, y, width, titlesHeight), title, titleFont(page, title, width));
         x += column.width * factor;
     }
     y += titlesHeight;
