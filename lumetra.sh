@@ -13,9 +13,10 @@
 #                       the download soak for SECONDS (default 1800); test
 #                       runs it for 60 s
 #   ./lumetra.sh windows
-#                       cross-build Lumetra for Windows (Qt from Debian's
-#                       source, built once per machine), make the zip and the
-#                       installer, and run them under wine
+#                       cross-build Lumetra for Windows (Qt, libpq, OpenSSL
+#                       and libxlsxwriter from Debian's sources, built once per
+#                       machine), make the zip and the installer, and run them
+#                       under wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -25,6 +26,7 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n
+    libxcb1-dev libxcb-randr0-dev # the display's scaling, asked before Qt connects to it
     libxlsxwriter-dev
     dpkg-dev # dpkg-buildflags: the hardening flags
     fonts-dejavu-core fonts-noto-cjk
@@ -48,12 +50,15 @@ TEST_PACKAGES=(
     devscripts # hardening-check
 )
 
-# What the Windows build adds: the cross compilers, what building Debian's Qt
-# and SQLite sources needs, NSIS, and wine with a display, the tools that drive
-# it, a font with the metrics of the Windows one, and the German locale's
-# sources for the German run under wine.
+# What the Windows build adds: the cross compilers, what building Debian's Qt,
+# SQLite, OpenSSL, PostgreSQL and libxlsxwriter sources needs (zlib for
+# mingw-w64), NSIS, and wine with a display, the tools that drive it, a font
+# with the metrics of the Windows one, and the German locale's sources for the
+# German run under wine; a PostgreSQL server and openssl for the wine run's
+# store with TLS.
 WINDOWS_PACKAGES=(
-    mingw-w64 dpkg-dev xz-utils perl tcl nsis
+    mingw-w64 dpkg-dev xz-utils perl tcl nsis libz-mingw-w64-dev bzip2
+    postgresql openssl python3
     wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2 locales
 )
 
@@ -179,7 +184,7 @@ soak() {
     return $status
 }
 
-# windows: Qt for Windows (cached), the Windows programs in build-windows/,
+# windows: the libraries for Windows (cached), the Windows programs in build-windows/,
 # their zip and installer, and the installed programs run under wine against
 # this machine's build/.
 windows() {
@@ -187,12 +192,17 @@ windows() {
     cmake --build build -j "$JOBS" --target lumetra lumetra-cli lumetra-meter-sim \
         lumetra_makeimages lumetra_withheadertexts
     stage "programs for this machine"
-    local qt
+    # Each built once per machine and cached; Qt's PostgreSQL driver needs libpq,
+    # libpq OpenSSL. Their prefixes are where the Windows build finds them.
+    local openssl libpq qt xlsxwriter
+    openssl=$(windows/build-openssl.sh | tail -n 1)
+    libpq=$(windows/build-libpq.sh | tail -n 1)
     qt=$(windows/build-qt.sh | tail -n 1)
-    stage "Qt for Windows"
+    xlsxwriter=$(windows/build-xlsxwriter.sh | tail -n 1)
+    stage "libraries for Windows"
     compiler_cache
     cmake -S . -B build-windows "${CACHE_OPTIONS[@]}" -DCMAKE_TOOLCHAIN_FILE=windows/mingw-w64-x86_64.cmake \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_UNITY_BUILD=ON \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt;$libpq;$openssl;$xlsxwriter" -DCMAKE_UNITY_BUILD=ON \
         -DLUMETRA_HOST_MAKEIMAGES="$PWD/build/resources/lumetra_makeimages" >/dev/null
     cmake --build build-windows -j "$JOBS"
     rm -f build-windows/Lumetra-*-win64*

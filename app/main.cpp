@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "displayscaling.h"
 #include "filesfolder.h"
 #include "lumetraimages.h"
 #include "lumetraversion.h"
@@ -103,6 +104,7 @@ int main(int argc, char *argv[])
     // The records store's folder is named after these, for lumetra-cli too.
     QCoreApplication::setOrganizationName(QStringLiteral("Tavolin"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
+    DisplayScaling scaling(MainWindow::designSize());
 
     std::unique_ptr<QApplication> app;
     if (screenMeasurementNeedsApplication)
@@ -115,6 +117,7 @@ int main(int argc, char *argv[])
 
     if (!app)
         app = std::make_unique<QApplication>(argc, argv);
+    scaling.applicationMade();
     UiLanguage::install(*app);
 
     const StartOptions start = StartOptions::parse(app->arguments(), QDir::currentPath());
@@ -135,6 +138,7 @@ int main(int argc, char *argv[])
             window->activateWindow();
             window->openArchives(files);
         });
+    scaling.place(*window);
     window->show();
     // Once the window is up, so that a message about a file has it behind.
     QTimer::singleShot(0, window.get(), [&window, &start] { window->openArchives(start.files); });

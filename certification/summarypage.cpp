@@ -51,9 +51,9 @@ double SummaryPage::drawFacts(
         Qt::AlignLeft | Qt::AlignVCenter, verdictInk(summary.verdict));
     const QString basis = summary.verdict == QLatin1String("---")
         ? ReportText::tr("no fiber has a verdict")
-        : ReportText::tr("%1 of %2 fibers with a verdict pass")
-              .arg(summary.passed)
-              .arg(summary.passed + summary.failed);
+        : ReportText::tr(
+            "%1 of %n fibers with a verdict pass", nullptr, summary.passed + summary.failed)
+              .arg(summary.passed);
     page.text(QRectF(left + 96.0, top, width - 100.0, 15.0), basis, page.font(9),
         Qt::AlignRight | Qt::AlignVCenter, labelInk());
 

@@ -49,9 +49,7 @@ QString recordVerdictTip(const RecordVerdict &verdict)
     QStringList fibers;
     for (int fiber : verdict.failingFibers)
         fibers << QString::number(fiber);
-    const char *text = fibers.size() == 1 ? QT_TRANSLATE_NOOP("RecordVerdict", "FAIL: fiber %1")
-                                          : QT_TRANSLATE_NOOP("RecordVerdict", "FAIL: fibers %1");
-    return QCoreApplication::translate("RecordVerdict", text)
+    return QCoreApplication::translate("RecordVerdict", "FAIL: fibers %1", nullptr, fibers.size())
         .arg(fibers.join(QStringLiteral(", ")));
 }
 

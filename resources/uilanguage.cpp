@@ -35,13 +35,15 @@ QString UiLanguage::install(QCoreApplication &app, const QStringList &languages)
     Q_INIT_RESOURCE(lumetra_translations);
     const QString chosen
         = choose(languages.isEmpty() ? QLocale::system().uiLanguages() : languages);
-    if (chosen.isEmpty())
-        return chosen;
-    auto *qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_") + chosen, qtTranslationsFolder()))
-        app.installTranslator(qt);
+    if (!chosen.isEmpty()) {
+        auto *qt = new QTranslator(&app);
+        if (qt->load(QStringLiteral("qtbase_") + chosen, qtTranslationsFolder()))
+            app.installTranslator(qt);
+    }
+    // English takes only its plural forms from its file: "1 record".
     auto *own = new QTranslator(&app);
-    if (own->load(QStringLiteral(":/i18n/lumetra_") + chosen))
+    if (own->load(
+            QStringLiteral(":/i18n/lumetra_") + (chosen.isEmpty() ? QStringLiteral("en") : chosen)))
         app.installTranslator(own);
     return chosen;
 }

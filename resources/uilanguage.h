@@ -9,7 +9,7 @@ class QCoreApplication;
 
 // The language of Lumetra's texts and of Qt's own (dialog buttons, Yes/No):
 // the first of the system's languages (LANGUAGE, then LANG) that Lumetra
-// speaks. English, the texts of the source, needs no translation.
+// speaks. English, the texts of the source, takes only its plural forms.
 class UiLanguage
 {
 public:

@@ -293,6 +293,29 @@ bool RecordStore::run(const QString &sql)
     return query.exec(sql) || failed(query);
 }
 
+namespace {
+// Qt's driver passes the options to libpq as they are, where a backslash or a
+// space in a value means something else: each value quoted, as the driver
+// quotes the host and the user, so that sslrootcert=C:\Users\ann\ca.crt stays
+// whole. (The driver turns every ';' into a space: none can be in a value.)
+QString quotedOptions(const QString &options)
+{
+    QStringList quoted;
+    for (const QString &option : options.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const int equals = option.indexOf(QLatin1Char('='));
+        if (equals < 0) {
+            quoted << option;
+            continue;
+        }
+        QString value = option.mid(equals + 1);
+        value.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('\''), QLatin1String("\\'"));
+        quoted << option.left(equals) + QLatin1String("='") + value + QLatin1Char('\'');
+    }
+    return quoted.join(QLatin1Char(';'));
+}
+} // namespace
+
 bool RecordStore::open(Access access)
 {
     close();
@@ -333,7 +356,7 @@ bool RecordStore::open(Access access)
                                              "keepalives_count=3")
                                   .arg(answerBoundMs);
             if (!where.options.isEmpty())
-                options += QLatin1Char(';') + where.options;
+                options += QLatin1Char(';') + quotedOptions(where.options);
             if (readOnly)
                 options += QStringLiteral(";options='-c default_transaction_read_only=on'");
             db.setConnectOptions(options);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "configrun.h"
 
+#include "crispframestyle.h"
 #include "qtdialoghost.h"
 #include "reportfont.h"
 #include "scaledlayout.h"
@@ -50,6 +51,7 @@ ConfigRun::ConfigRun(
     Label_Hour_text = addLabel(
         this, "Label_Hour_text", now.toString(QStringLiteral("hh:mm:ss")), s.rect(130, 40, 70, 22));
     for (QLabel *clock : { Label_Date_text, Label_Hour_text }) {
+        clock->setStyle(CrispFrameStyle::shared());
         clock->setFrameShape(QFrame::Box);
         clock->setAlignment(Qt::AlignCenter);
     }

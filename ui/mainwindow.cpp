@@ -89,7 +89,7 @@ void MainWindow::placeWindow(QRect referenceScreen, const ScreenProbe &screen)
     setWindowIcon(QIcon(QStringLiteral(":/images/Tavolin.png")));
 
     const ScaledLayout s { XFactor, YFactor };
-    const QSize size(s.x(820), s.y(671));
+    const QSize size(s.x(designSize().width()), s.y(designSize().height()));
     setGeometry(QRect(QPoint(20, 30), size));
     setMinimumSize(size);
     setMaximumSize(size);

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QQueue>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -50,6 +51,9 @@ public:
     MainWindow(QWidget *parent, Qt::WindowFlags flags, QRect referenceScreen,
         const ScreenProbe &screen, DialogHost &dialogs);
     ~MainWindow() override; // stops the download thread if Quit has not
+
+    // The window's size at factors of 1, without the title bar.
+    static QSize designSize() { return QSize(820, 671); }
 
     // Lists each archive in turn exactly as File > Open does, messages included
     // (mainwindow_opening.cpp): for the command line, drops and a later start.

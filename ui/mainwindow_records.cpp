@@ -31,7 +31,7 @@ bool MainWindow::recordViewsOpen() const
 void MainWindow::on_file_transfer(int receivedRecords)
 {
     setCursor(Qt::WaitCursor);
-    statusBar()->showMessage(tr("Receiving: %1 records").arg(receivedRecords));
+    statusBar()->showMessage(tr("Receiving: %n records", nullptr, receivedRecords));
 }
 
 void MainWindow::on_file_ready(uint /*status*/)

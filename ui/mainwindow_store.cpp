@@ -62,9 +62,9 @@ void MainWindow::offerLostRecords()
     bool showAgain = false;
     if (!lost.isEmpty())
         showAgain = dialogs->question(this, appTitle,
-            tr("The last session ended with %1 records that were not saved to an archive. "
-               "Show them again?")
-                .arg(lost.size()));
+            tr("The last session ended with %n records that were not saved to an archive. "
+               "Show them again?",
+                nullptr, lost.size()));
     keeper->settleLostRecords(showAgain, lost);
     if (!showAgain || !recordViewsOpen())
         return;
@@ -244,10 +244,8 @@ void MainWindow::reportUnopened(int chosen, int opened)
     }
     const int unopened = chosen - opened;
     dialogs->warning(parent, appTitle,
-        (unopened == 1 ? tr("%1 of the %2 chosen records could not be opened: its data in the "
-                            "records store is damaged.")
-                       : tr("%1 of the %2 chosen records could not be opened: their data in the "
-                            "records store is damaged."))
-            .arg(unopened)
+        tr("%n of the %1 chosen records could not be opened: their data in the records store is "
+           "damaged.",
+            nullptr, unopened)
             .arg(chosen));
 }

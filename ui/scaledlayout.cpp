@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scaledlayout.h"
 
+#include "crispframestyle.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,7 @@ QFrame *addSunkenPanel(QWidget *parent, const char *name, const QRect &geometry)
     auto *panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
+    panel->setStyle(CrispFrameStyle::shared());
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     return panel;
@@ -27,6 +30,7 @@ QLabel *addBoxedTitle(QWidget *parent, const char *name, const QString &text, co
     const QString &styleSheet)
 {
     QLabel *label = addLabel(parent, name, text, geometry);
+    label->setStyle(CrispFrameStyle::shared()); // before the style sheet, which draws through it
     label->setFrameShape(QFrame::Box);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet(styleSheet);

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Puts beside the programs exactly what they load: the Qt libraries and the
-# plugins Qt loads by name, SQLite, and the mingw-w64 runtime. The libraries
+# plugins Qt loads by name, SQLite, libpq with OpenSSL, the other libraries of
+# CMAKE_PREFIX_PATH, and the mingw-w64 runtime, each with its licences. The libraries
 # are found by walking the programs' and plugins' import tables at install
 # time (deployruntime.cmake), so nothing is listed by hand and nothing unused
 # is shipped. (CMake's own walk looks for the names in lower case, which a
@@ -14,9 +15,13 @@ set(plugins
     platforms Qt5::QWindowsIntegrationPlugin
     styles Qt5::QWindowsVistaStylePlugin
     printsupport Qt5::QWindowsPrinterSupportPlugin)
-if(TARGET Qt5::QSQLiteDriverPlugin)
-    list(APPEND plugins sqldrivers Qt5::QSQLiteDriverPlugin)
-endif()
+# Both stores: a Qt for Windows without either driver is not the one build-qt.sh makes.
+foreach(driver QSQLiteDriverPlugin QPSQLDriverPlugin)
+    if(NOT TARGET Qt5::${driver})
+        message(FATAL_ERROR "this Qt for Windows has no ${driver}: build it with windows/build-qt.sh")
+    endif()
+    list(APPEND plugins sqldrivers Qt5::${driver})
+endforeach()
 set(plugin_files)
 while(plugins)
     list(POP_FRONT plugins folder plugin)
@@ -25,8 +30,14 @@ while(plugins)
     list(APPEND plugin_files ${file})
 endwhile()
 
-# Where the libraries come from: Qt, the SQLite built with it, the compiler's runtime.
+# Where the libraries come from: Qt, the SQLite built with it, the other
+# prefixes (libpq, OpenSSL, libxlsxwriter), the compiler's runtime.
 set(library_dirs ${LUMETRA_QT_BIN} ${LUMETRA_QT_PREFIX}/sqlite/bin)
+foreach(prefix ${CMAKE_PREFIX_PATH})
+    if(EXISTS ${prefix}/bin)
+        list(APPEND library_dirs ${prefix}/bin)
+    endif()
+endforeach()
 foreach(runtime libstdc++-6.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
         OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -57,7 +68,8 @@ foreach(language ${LUMETRA_LANGUAGES})
     install(FILES ${qm} DESTINATION .)
 endforeach()
 
-# The licences of what is shipped, and where its sources are.
+# The licences of what is shipped, and where its sources are; those of the
+# other libraries come with them (deployruntime.cmake).
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(DIRECTORY ${LUMETRA_QT_PREFIX}/licenses/ DESTINATION licenses
     FILES_MATCHING PATTERN "*.txt" PATTERN "*.md")

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # Run at install time: copies into the install folder every library that
 # FILES load, directly or through each other, from the folders DIRS, and
-# strips the copies. What none of DIRS holds is Windows' own.
+# strips the copies. What none of DIRS holds is Windows' own. A library from
+# DIR brings the licence texts of DIR/../licenses into licenses/.
 #   cmake -DFILES=... -DDIRS=... -DOBJDUMP=... -DSTRIP=... -P deployruntime.cmake
 cmake_minimum_required(VERSION 3.16)
 set(pending ${FILES})
@@ -22,11 +23,29 @@ while(pending)
         endif()
         list(APPEND seen ${key})
         foreach(dir ${DIRS})
+            # Windows names are of any case (qsqlpsql.dll imports LIBPQ.dll).
+            set(found)
             if(EXISTS ${dir}/${name})
+                set(found ${name})
+            else()
+                file(GLOB candidates RELATIVE ${dir} ${dir}/*.dll ${dir}/*.DLL)
+                foreach(candidate ${candidates})
+                    string(TOLOWER "${candidate}" lower)
+                    if(lower STREQUAL key)
+                        set(found ${candidate})
+                    endif()
+                endforeach()
+            endif()
+            if(found)
+                set(name ${found})
                 file(INSTALL ${dir}/${name} DESTINATION ${CMAKE_INSTALL_PREFIX})
                 execute_process(COMMAND ${STRIP} --strip-unneeded
                     $ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${name})
                 list(APPEND pending ${dir}/${name})
+                file(GLOB licences ${dir}/../licenses/*.txt)
+                if(licences)
+                    file(INSTALL ${licences} DESTINATION ${CMAKE_INSTALL_PREFIX}/licenses)
+                endif()
                 break()
             endif()
         endforeach()

@@ -362,10 +362,6 @@
         <translation>keine Faser hat ein Ergebnis</translation>
     </message>
     <message>
-        <source>%1 of %2 fibers with a verdict pass</source>
-        <translation>%1 von %2 Fasern mit Ergebnis bestanden</translation>
-    </message>
-    <message>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
@@ -591,6 +587,13 @@
             <numerusform>Negative Dämpfung, %n Fasern</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n fibers with a verdict pass</source>
+        <translation>
+            <numerusform>%1 von %n Faser mit Ergebnis bestanden</numerusform>
+            <numerusform>%1 von %n Fasern mit Ergebnis bestanden</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CertificationSummary</name>
@@ -631,7 +634,7 @@
     </message>
     <message>
         <source>Please Connect the Cable and Select a Port for Communication</source>
-        <translation>Bitte das Kabel anschließen und einen Anschluss für die Verbindung wählen.</translation>
+        <translation>Bitte das Datenkabel des Messgeräts anschließen und einen Anschluss für die Verbindung wählen.</translation>
     </message>
 </context>
 <context>
@@ -670,7 +673,7 @@
     </message>
     <message>
         <source>The records store cannot be read: %1</source>
-        <translation>Der Messungsspeicher kann nicht gelesen werden: %1</translation>
+        <translation>Die Messdatenbank kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -989,7 +992,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>Messungen vom Messgerät übertragen:&lt;br&gt;&lt;dd&gt;- MPO-Messgerät einschalten&lt;dd&gt;- MPO-Kabel zwischen Computer und Messgerät anschließen&lt;dd&gt;- In Lumetra den passenden COM-Port wählen (z. B. COM 2)&lt;dd&gt;- Am Messgerät zum Export File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; und Export &lt;i&gt;(F2)&lt;/i&gt; wählen&lt;dd&gt;- Mit Select &lt;i&gt;(F1)&lt;/i&gt; eine Messung, einen Bereich oder alle Messungen wählen; den Bereich mit den Pfeiltasten festlegen&lt;dd&gt;- Export &lt;i&gt;(F1)&lt;/i&gt; drücken, um die Messung(en) zum Computer zu senden</translation>
+        <translation>Messungen vom Messgerät übertragen:&lt;br&gt;&lt;dd&gt;- MPO-Messgerät einschalten&lt;dd&gt;- Datenkabel des Messgeräts am Computer anschließen&lt;dd&gt;- In Lumetra den passenden COM-Port wählen (z. B. COM 2)&lt;dd&gt;- Am Messgerät zum Export File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; und Export &lt;i&gt;(F2)&lt;/i&gt; wählen&lt;dd&gt;- Mit Select &lt;i&gt;(F1)&lt;/i&gt; eine Messung, einen Bereich oder alle Messungen wählen; den Bereich mit den Pfeiltasten festlegen&lt;dd&gt;- Export &lt;i&gt;(F1)&lt;/i&gt; drücken, um die Messung(en) zum Computer zu senden</translation>
     </message>
     <message>
         <source> No Records to Save! </source>
@@ -1077,7 +1080,7 @@
     </message>
     <message>
         <source>No Valid Port Com Found : Please connect The MPO cable first - EXIT</source>
-        <translation>Kein gültiger COM-Port gefunden: Bitte zuerst das MPO-Kabel anschließen.</translation>
+        <translation>Kein gültiger COM-Port gefunden: Bitte zuerst das Datenkabel des Messgeräts anschließen.</translation>
     </message>
     <message>
         <source>Bad Port Number : EXIT %1</source>
@@ -1092,10 +1095,6 @@
         <translation>FEHLER</translation>
     </message>
     <message>
-        <source>Receiving: %1 records</source>
-        <translation>Empfang: %1 Messungen</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Data may be corrupted&lt;/b&gt; - Problem with MPO Power Meter Version -&lt;br&gt;                                                        Please Verify MPO Power Meter Version.&lt;br&gt;                                                     The supported version are &lt;b&gt;%1&lt;/b&gt; or Higher</source>
         <translation>&lt;b&gt;Daten möglicherweise beschädigt&lt;/b&gt; – Problem mit der Version des MPO-Messgeräts&lt;br&gt;Bitte die Version des MPO-Messgeräts prüfen.&lt;br&gt;Unterstützt werden Version &lt;b&gt;%1&lt;/b&gt; und höher.</translation>
     </message>
@@ -1105,15 +1104,11 @@
     </message>
     <message>
         <source>Capturing the reports...</source>
-        <translation>Prüfberichte werden erfasst...</translation>
+        <translation>Prüfberichte werden zusammengestellt...</translation>
     </message>
     <message>
         <source>Writing the PDF...</source>
         <translation>PDF wird geschrieben...</translation>
-    </message>
-    <message>
-        <source>The last session ended with %1 records that were not saved to an archive. Show them again?</source>
-        <translation>Die letzte Sitzung endete mit %1 Messungen, die nicht in einem Archiv gespeichert wurden. Wieder anzeigen?</translation>
     </message>
     <message>
         <source>Records are not being kept: %1</source>
@@ -1143,13 +1138,26 @@
         <source>The chosen records could not be opened: %1</source>
         <translation>Die gewählten Messungen konnten nicht geöffnet werden: %1</translation>
     </message>
-    <message>
-        <source>%1 of the %2 chosen records could not be opened: its data in the records store is damaged.</source>
-        <translation>%1 der %2 gewählten Messungen konnte nicht geöffnet werden: ihre Daten im Messungsspeicher sind beschädigt.</translation>
+    <message numerus="yes">
+        <source>Receiving: %n records</source>
+        <translation>
+            <numerusform>Empfang: %n Messung</numerusform>
+            <numerusform>Empfang: %n Messungen</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
-        <translation>%1 der %2 gewählten Messungen konnten nicht geöffnet werden: ihre Daten im Messungsspeicher sind beschädigt.</translation>
+    <message numerus="yes">
+        <source>The last session ended with %n records that were not saved to an archive. Show them again?</source>
+        <translation>
+            <numerusform>Die letzte Sitzung endete mit %n Messung, die nicht in einem Archiv gespeichert wurde. Wieder anzeigen?</numerusform>
+            <numerusform>Die letzte Sitzung endete mit %n Messungen, die nicht in einem Archiv gespeichert wurden. Wieder anzeigen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>
+            <numerusform>%n der %1 gewählten Messungen konnte nicht geöffnet werden: ihre Daten in der Messdatenbank sind beschädigt.</numerusform>
+            <numerusform>%n der %1 gewählten Messungen konnten nicht geöffnet werden: ihre Daten in der Messdatenbank sind beschädigt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1195,18 +1203,24 @@
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>; records are held in memory only, until the store can take them</source>
+        <translation>; die Messungen werden nur im Arbeitsspeicher gehalten, bis die Messdatenbank sie aufnehmen kann</translation>
+    </message>
+</context>
+<context>
     <name>RecordVerdict</name>
     <message>
         <source>No reading</source>
         <translation>Kein Messwert</translation>
     </message>
-    <message>
-        <source>FAIL: fiber %1</source>
-        <translation>FAIL: Faser %1</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>FAIL: fibers %1</source>
-        <translation>FAIL: Fasern %1</translation>
+        <translation>
+            <numerusform>FAIL: Faser %1</numerusform>
+            <numerusform>FAIL: Fasern %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

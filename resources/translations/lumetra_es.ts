@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Export time</source>
-        <translation>Exportación</translation>
+        <translation>Hora de exportación</translation>
     </message>
     <message>
         <source>Polarity</source>
@@ -360,10 +360,6 @@
     <message>
         <source>no fiber has a verdict</source>
         <translation>ninguna fibra tiene resultado</translation>
-    </message>
-    <message>
-        <source>%1 of %2 fibers with a verdict pass</source>
-        <translation>%1 de %2 fibras con resultado aprobadas</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -591,6 +587,13 @@
             <numerusform>Pérdida negativa, %n fibras</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n fibers with a verdict pass</source>
+        <translation>
+            <numerusform>%1 de %n fibra con resultado aprobada</numerusform>
+            <numerusform>%1 de %n fibras con resultado aprobadas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CertificationSummary</name>
@@ -631,7 +634,7 @@
     </message>
     <message>
         <source>Please Connect the Cable and Select a Port for Communication</source>
-        <translation>Conecte el cable y elija un puerto para la comunicación.</translation>
+        <translation>Conecte el cable de datos del medidor y elija un puerto para la comunicación.</translation>
     </message>
 </context>
 <context>
@@ -670,7 +673,7 @@
     </message>
     <message>
         <source>The records store cannot be read: %1</source>
-        <translation>No se puede leer el almacén de mediciones: %1</translation>
+        <translation>No se puede leer la base de mediciones: %1</translation>
     </message>
 </context>
 <context>
@@ -810,7 +813,7 @@
     </message>
     <message>
         <source>Export Time: </source>
-        <translation>Exportación: </translation>
+        <translation>Hora export.: </translation>
     </message>
     <message>
         <source>Record: </source>
@@ -989,7 +992,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>Para descargar las mediciones del medidor:&lt;br&gt;&lt;dd&gt;- Encender el medidor MPO&lt;dd&gt;- Conectar el cable MPO entre el ordenador y el medidor&lt;dd&gt;- En Lumetra, elegir el puerto COM correspondiente (p. ej. COM 2)&lt;dd&gt;- En el medidor, para la exportación, elegir File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; y Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Elegir una medición, un rango o todas con Select &lt;i&gt;(F1)&lt;/i&gt;; marcar el rango con las flechas&lt;dd&gt;- Pulsar Export &lt;i&gt;(F1)&lt;/i&gt; para enviar las mediciones al ordenador</translation>
+        <translation>Para descargar las mediciones del medidor:&lt;br&gt;&lt;dd&gt;- Encender el medidor MPO&lt;dd&gt;- Conectar el cable de datos del medidor al ordenador&lt;dd&gt;- En Lumetra, elegir el puerto COM correspondiente (p. ej. COM 2)&lt;dd&gt;- En el medidor, para la exportación, elegir File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; y Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Elegir una medición, un rango o todas con Select &lt;i&gt;(F1)&lt;/i&gt;; marcar el rango con las flechas&lt;dd&gt;- Pulsar Export &lt;i&gt;(F1)&lt;/i&gt; para enviar las mediciones al ordenador</translation>
     </message>
     <message>
         <source> No Records to Save! </source>
@@ -1077,7 +1080,7 @@
     </message>
     <message>
         <source>No Valid Port Com Found : Please connect The MPO cable first - EXIT</source>
-        <translation>No se encontró ningún puerto COM válido: conecte primero el cable MPO.</translation>
+        <translation>No se encontró ningún puerto COM válido: conecte primero el cable de datos del medidor.</translation>
     </message>
     <message>
         <source>Bad Port Number : EXIT %1</source>
@@ -1090,10 +1093,6 @@
     <message>
         <source>ERROR</source>
         <translation>ERROR</translation>
-    </message>
-    <message>
-        <source>Receiving: %1 records</source>
-        <translation>Recibiendo: %1 mediciones</translation>
     </message>
     <message>
         <source>&lt;b&gt;Data may be corrupted&lt;/b&gt; - Problem with MPO Power Meter Version -&lt;br&gt;                                                        Please Verify MPO Power Meter Version.&lt;br&gt;                                                     The supported version are &lt;b&gt;%1&lt;/b&gt; or Higher</source>
@@ -1112,16 +1111,12 @@
         <translation>Escribiendo el PDF...</translation>
     </message>
     <message>
-        <source>The last session ended with %1 records that were not saved to an archive. Show them again?</source>
-        <translation>La última sesión terminó con %1 mediciones que no se guardaron en un archivo de mediciones. ¿Mostrarlas de nuevo?</translation>
-    </message>
-    <message>
         <source>Records are not being kept: %1</source>
         <translation>Las mediciones no se están conservando: %1</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;reciente</translation>
+        <translation>Abrir &amp;recientes</translation>
     </message>
     <message>
         <source>Open one of the last archives opened or saved</source>
@@ -1143,13 +1138,26 @@
         <source>The chosen records could not be opened: %1</source>
         <translation>No se han podido abrir las mediciones elegidas: %1</translation>
     </message>
-    <message>
-        <source>%1 of the %2 chosen records could not be opened: its data in the records store is damaged.</source>
-        <translation>%1 de las %2 mediciones elegidas no se ha podido abrir: sus datos en el almacén de mediciones están dañados.</translation>
+    <message numerus="yes">
+        <source>Receiving: %n records</source>
+        <translation>
+            <numerusform>Recibiendo: %n medición</numerusform>
+            <numerusform>Recibiendo: %n mediciones</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
-        <translation>%1 de las %2 mediciones elegidas no se han podido abrir: sus datos en el almacén de mediciones están dañados.</translation>
+    <message numerus="yes">
+        <source>The last session ended with %n records that were not saved to an archive. Show them again?</source>
+        <translation>
+            <numerusform>La última sesión terminó con %n medición que no se guardó en un archivo de mediciones. ¿Mostrarla de nuevo?</numerusform>
+            <numerusform>La última sesión terminó con %n mediciones que no se guardaron en un archivo de mediciones. ¿Mostrarlas de nuevo?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>
+            <numerusform>%n de las %1 mediciones elegidas no se ha podido abrir: sus datos en la base de mediciones están dañados.</numerusform>
+            <numerusform>%n de las %1 mediciones elegidas no se han podido abrir: sus datos en la base de mediciones están dañados.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1195,18 +1203,24 @@
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>; records are held in memory only, until the store can take them</source>
+        <translation>; las mediciones solo se conservan en memoria hasta que la base de mediciones pueda recibirlas</translation>
+    </message>
+</context>
+<context>
     <name>RecordVerdict</name>
     <message>
         <source>No reading</source>
         <translation>Sin lectura</translation>
     </message>
-    <message>
-        <source>FAIL: fiber %1</source>
-        <translation>FAIL: fibra %1</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>FAIL: fibers %1</source>
-        <translation>FAIL: fibras %1</translation>
+        <translation>
+            <numerusform>FAIL: fibra %1</numerusform>
+            <numerusform>FAIL: fibras %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

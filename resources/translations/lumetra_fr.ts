@@ -362,10 +362,6 @@
         <translation>aucune fibre n&apos;a de résultat</translation>
     </message>
     <message>
-        <source>%1 of %2 fibers with a verdict pass</source>
-        <translation>%1 des %2 fibres ayant un résultat sont conformes</translation>
-    </message>
-    <message>
         <source>%1 to %2</source>
         <translation>du %1 au %2</translation>
     </message>
@@ -395,7 +391,7 @@
     </message>
     <message>
         <source>No reading</source>
-        <translation>Pas de mesure</translation>
+        <translation>Non mesurées</translation>
     </message>
     <message>
         <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
@@ -591,6 +587,13 @@
             <numerusform>Perte négative, %n fibres</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n fibers with a verdict pass</source>
+        <translation>
+            <numerusform>%1 sur %n fibre ayant un résultat est conforme</numerusform>
+            <numerusform>%1 des %n fibres ayant un résultat sont conformes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CertificationSummary</name>
@@ -631,7 +634,7 @@
     </message>
     <message>
         <source>Please Connect the Cable and Select a Port for Communication</source>
-        <translation>Veuillez brancher le câble et choisir un port pour la communication.</translation>
+        <translation>Veuillez brancher le câble de données de l&apos;appareil et choisir un port pour la communication.</translation>
     </message>
 </context>
 <context>
@@ -670,7 +673,7 @@
     </message>
     <message>
         <source>The records store cannot be read: %1</source>
-        <translation>Le stockage des mesures ne peut pas être lu : %1</translation>
+        <translation>La base des mesures ne peut pas être lue : %1</translation>
     </message>
 </context>
 <context>
@@ -857,7 +860,7 @@
     </message>
     <message>
         <source>&amp;Generate All</source>
-        <translation>Générer &amp;tout</translation>
+        <translation>&amp;Tout générer</translation>
     </message>
     <message>
         <source>Generate all reports</source>
@@ -989,7 +992,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>Pour transférer les mesures de l&apos;appareil :&lt;br&gt;&lt;dd&gt;- Allumer l&apos;appareil de mesure MPO&lt;dd&gt;- Relier le câble MPO entre l&apos;ordinateur et l&apos;appareil de mesure&lt;dd&gt;- Dans Lumetra, choisir le port COM voulu (ex. COM 2)&lt;dd&gt;- Sur l&apos;appareil, pour l&apos;export, choisir File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; puis Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Choisir une mesure, une plage ou toutes les mesures avec Select &lt;i&gt;(F1)&lt;/i&gt; ; délimiter la plage avec les flèches&lt;dd&gt;- Appuyer sur Export &lt;i&gt;(F1)&lt;/i&gt; pour envoyer la ou les mesures à l&apos;ordinateur</translation>
+        <translation>Pour transférer les mesures de l&apos;appareil :&lt;br&gt;&lt;dd&gt;- Allumer l&apos;appareil de mesure MPO&lt;dd&gt;- Relier le câble de données de l&apos;appareil à l&apos;ordinateur&lt;dd&gt;- Dans Lumetra, choisir le port COM voulu (ex. COM 2)&lt;dd&gt;- Sur l&apos;appareil, pour l&apos;export, choisir File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; puis Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Choisir une mesure, une plage ou toutes les mesures avec Select &lt;i&gt;(F1)&lt;/i&gt; ; délimiter la plage avec les flèches&lt;dd&gt;- Appuyer sur Export &lt;i&gt;(F1)&lt;/i&gt; pour envoyer la ou les mesures à l&apos;ordinateur</translation>
     </message>
     <message>
         <source> No Records to Save! </source>
@@ -1077,7 +1080,7 @@
     </message>
     <message>
         <source>No Valid Port Com Found : Please connect The MPO cable first - EXIT</source>
-        <translation>Aucun port COM valide trouvé : veuillez d&apos;abord brancher le câble MPO.</translation>
+        <translation>Aucun port COM valide trouvé : veuillez d&apos;abord brancher le câble de données de l&apos;appareil.</translation>
     </message>
     <message>
         <source>Bad Port Number : EXIT %1</source>
@@ -1090,10 +1093,6 @@
     <message>
         <source>ERROR</source>
         <translation>ERREUR</translation>
-    </message>
-    <message>
-        <source>Receiving: %1 records</source>
-        <translation>Réception : %1 mesures</translation>
     </message>
     <message>
         <source>&lt;b&gt;Data may be corrupted&lt;/b&gt; - Problem with MPO Power Meter Version -&lt;br&gt;                                                        Please Verify MPO Power Meter Version.&lt;br&gt;                                                     The supported version are &lt;b&gt;%1&lt;/b&gt; or Higher</source>
@@ -1110,10 +1109,6 @@
     <message>
         <source>Writing the PDF...</source>
         <translation>Écriture du PDF...</translation>
-    </message>
-    <message>
-        <source>The last session ended with %1 records that were not saved to an archive. Show them again?</source>
-        <translation>La dernière session s&apos;est terminée avec %1 mesures non enregistrées dans une archive. Les afficher à nouveau ?</translation>
     </message>
     <message>
         <source>Records are not being kept: %1</source>
@@ -1143,13 +1138,26 @@
         <source>The chosen records could not be opened: %1</source>
         <translation>Les mesures choisies n&apos;ont pas pu être ouvertes : %1</translation>
     </message>
-    <message>
-        <source>%1 of the %2 chosen records could not be opened: its data in the records store is damaged.</source>
-        <translation>%1 des %2 mesures choisies n&apos;a pas pu être ouverte : ses données dans le stockage des mesures sont endommagées.</translation>
+    <message numerus="yes">
+        <source>Receiving: %n records</source>
+        <translation>
+            <numerusform>Réception : %n mesure</numerusform>
+            <numerusform>Réception : %n mesures</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
-        <translation>%1 des %2 mesures choisies n&apos;ont pas pu être ouvertes : leurs données dans le stockage des mesures sont endommagées.</translation>
+    <message numerus="yes">
+        <source>The last session ended with %n records that were not saved to an archive. Show them again?</source>
+        <translation>
+            <numerusform>La dernière session s&apos;est terminée avec %n mesure non enregistrée dans une archive. L&apos;afficher à nouveau ?</numerusform>
+            <numerusform>La dernière session s&apos;est terminée avec %n mesures non enregistrées dans une archive. Les afficher à nouveau ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>
+            <numerusform>%n des %1 mesures choisies n&apos;a pas pu être ouverte : ses données dans la base des mesures sont endommagées.</numerusform>
+            <numerusform>%n des %1 mesures choisies n&apos;ont pas pu être ouvertes : leurs données dans la base des mesures sont endommagées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1195,18 +1203,24 @@
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>; records are held in memory only, until the store can take them</source>
+        <translation> ; les mesures ne sont gardées qu&apos;en mémoire, jusqu&apos;à ce que la base des mesures puisse les recevoir</translation>
+    </message>
+</context>
+<context>
     <name>RecordVerdict</name>
     <message>
         <source>No reading</source>
-        <translation>Pas de mesure</translation>
+        <translation>Fibres non mesurées</translation>
     </message>
-    <message>
-        <source>FAIL: fiber %1</source>
-        <translation>FAIL : fibre %1</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>FAIL: fibers %1</source>
-        <translation>FAIL : fibres %1</translation>
+        <translation>
+            <numerusform>FAIL : fibre %1</numerusform>
+            <numerusform>FAIL : fibres %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

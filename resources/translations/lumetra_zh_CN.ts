@@ -360,10 +360,6 @@
         <translation>没有光纤得出判定</translation>
     </message>
     <message>
-        <source>%1 of %2 fibers with a verdict pass</source>
-        <translation>%2 根有判定的光纤中 %1 根通过</translation>
-    </message>
-    <message>
         <source>%1 to %2</source>
         <translation>%1 至 %2</translation>
     </message>
@@ -587,6 +583,12 @@
             <numerusform>负损耗，%n 根光纤</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n fibers with a verdict pass</source>
+        <translation>
+            <numerusform>%n 根有判定的光纤中 %1 根通过</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CertificationSummary</name>
@@ -627,7 +629,7 @@
     </message>
     <message>
         <source>Please Connect the Cable and Select a Port for Communication</source>
-        <translation>请连接光缆并选择用于通信的端口。</translation>
+        <translation>请连接测试仪数据线并选择用于通信的端口。</translation>
     </message>
 </context>
 <context>
@@ -926,7 +928,7 @@
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation>报告(&amp;R)</translation>
+        <translation>报告(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -978,7 +980,7 @@
     </message>
     <message>
         <source>To download software test report:&lt;br&gt;&lt;dd&gt;- Turn on MPO Power Meter&lt;dd&gt;- Attach MPO cable from computer to MPO Power Meter&lt;dd&gt;- In Software - Select appropriate Com Port(ex Com 2)&lt;dd&gt;- To export file select File &lt;i&gt;(F2)&lt;/i&gt;, Recall &lt;i&gt;(F2)&lt;/i&gt; and Export &lt;i&gt;(F2)&lt;/i&gt;&lt;dd&gt;- Select Single File, Range of Files or All Files, By pressing Select &lt;i&gt;(F1)&lt;/i&gt;. Use vertical and horizontal arrows to select range&lt;dd&gt;- Press Export &lt;i&gt;(F1)&lt;/i&gt; to dump file(s) to computer</source>
-        <translation>从测试仪下载记录：&lt;br&gt;&lt;dd&gt;- 打开 MPO 测试仪&lt;dd&gt;- 用 MPO 光缆连接计算机和测试仪&lt;dd&gt;- 在 Lumetra 中选择相应的 COM 端口（例如 COM 2）&lt;dd&gt;- 在测试仪上依次选择 File &lt;i&gt;(F2)&lt;/i&gt;、Recall &lt;i&gt;(F2)&lt;/i&gt; 和 Export &lt;i&gt;(F2)&lt;/i&gt; 进行导出&lt;dd&gt;- 按 Select &lt;i&gt;(F1)&lt;/i&gt; 选择单条、一段或全部记录；用上下左右方向键选择范围&lt;dd&gt;- 按 Export &lt;i&gt;(F1)&lt;/i&gt; 将记录发送到计算机</translation>
+        <translation>从测试仪下载记录：&lt;br&gt;&lt;dd&gt;- 打开 MPO 测试仪&lt;dd&gt;- 用测试仪数据线连接计算机和测试仪&lt;dd&gt;- 在 Lumetra 中选择相应的 COM 端口（例如 COM 2）&lt;dd&gt;- 在测试仪上依次选择 File &lt;i&gt;(F2)&lt;/i&gt;、Recall &lt;i&gt;(F2)&lt;/i&gt; 和 Export &lt;i&gt;(F2)&lt;/i&gt; 进行导出&lt;dd&gt;- 按 Select &lt;i&gt;(F1)&lt;/i&gt; 选择单条、一段或全部记录；用上下左右方向键选择范围&lt;dd&gt;- 按 Export &lt;i&gt;(F1)&lt;/i&gt; 将记录发送到计算机</translation>
     </message>
     <message>
         <source> No Records to Save! </source>
@@ -1066,7 +1068,7 @@
     </message>
     <message>
         <source>No Valid Port Com Found : Please connect The MPO cable first - EXIT</source>
-        <translation>未找到有效的 COM 端口：请先连接 MPO 光缆。</translation>
+        <translation>未找到有效的 COM 端口：请先连接测试仪数据线。</translation>
     </message>
     <message>
         <source>Bad Port Number : EXIT %1</source>
@@ -1079,10 +1081,6 @@
     <message>
         <source>ERROR</source>
         <translation>错误</translation>
-    </message>
-    <message>
-        <source>Receiving: %1 records</source>
-        <translation>正在接收：%1 条记录</translation>
     </message>
     <message>
         <source>&lt;b&gt;Data may be corrupted&lt;/b&gt; - Problem with MPO Power Meter Version -&lt;br&gt;                                                        Please Verify MPO Power Meter Version.&lt;br&gt;                                                     The supported version are &lt;b&gt;%1&lt;/b&gt; or Higher</source>
@@ -1099,10 +1097,6 @@
     <message>
         <source>Writing the PDF...</source>
         <translation>正在写入 PDF……</translation>
-    </message>
-    <message>
-        <source>The last session ended with %1 records that were not saved to an archive. Show them again?</source>
-        <translation>上次会话结束时有 %1 条记录未保存到存档。是否重新显示？</translation>
     </message>
     <message>
         <source>Records are not being kept: %1</source>
@@ -1132,13 +1126,23 @@
         <source>The chosen records could not be opened: %1</source>
         <translation>无法打开所选记录：%1</translation>
     </message>
-    <message>
-        <source>%1 of the %2 chosen records could not be opened: its data in the records store is damaged.</source>
-        <translation>所选 %2 条记录中有 %1 条无法打开：其在记录库中的数据已损坏。</translation>
+    <message numerus="yes">
+        <source>Receiving: %n records</source>
+        <translation>
+            <numerusform>正在接收：%n 条记录</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 of the %2 chosen records could not be opened: their data in the records store is damaged.</source>
-        <translation>所选 %2 条记录中有 %1 条无法打开：其在记录库中的数据已损坏。</translation>
+    <message numerus="yes">
+        <source>The last session ended with %n records that were not saved to an archive. Show them again?</source>
+        <translation>
+            <numerusform>上次会话结束时有 %n 条记录未保存到存档。是否重新显示？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 chosen records could not be opened: their data in the records store is damaged.</source>
+        <translation>
+            <numerusform>所选 %1 条记录中有 %n 条无法打开：其在记录库中的数据已损坏。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1184,18 +1188,23 @@
     </message>
 </context>
 <context>
+    <name>RecordKeeper</name>
+    <message>
+        <source>; records are held in memory only, until the store can take them</source>
+        <translation>；在记录库可以接收之前，记录仅保存在内存中</translation>
+    </message>
+</context>
+<context>
     <name>RecordVerdict</name>
     <message>
         <source>No reading</source>
         <translation>无读数</translation>
     </message>
-    <message>
-        <source>FAIL: fiber %1</source>
-        <translation>FAIL：光纤 %1</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>FAIL: fibers %1</source>
-        <translation>FAIL：光纤 %1</translation>
+        <translation>
+            <numerusform>FAIL：光纤 %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,8 @@
 # archive lists it; a second start with another archive hands it to the first
 # window and ends, as does one without files; a start given other ports runs
 # on its own. The first window's save lands in Documents/Lumetra and holds
-# both archives' records.
+# both archives' records. A note typed alone, the window killed two seconds
+# later: the next start offers the record with its note.
 #   check-desktop-start.sh LUMETRA LUMETRA_CLI METER_SIM WORK_DIR
 set -euo pipefail
 absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
@@ -33,7 +34,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+# Without -noreset the server resets once its last client is gone, and a
+# start right after a killed window finds no display.
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    5>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
@@ -117,4 +121,29 @@ records_of() {
 expected="$(records_of "$work/job/first.mrf"),$(records_of "$work/second.mrf")"
 [ "$(records_of "$saved")" = "$expected" ] || fail "the saved archive differs: $saved"
 [ "$(grep -o '"recordNumber"' <<<"$expected" | wc -l)" -eq 5 ] || fail "not 5 records to compare"
-echo "desktop start: both archives in the one window, saved to $saved"
+
+step "a note typed alone is kept a second later: killed, the next start offers it"
+note="Connector 3 cleaned"
+# The note's box, right of its caption: the window is at its own scale here.
+xdotool windowfocus --sync "$main" mousemove --window "$main" 515 192 click 1 type "$note"
+sleep 2
+kill -KILL $first
+wait $first 2>/dev/null || true
+"$lumetra" --desktop >"$work/offered.log" 2>&1 &
+pids+=($!)
+wait_for 30 has_window "Lumetra" || fail "the note was not kept: the next start offered nothing"
+xdotool windowfocus --sync "$(windows_named Lumetra)" key Return # Show them again? Yes
+wait_for 30 has_window "Tavolin Lumetra" || fail "no window after the offer"
+xdotool windowfocus --sync "$(windows_named "Tavolin Lumetra")" key ctrl+s
+wait_for 30 has_window "Save Records" || fail "no Save Records dialog for the offered record"
+sleep 0.5
+xdotool type "$work/offered.mrf"
+xdotool key Return
+wait_for 30 test -s "$work/offered.mrf" || fail "the offered record was not saved"
+# The record that was on screen, the last one listed, and only it.
+offered=$("$cli" dump "$work/offered.mrf" --json)
+[ "$(grep -o '"recordNumber":[0-9]*' <<<"$offered")" = \
+    "$(grep -o '"recordNumber":[0-9]*' <<<"$expected" | tail -n 1)" ] \
+    || fail "offered other records: $(grep -o '"recordNumber":[0-9]*' <<<"$offered" | xargs)"
+grep -q "$note" <<<"$offered" || fail "the note was not offered with its record"
+echo "desktop start: both archives in the one window, saved to $saved; the note offered again"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "configrun.h"
+#include "displayscaling.h"
 #include "historywindow.h"
+#include "listofuid.h"
 #include "mainwindow.h"
 #include "qtdialoghost.h"
 #include "recordarchive.h"
@@ -11,9 +13,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,15 +27,20 @@
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyleOptionComboBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 #include <memory>
 
 // Each window in each language the program embeds: named for a screen reader,
-// reachable from the keyboard, and every text whole in its place.
+// reachable from the keyboard, and every text whole in its place, without
+// scroll bars. ctest runs it on displays of today's sizes and scalings too,
+// where the main window must show whole on the screen, and its report print
+// at the screen's pixel ratio on the same A4 page.
 class TestWindowLanguages : public QObject
 {
     Q_OBJECT
@@ -42,6 +51,8 @@ private slots:
     void everyControlIsNamedAndEveryCommandReachable();
     void everyTextFits_data();
     void everyTextFits();
+    void wholeWindowOnTheScreen();
+    void reportKeepsItsPage();
 
 private:
     QTemporaryDir settingsDir;
@@ -49,6 +60,9 @@ private:
 };
 
 namespace {
+// Set up by main as the program's entry sets it up.
+const DisplayScaling *scaling = nullptr;
+
 // The program's translation into language and Qt's own, as the program
 // installs them; none for English.
 class Language
@@ -87,6 +101,7 @@ struct OpenWindows
         : main(nullptr, Qt::WindowFlags(), rectOf({ 800, 600 }),
             screenOf({ int(800 * scale), int(600 * scale) }), dialogs)
     {
+        scaling->place(main);
         main.show();
         dialogs.fileAnswers << archive;
         main.openAct->trigger();
@@ -157,6 +172,7 @@ private:
             room.height(), "high");
     }
     void widget(QWidget *widget);
+    void scrolling(QAbstractScrollArea *area);
     void bars(QMainWindow *main);
     const QString where;
 };
@@ -211,7 +227,22 @@ void FitCheck::widget(QWidget *widget)
                 need(header, caption, widthOf(header->font(), caption) + 2 * margin,
                     header->sectionSize(section));
         }
+    } else if (auto *area = qobject_cast<QAbstractScrollArea *>(widget)) {
+        scrolling(area);
     }
+}
+
+void FitCheck::scrolling(QAbstractScrollArea *area)
+{
+    for (const QScrollBar *bar : { area->horizontalScrollBar(), area->verticalScrollBar() })
+        if (bar->isVisible())
+            misfits << QStringLiteral("%1: %2 scrolls").arg(where, described(area));
+    auto *table = qobject_cast<QTableView *>(area);
+    const int last = table && table->model() ? table->model()->rowCount() - 1 : -1;
+    if (last >= 0)
+        need(table, QStringLiteral("row %1").arg(last + 1),
+            table->rowViewportPosition(last) + table->rowHeight(last), table->viewport()->height(),
+            "low");
 }
 
 void FitCheck::bars(QMainWindow *main)
@@ -236,6 +267,29 @@ void FitCheck::bars(QMainWindow *main)
         messages << widget->statusTip();
     for (const QString &message : qAsConst(messages))
         need(line, message, widthOf(line->font(), message), line->width() - 18);
+}
+
+// Each box and panel drawn with its top and left lines: in the band of two
+// pixels along each edge, its middle differs from the window's background.
+QStringList brokenFrames(QWidget *window)
+{
+    const QImage shown = window->grab().toImage();
+    const qreal ratio = shown.devicePixelRatio();
+    const QRgb background = window->palette().color(QPalette::Window).rgb();
+    QStringList broken;
+    for (const QFrame *frame : window->findChildren<QFrame *>()) {
+        if (!frame->isVisible()
+            || (frame->frameShape() != QFrame::Box && frame->frameShape() != QFrame::Panel))
+            continue;
+        const QRect at(frame->mapTo(window, QPoint()) * ratio, frame->size() * ratio);
+        const auto lined = [&](QPoint from, QPoint step) {
+            return shown.pixel(from) != background || shown.pixel(from + step) != background;
+        };
+        if (!lined(QPoint(at.center().x(), at.top()), QPoint(0, 1))
+            || !lined(QPoint(at.left(), at.center().y()), QPoint(1, 0)))
+            broken << described(frame);
+    }
+    return broken;
 }
 
 QStringList unnamedFocusable(QWidget *window)
@@ -311,7 +365,7 @@ void TestWindowLanguages::everyTextFits_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<double>("scale");
-    const QStringList languages = QStringList { QStringLiteral("en") } + embeddedLanguages();
+    const QStringList languages = embeddedLanguages(); // English's plural forms too
     for (const QString &language : languages)
         for (double scale : { 1.0, 2.0 })
             QTest::addRow("%s at %g", qPrintable(language), scale) << language << scale;
@@ -339,5 +393,69 @@ void TestWindowLanguages::everyTextFits()
     QVERIFY2(check.misfits.isEmpty(), qPrintable(check.misfits.join(QLatin1Char('\n'))));
 }
 
-QTEST_MAIN(TestWindowLanguages)
+// The display's scaling the run is for: "1.5", or "<1.5" where the window
+// cannot take all of it; none off a display of known size.
+double expectedScaling(bool *shrunk = nullptr)
+{
+    const QByteArray expected = qgetenv("LUMETRA_TEST_SCALING");
+    if (shrunk)
+        *shrunk = expected.startsWith('<');
+    return expected.mid(expected.startsWith('<') ? 1 : 0).toDouble();
+}
+
+void TestWindowLanguages::wholeWindowOnTheScreen()
+{
+    bool shrunk = false;
+    const double system = expectedScaling(&shrunk);
+    if (system <= 0)
+        QSKIP("on a display of known size only (ctest -L display)");
+    OpenWindows windows(1.0, archive);
+    MainWindow &main = windows.main;
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const double ratio = main.devicePixelRatioF();
+    if (shrunk)
+        QVERIFY2(ratio >= 1.0 && ratio < system, qPrintable(QString::number(ratio)));
+    else
+        QCOMPARE(ratio, system);
+    // The menus' pictures at the screen's sharpness, not blown up.
+    QVERIFY(qAbs(main.openAct->icon().pixmap(16).devicePixelRatio() - ratio) < 0.01);
+    // With a window manager's title bar of 30 pixels at 100 %.
+    const int titleBar = qCeil(30 * system / ratio);
+    const QRect whole = main.frameGeometry().adjusted(0, -titleBar, 0, 0);
+    const QStringList broken = brokenFrames(&main);
+    QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QLatin1String(", "))));
+    const QRect available = main.screen()->availableGeometry();
+    QCOMPARE(available.united(whole), available);
+}
+
+void TestWindowLanguages::reportKeepsItsPage()
+{
+    OpenWindows windows(1.0, archive);
+    const QString pdf = settingsDir.filePath(QStringLiteral("record.pdf"));
+    windows.dialogs.fileAnswers << pdf;
+    windows.main.generateAct->trigger();
+    const double ratio = qMin(windows.main.devicePixelRatioF(), 2.0);
+    const QSize page = windows.main.reportWindow->size();
+    QCOMPARE(QImage(QStringLiteral("data/record.png")).size(),
+        QSize(qRound(page.width() * ratio), qRound(page.height() * ratio)));
+    // pdfimages: page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...
+    const QStringList image = QString(outputOf("pdfimages", { "-list", pdf }))
+                                  .split('\n')
+                                  .value(2)
+                                  .split(' ', Qt::SkipEmptyParts);
+    QCOMPARE(image.value(3).toInt(), qRound(page.width() * ratio));
+    // As at 100 %: one design pixel to a pixel of a 96-dpi screen.
+    QCOMPARE(image.value(12).toInt(), qRound(96 * ratio));
+}
+
+int main(int argc, char *argv[])
+{
+    DisplayScaling displayScaling(MainWindow::designSize());
+    scaling = &displayScaling;
+    QApplication app(argc, argv);
+    displayScaling.applicationMade();
+    TestWindowLanguages test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_windowlanguages.moc"

@@ -6,8 +6,10 @@
 #include "lumetraimages.h"
 #include "mainctrlthread.h"
 #include "metersimprocess.h"
+#include "uilanguage.h"
 #include "uitesthelpers.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
@@ -26,6 +28,8 @@ bool prepareWindowTests(const QTemporaryDir &settingsDir)
         "LUMETRA_DATABASE", settingsDir.filePath(QStringLiteral("records.sqlite")).toLocal8Bit());
     registerLumetraImages();
     useFixedTestFont();
+    // English as the program speaks it, with its plural forms.
+    UiLanguage::install(*qApp, { QStringLiteral("en") });
     return settingsDir.isValid();
 }
 

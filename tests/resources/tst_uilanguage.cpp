@@ -4,7 +4,7 @@
 #include <QtTest>
 
 // The first of the user's languages that is English or one of Lumetra's wins;
-// German installs Lumetra's texts and Qt's own.
+// English brings its plural forms, German Lumetra's texts and Qt's own.
 class TestUiLanguage : public QObject
 {
     Q_OBJECT
@@ -12,6 +12,7 @@ class TestUiLanguage : public QObject
 private slots:
     void choose_data();
     void choose();
+    void englishCountsInTheSingular();
     void installsBothTranslations();
 };
 
@@ -22,8 +23,7 @@ void TestUiLanguage::choose_data()
     QTest::newRow("English first, though German follows") << QStringList { "en-GB", "de-DE" } << "";
     QTest::newRow("a region of its own") << QStringList { "de-AT" } << "de";
     QTest::newRow("unknown, then Spanish") << QStringList { "pt-BR", "es-MX" } << "es";
-    QTest::newRow("traditional Chinese is passed over")
-        << QStringList { "zh-TW", "fr-CA" } << "fr";
+    QTest::newRow("traditional Chinese is passed over") << QStringList { "zh-TW", "fr-CA" } << "fr";
     QTest::newRow("simplified Chinese") << QStringList { "zh-Hans-CN" } << "zh_CN";
     QTest::newRow("none of ours") << QStringList { "ja-JP" } << "";
 }
@@ -32,6 +32,15 @@ void TestUiLanguage::choose()
 {
     QFETCH(QStringList, languages);
     QTEST(UiLanguage::choose(languages), "chosen");
+}
+
+void TestUiLanguage::englishCountsInTheSingular()
+{
+    QCOMPARE(UiLanguage::install(*QCoreApplication::instance(), { "en-GB" }), QString());
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Receiving: %n records", nullptr, 1),
+        QStringLiteral("Receiving: 1 record"));
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Receiving: %n records", nullptr, 2),
+        QStringLiteral("Receiving: 2 records"));
 }
 
 void TestUiLanguage::installsBothTranslations()

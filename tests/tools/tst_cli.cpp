@@ -121,6 +121,7 @@ private slots:
     void badInput();
     void help();
     void historyOnlyReads();
+    void historyCountsDamagedRows();
     void passwordsAppearNowhere();
     void reportInUserLanguage();
 
@@ -452,6 +453,37 @@ void TestCli::historyOnlyReads()
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.contains("not a Lumetra records store"), run.err.constData());
     QCOMPARE(digestOf(foreign), before);
+}
+
+// Rows damaged two ways, a frame cut short and one that no longer matches
+// its key: both counted, the intact ones listed.
+void TestCli::historyCountsDamagedRows()
+{
+    const QString path = dir.filePath(QStringLiteral("damaged.sqlite"));
+    {
+        RecordStore store(StoreLocation::parse(path));
+        QVERIFY2(store.open(), qPrintable(store.errorString()));
+        QVector<StoredRecord> rows(4);
+        for (int i = 0; i < 4; ++i) {
+            rows[i].record = sample(uint16_t(21 + i));
+            rows[i].receivedAtMs = 1700000000000 + i;
+        }
+        QVERIFY(store.write(rows));
+        QSqlQuery query(store.database());
+        QVERIFY(query.exec(QStringLiteral("UPDATE lumetra_records SET frame_hex ="
+                                          " substr(frame_hex, 3) WHERE record_number = 22")));
+        QVERIFY(query.exec(QStringLiteral("UPDATE lumetra_records SET frame_hex = replace("
+                                          "frame_hex, '0', '1') WHERE record_number = 24")));
+    }
+    const CliRun run = runCli({ "history", "--database", path });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err,
+        "lumetra-cli: " + path.toUtf8()
+            + ": 2 stored records could not be read: their data is damaged\n");
+    QJsonArray numbers;
+    for (const QJsonValue &record : parseObject(run.out).value("records").toArray())
+        numbers << record["recordNumber"];
+    QCOMPARE(numbers, QJsonArray({ 21, 23 }));
 }
 
 void TestCli::passwordsAppearNowhere()

@@ -15,6 +15,7 @@ class TestCliReport : public QObject
 private slots:
     void initTestCase();
     void oneFailingFiber();
+    void fibersWithoutVerdict();
     void honestMarginsAndWholeTexts();
     void defaultNameAndArchiveRefused();
     void paperOfTheLocale();
@@ -109,6 +110,32 @@ void TestCliReport::oneFailingFiber()
     QVERIFY2(summary.simplified().contains("Smallest margin -0.20 dB, record 002, fiber 5"),
         qPrintable(summary));
     QVERIFY2(summary.simplified().contains("2 24 23 1 0 0"), qPrintable(summary));
+}
+
+// Only fibers with a verdict are the basis: the unused fibers of a 40G
+// record and a record measured without a threshold have "---".
+void TestCliReport::fibersWithoutVerdict()
+{
+    TestRecord fortyG = allPass(2);
+    fortyG.polarityCode = 3;
+    for (int fiber = 4; fiber < 8; ++fiber)
+        fortyG.channels[size_t(fiber)].powerDbm = 100.0f;
+    TestRecord noThreshold = allPass(3);
+    noThreshold.thresholdCentiDb = 0;
+    QVERIFY(RecordArchive::save(
+        "unrated.mrf", { oneFailing(1), fortyG, noThreshold }, QVector<ReportHeaderTexts>(3)));
+    QVERIFY(RecordArchive::save("none.mrf", { noThreshold }, QVector<ReportHeaderTexts>(1)));
+    QCOMPARE(report({ "unrated.mrf", "-o", "unrated.pdf" }).exitCode, 0);
+    QCOMPARE(report({ "none.mrf", "-o", "none.pdf" }).exitCode, 0);
+    const auto summaryOf = [](const QString &pdf) {
+        return poppler("pdftotext", { "-layout", pdf, "-" }).split('\f').first().simplified();
+    };
+    const QString unrated = summaryOf("unrated.pdf");
+    QVERIFY2(unrated.contains("Overall verdict FAIL 19 of 20 fibers with a verdict pass"),
+        qPrintable(unrated));
+    QVERIFY2(unrated.contains(" 3 36 19 1 16 4 "), qPrintable(unrated));
+    const QString none = summaryOf("none.pdf");
+    QVERIFY2(none.contains("Overall verdict --- no fiber has a verdict"), qPrintable(none));
 }
 
 void TestCliReport::honestMarginsAndWholeTexts()
