@@ -55,10 +55,10 @@ TEST_PACKAGES=(
 # mingw-w64), NSIS, and wine with a display, the tools that drive it, a font
 # with the metrics of the Windows one, and the German locale's sources for the
 # German run under wine; a PostgreSQL server and openssl for the wine run's
-# store with TLS.
+# store with TLS, and openpyxl to read the workbook it writes.
 WINDOWS_PACKAGES=(
     mingw-w64 dpkg-dev xz-utils perl tcl nsis libz-mingw-w64-dev bzip2
-    postgresql openssl python3
+    postgresql openssl python3 python3-openpyxl
     wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2 locales
 )
 
