@@ -146,7 +146,7 @@ private:
     int row = 0;
 };
 
-const QVector<QPair<const char *, double>> trunkColumns = {
+const QVector<QPair<const char *, double>> trunkSheet = {
     { QT_TRANSLATE_NOOP("CertificationReport", "Cable ID"), 18 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Record"), 8 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Received"), 17 },
@@ -164,7 +164,7 @@ const QVector<QPair<const char *, double>> trunkColumns = {
     { QT_TRANSLATE_NOOP("CertificationReport", "Serial number"), 14 },
 };
 
-const QVector<QPair<const char *, double>> fiberColumns = {
+const QVector<QPair<const char *, double>> fiberSheet = {
     { QT_TRANSLATE_NOOP("CertificationReport", "Cable ID"), 18 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Record"), 8 },
     { QT_TRANSLATE_NOOP("CertificationReport", "Fiber"), 6 },
@@ -189,8 +189,8 @@ public:
         QVector<JobWorkbook::CutText> *cut)
         : summary(summary)
         , formats(formatsOf(book))
-        , trunks(book, formats, ReportText::tr("Trunks"), trunkColumns)
-        , fibers(book, formats, ReportText::tr("Fibers"), fiberColumns)
+        , trunks(book, formats, ReportText::tr("Trunks"), trunkSheet)
+        , fibers(book, formats, ReportText::tr("Fibers"), fiberSheet)
         , progress(progress)
         , cut(cut)
     {
