@@ -15,10 +15,10 @@ JobStatus::Test JobStatus::Test::of(
     test.recordNumber = record.recordNumber;
     test.receivedAtMs = receivedAtMs;
     test.hostName = hostName;
-    const QString verdict = recordVerdict(record).text();
-    test.verdict = verdict == QLatin1String("PASS") ? State::Pass
-        : verdict == QLatin1String("FAIL")          ? State::Fail
-                                                    : State::NoVerdict;
+    const Verdict verdict = recordVerdict(record).verdict();
+    test.verdict = verdict == Verdict::Pass ? State::Pass
+        : verdict == Verdict::Fail          ? State::Fail
+                                            : State::NoVerdict;
     const float threshold = float(thresholdDb(record));
     for (int fiber = 0; fiber < TestRecord::channelCount; ++fiber) {
         const ChannelResult &c = record.channels[size_t(fiber)];

@@ -4,6 +4,7 @@
 
 #include "archivejob.h"
 #include "jobfacts.h"
+#include "jobrecords.h"
 #include "jobstatus.h"
 #include "recordassignment.h"
 #include "recordcableid.h"
@@ -89,6 +90,8 @@ public:
     bool readStatus(const QString &job, JobStatus *status);
     // The latest record of every tested ID, in list order, with the job.
     bool exportJob(const QString &job, QVector<StoredRecord> *rows, ArchiveJob *archive);
+    // Every record of the job with its texts: each ID's tests and the unplanned ones.
+    bool readRecords(const QString &job, JobRecords *records);
     // One transaction: every record of the job (of those of only, when
     // given) whose texts change gets a new text version, or none does.
     // changed counts those records.

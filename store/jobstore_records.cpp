@@ -112,6 +112,46 @@ bool JobStore::exportJob(const QString &job, QVector<StoredRecord> *rows, Archiv
     return true;
 }
 
+bool JobStore::readRecords(const QString &job, JobRecords *records)
+{
+    *records = JobRecords();
+    JobStatus status;
+    if (!readStatus(job, &status))
+        return false;
+    QStringList keys;
+    for (const JobStatus::CableIdRow &row : qAsConst(status.ids)) {
+        for (const JobStatus::Test &test : row.earlier)
+            keys << test.recordKey;
+        if (row.state != JobStatus::State::Untested)
+            keys << row.latest.recordKey;
+    }
+    for (const JobStatus::Test &test : qAsConst(status.unplanned))
+        keys << test.recordKey;
+    QVector<StoredRecord> rows;
+    if (!store.readRecords(keys, &rows))
+        return fail(store.errorString());
+    QHash<QString, JobTest> byKey;
+    for (const StoredRecord &row : qAsConst(rows))
+        byKey.insert(row.key(), { row.key(), row.record, row.headers, row.receivedAtMs });
+    // A record whose data is damaged is left out, as the status leaves it out.
+    const auto add = [&](const JobStatus::Test &test, QVector<JobTest> *tests) {
+        if (byKey.contains(test.recordKey))
+            tests->append(byKey.value(test.recordKey));
+    };
+    records->facts = status.facts;
+    for (const JobStatus::CableIdRow &row : qAsConst(status.ids)) {
+        JobTrunk trunk { row.cableId, row.retestMarked, {} };
+        for (const JobStatus::Test &test : row.earlier)
+            add(test, &trunk.tests);
+        if (row.state != JobStatus::State::Untested)
+            add(row.latest, &trunk.tests);
+        records->trunks << trunk;
+    }
+    for (const JobStatus::Test &test : qAsConst(status.unplanned))
+        add(test, &records->unplanned);
+    return true;
+}
+
 bool JobStore::recordKeys(const QString &job, QStringList *keys)
 {
     keys->clear();

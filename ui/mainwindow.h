@@ -154,6 +154,7 @@ private slots:
 
 private:
     void placeWindow(QRect referenceScreen, const ScreenProbe &screen);
+    void showSuspectNote(int row);
     void createActions();
     void createMenus();
     void createStatusBar();
@@ -244,6 +245,8 @@ private:
     QPointer<JobsWindow> jobsWindow;
     QPointer<QLabel> activeJobLabel;
     QSet<int> recordMenuTickets; // changes asked from the record list
+    // The suspect readings of the record shown; see showSuspectNote.
+    QPointer<QLabel> suspectNote;
 };
 
 #endif

@@ -489,6 +489,196 @@
         <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
         <translation>Eine Faser ohne Messwert hat keine Reserve; ihr Ergebnis zählt so, wie das Fenster es zeigt.</translation>
     </message>
+    <message>
+        <source>IDs planned</source>
+        <translation>Geplante IDs</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>No verdict</source>
+        <translation>Kein Ergebnis</translation>
+    </message>
+    <message>
+        <source>Not tested</source>
+        <translation>Nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Retested</source>
+        <translation>Nachgemessen</translation>
+    </message>
+    <message>
+        <source>Unplanned records</source>
+        <translation>Ungeplante Messungen</translation>
+    </message>
+    <message>
+        <source>Suspect IDs</source>
+        <translation>Zweifelhafte IDs</translation>
+    </message>
+    <message>
+        <source>Job verdict</source>
+        <translation>Auftragsergebnis</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Contractor</source>
+        <translation>Auftragnehmer</translation>
+    </message>
+    <message>
+        <source>First test</source>
+        <translation>Erste Prüfung</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Letzte Prüfung</translation>
+    </message>
+    <message>
+        <source>Operators</source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>Test devices</source>
+        <translation>Prüfgeräte</translation>
+    </message>
+    <message>
+        <source>%1 dB, %2, fiber %3</source>
+        <translation>%1 dB, %2, Faser %3</translation>
+    </message>
+    <message>
+        <source>Suspect readings are advice, and the verdicts stand as measured: the table of cable IDs names them, and each ID&apos;s section says more.</source>
+        <translation>Zweifelhafte Messwerte sind ein Hinweis, die Ergebnisse gelten wie gemessen: Die Tabelle der Kabel-IDs nennt sie, der Abschnitt jeder ID sagt mehr.</translation>
+    </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>Kabel-ID</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Largest loss (dB)</source>
+        <translation>Größte Dämpfung (dB)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Cable IDs</source>
+        <translation>Kabel-IDs</translation>
+    </message>
+    <message>
+        <source>Superseded tests</source>
+        <translation>Ersetzte Prüfungen</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Job Report</source>
+        <translation>Auftragsbericht</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>%1 (serial number %2)</source>
+        <translation>%1 (Seriennummer %2)</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>UNVOLLSTÄNDIG</translation>
+    </message>
+    <message>
+        <source>the latest test of every planned cable ID passes</source>
+        <translation>die letzte Prüfung jeder geplanten Kabel-ID ist bestanden</translation>
+    </message>
+    <message>
+        <source>the latest test of a planned cable ID fails</source>
+        <translation>die letzte Prüfung einer geplanten Kabel-ID ist nicht bestanden</translation>
+    </message>
+    <message>
+        <source>the job has no cable IDs</source>
+        <translation>der Auftrag hat keine Kabel-IDs</translation>
+    </message>
+    <message>
+        <source>planned cable IDs are not tested</source>
+        <translation>geplante Kabel-IDs sind nicht geprüft</translation>
+    </message>
+    <message>
+        <source>a latest test has no verdict</source>
+        <translation>eine letzte Prüfung hat kein Ergebnis</translation>
+    </message>
+    <message numerus="yes">
+        <source>retested ×%n</source>
+        <translation>
+            <numerusform>nachgemessen ×%n</numerusform>
+            <numerusform>nachgemessen ×%n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>marked for a retest</source>
+        <translation>für eine Nachmessung markiert</translation>
+    </message>
+    <message>
+        <source>Trunks</source>
+        <translation>Trunks</translation>
+    </message>
+    <message>
+        <source>unplanned record</source>
+        <translation>ungeplante Messung</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made in %1</source>
+        <translation>in %1 konnte keine temporäre Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>die Arbeitsmappe konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Suspect readings in record %1 (marked !): see its section. The verdicts stand as measured.</source>
+        <translation>Zweifelhafte Messwerte in Messung %1 (mit ! markiert): siehe ihren Abschnitt. Die Ergebnisse gelten wie gemessen.</translation>
+    </message>
+    <message>
+        <source>Suspect readings in records %1 (marked !): see their sections. The verdicts stand as measured.</source>
+        <translation>Zweifelhafte Messwerte in den Messungen %1 (mit ! markiert): siehe ihre Abschnitte. Die Ergebnisse gelten wie gemessen.</translation>
+    </message>
+    <message>
+        <source>Fiber %1: %2</source>
+        <translation>Faser %1: %2</translation>
+    </message>
+    <message>
+        <source>Fibers %1: %2</source>
+        <translation>Fasern %1: %2</translation>
+    </message>
+    <message>
+        <source>Negative loss, fiber %1</source>
+        <translation>Negative Dämpfung, Faser %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Negative loss, %n fibers</source>
+        <translation>
+            <numerusform>Negative Dämpfung, %n Faser</numerusform>
+            <numerusform>Negative Dämpfung, %n Fasern</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%1 of %n fibers with a verdict pass</source>
         <translation>
@@ -610,6 +800,33 @@
     <message>
         <source>A job&apos;s name cannot hold a control character.</source>
         <translation>Der Name eines Auftrags darf kein Steuerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>JobLogo</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB: choose a smaller logo.</source>
+        <translation>%1 ist größer als 1 MB: Wählen Sie ein kleineres Logo.</translation>
+    </message>
+    <message>
+        <source>the logo is larger than 1 MB</source>
+        <translation>das Logo ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>this is not a PNG or JPEG picture</source>
+        <translation>dies ist kein PNG- oder JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>the picture is larger than 4096 × 4096 pixels</source>
+        <translation>das Bild ist größer als 4096 × 4096 Pixel</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>das Bild ist beschädigt: %1</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +1730,17 @@
             <numerusform>FAIL: Faser %1</numerusform>
             <numerusform>FAIL: Fasern %1</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SuspectReading</name>
+    <message>
+        <source>Negative loss: set the reference again and retest</source>
+        <translation>Negative Dämpfung: Referenz neu setzen und nachmessen</translation>
+    </message>
+    <message>
+        <source>Same readings as record %1</source>
+        <translation>Gleiche Messwerte wie Messung %1</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,20 @@
             <numerusform>%1 of %n fibers with a verdict pass</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>retested ×%n</source>
+        <translation>
+            <numerusform>retested ×%n</numerusform>
+            <numerusform>retested ×%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Negative loss, %n fibers</source>
+        <translation>
+            <numerusform>Negative loss, %n fiber</numerusform>
+            <numerusform>Negative loss, %n fibers</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>JobStatus</name>

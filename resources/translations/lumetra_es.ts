@@ -489,6 +489,196 @@
         <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
         <translation>Una fibra sin lectura no tiene margen; su resultado se cuenta tal como lo muestra la ventana.</translation>
     </message>
+    <message>
+        <source>IDs planned</source>
+        <translation>ID previstos</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>Probados</translation>
+    </message>
+    <message>
+        <source>No verdict</source>
+        <translation>Sin resultado</translation>
+    </message>
+    <message>
+        <source>Not tested</source>
+        <translation>Sin probar</translation>
+    </message>
+    <message>
+        <source>Retested</source>
+        <translation>Repetidos</translation>
+    </message>
+    <message>
+        <source>Unplanned records</source>
+        <translation>Mediciones no previstas</translation>
+    </message>
+    <message>
+        <source>Suspect IDs</source>
+        <translation>ID dudosos</translation>
+    </message>
+    <message>
+        <source>Job verdict</source>
+        <translation>Resultado del proyecto</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Proyecto</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Emplazamiento</translation>
+    </message>
+    <message>
+        <source>Contractor</source>
+        <translation>Instalador</translation>
+    </message>
+    <message>
+        <source>First test</source>
+        <translation>Primera prueba</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Última prueba</translation>
+    </message>
+    <message>
+        <source>Operators</source>
+        <translation>Operadores</translation>
+    </message>
+    <message>
+        <source>Test devices</source>
+        <translation>Equipos de prueba</translation>
+    </message>
+    <message>
+        <source>%1 dB, %2, fiber %3</source>
+        <translation>%1 dB, %2, fibra %3</translation>
+    </message>
+    <message>
+        <source>Suspect readings are advice, and the verdicts stand as measured: the table of cable IDs names them, and each ID&apos;s section says more.</source>
+        <translation>Las lecturas dudosas son un aviso y los resultados valen tal como se midieron: la tabla de ID de cable las nombra y la sección de cada ID dice más.</translation>
+    </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>ID de cable</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Recibida</translation>
+    </message>
+    <message>
+        <source>Largest loss (dB)</source>
+        <translation>Pérdida máx. (dB)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Cable IDs</source>
+        <translation>ID de cable</translation>
+    </message>
+    <message>
+        <source>Superseded tests</source>
+        <translation>Pruebas sustituidas</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>sin probar</translation>
+    </message>
+    <message>
+        <source>Job Report</source>
+        <translation>Informe del proyecto</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de serie %1</translation>
+    </message>
+    <message>
+        <source>%1 (serial number %2)</source>
+        <translation>%1 (número de serie %2)</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>INCOMPLETO</translation>
+    </message>
+    <message>
+        <source>the latest test of every planned cable ID passes</source>
+        <translation>la última prueba de cada ID de cable previsto es correcta</translation>
+    </message>
+    <message>
+        <source>the latest test of a planned cable ID fails</source>
+        <translation>la última prueba de un ID de cable previsto falla</translation>
+    </message>
+    <message>
+        <source>the job has no cable IDs</source>
+        <translation>el proyecto no tiene ID de cable</translation>
+    </message>
+    <message>
+        <source>planned cable IDs are not tested</source>
+        <translation>hay ID de cable previstos sin probar</translation>
+    </message>
+    <message>
+        <source>a latest test has no verdict</source>
+        <translation>una última prueba no tiene resultado</translation>
+    </message>
+    <message numerus="yes">
+        <source>retested ×%n</source>
+        <translation>
+            <numerusform>repetida ×%n</numerusform>
+            <numerusform>repetida ×%n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>marked for a retest</source>
+        <translation>marcado para repetición</translation>
+    </message>
+    <message>
+        <source>Trunks</source>
+        <translation>Troncales</translation>
+    </message>
+    <message>
+        <source>unplanned record</source>
+        <translation>medición no prevista</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made in %1</source>
+        <translation>no se pudo crear un archivo temporal en %1</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>no se pudo crear el libro</translation>
+    </message>
+    <message>
+        <source>Suspect readings in record %1 (marked !): see its section. The verdicts stand as measured.</source>
+        <translation>Lecturas dudosas en la medición %1 (marcada con !): vea su sección. Los resultados valen tal como se midieron.</translation>
+    </message>
+    <message>
+        <source>Suspect readings in records %1 (marked !): see their sections. The verdicts stand as measured.</source>
+        <translation>Lecturas dudosas en las mediciones %1 (marcadas con !): vea sus secciones. Los resultados valen tal como se midieron.</translation>
+    </message>
+    <message>
+        <source>Fiber %1: %2</source>
+        <translation>Fibra %1: %2</translation>
+    </message>
+    <message>
+        <source>Fibers %1: %2</source>
+        <translation>Fibras %1: %2</translation>
+    </message>
+    <message>
+        <source>Negative loss, fiber %1</source>
+        <translation>Pérdida negativa, fibra %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Negative loss, %n fibers</source>
+        <translation>
+            <numerusform>Pérdida negativa, %n fibra</numerusform>
+            <numerusform>Pérdida negativa, %n fibras</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%1 of %n fibers with a verdict pass</source>
         <translation>
@@ -610,6 +800,33 @@
     <message>
         <source>A job&apos;s name cannot hold a control character.</source>
         <translation>El nombre de un proyecto no puede contener caracteres de control.</translation>
+    </message>
+</context>
+<context>
+    <name>JobLogo</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB: choose a smaller logo.</source>
+        <translation>%1 ocupa más de 1 MB: elija un logotipo más pequeño.</translation>
+    </message>
+    <message>
+        <source>the logo is larger than 1 MB</source>
+        <translation>el logotipo ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>this is not a PNG or JPEG picture</source>
+        <translation>no es una imagen PNG o JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is larger than 4096 × 4096 pixels</source>
+        <translation>la imagen supera 4096 × 4096 píxeles</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>la imagen está dañada: %1</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +1730,17 @@
             <numerusform>FAIL: fibra %1</numerusform>
             <numerusform>FAIL: fibras %1</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SuspectReading</name>
+    <message>
+        <source>Negative loss: set the reference again and retest</source>
+        <translation>Pérdida negativa: volver a fijar la referencia y repetir la prueba</translation>
+    </message>
+    <message>
+        <source>Same readings as record %1</source>
+        <translation>Mismas lecturas que la medición %1</translation>
     </message>
 </context>
 </TS>

@@ -489,6 +489,196 @@
         <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
         <translation>Une fibre sans mesure n&apos;a pas de marge ; son résultat est compté tel que la fenêtre l&apos;affiche.</translation>
     </message>
+    <message>
+        <source>IDs planned</source>
+        <translation>ID prévus</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>Testés</translation>
+    </message>
+    <message>
+        <source>No verdict</source>
+        <translation>Sans résultat</translation>
+    </message>
+    <message>
+        <source>Not tested</source>
+        <translation>Non testés</translation>
+    </message>
+    <message>
+        <source>Retested</source>
+        <translation>Testés à nouveau</translation>
+    </message>
+    <message>
+        <source>Unplanned records</source>
+        <translation>Mesures non prévues</translation>
+    </message>
+    <message>
+        <source>Suspect IDs</source>
+        <translation>ID suspects</translation>
+    </message>
+    <message>
+        <source>Job verdict</source>
+        <translation>Résultat du chantier</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Chantier</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Contractor</source>
+        <translation>Installateur</translation>
+    </message>
+    <message>
+        <source>First test</source>
+        <translation>Premier essai</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Dernier essai</translation>
+    </message>
+    <message>
+        <source>Operators</source>
+        <translation>Opérateurs</translation>
+    </message>
+    <message>
+        <source>Test devices</source>
+        <translation>Appareils d&apos;essai</translation>
+    </message>
+    <message>
+        <source>%1 dB, %2, fiber %3</source>
+        <translation>%1 dB, %2, fibre %3</translation>
+    </message>
+    <message>
+        <source>Suspect readings are advice, and the verdicts stand as measured: the table of cable IDs names them, and each ID&apos;s section says more.</source>
+        <translation>Les mesures suspectes sont un avis, les résultats restent tels que mesurés : le tableau des identifiants de câble les nomme, la section de chaque ID en dit plus.</translation>
+    </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>ID câble</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Reçue le</translation>
+    </message>
+    <message>
+        <source>Largest loss (dB)</source>
+        <translation>Perte max. (dB)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Cable IDs</source>
+        <translation>Identifiants de câble</translation>
+    </message>
+    <message>
+        <source>Superseded tests</source>
+        <translation>Essais remplacés</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>non testé</translation>
+    </message>
+    <message>
+        <source>Job Report</source>
+        <translation>Rapport de chantier</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
+    <message>
+        <source>%1 (serial number %2)</source>
+        <translation>%1 (numéro de série %2)</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>INCOMPLET</translation>
+    </message>
+    <message>
+        <source>the latest test of every planned cable ID passes</source>
+        <translation>le dernier essai de chaque ID câble prévu est réussi</translation>
+    </message>
+    <message>
+        <source>the latest test of a planned cable ID fails</source>
+        <translation>le dernier essai d&apos;un ID câble prévu a échoué</translation>
+    </message>
+    <message>
+        <source>the job has no cable IDs</source>
+        <translation>le chantier n&apos;a pas d&apos;identifiants de câble</translation>
+    </message>
+    <message>
+        <source>planned cable IDs are not tested</source>
+        <translation>des ID câble prévus ne sont pas testés</translation>
+    </message>
+    <message>
+        <source>a latest test has no verdict</source>
+        <translation>un dernier essai n&apos;a pas de résultat</translation>
+    </message>
+    <message numerus="yes">
+        <source>retested ×%n</source>
+        <translation>
+            <numerusform>testé à nouveau ×%n</numerusform>
+            <numerusform>testé à nouveau ×%n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>marked for a retest</source>
+        <translation>marqué pour un nouvel essai</translation>
+    </message>
+    <message>
+        <source>Trunks</source>
+        <translation>Trunks</translation>
+    </message>
+    <message>
+        <source>unplanned record</source>
+        <translation>mesure non prévue</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made in %1</source>
+        <translation>aucun fichier temporaire n&apos;a pu être créé dans %1</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>le classeur n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Suspect readings in record %1 (marked !): see its section. The verdicts stand as measured.</source>
+        <translation>Mesures suspectes dans la mesure %1 (marquée !) : voir sa section. Les résultats restent tels que mesurés.</translation>
+    </message>
+    <message>
+        <source>Suspect readings in records %1 (marked !): see their sections. The verdicts stand as measured.</source>
+        <translation>Mesures suspectes dans les mesures %1 (marquées !) : voir leurs sections. Les résultats restent tels que mesurés.</translation>
+    </message>
+    <message>
+        <source>Fiber %1: %2</source>
+        <translation>Fibre %1 : %2</translation>
+    </message>
+    <message>
+        <source>Fibers %1: %2</source>
+        <translation>Fibres %1 : %2</translation>
+    </message>
+    <message>
+        <source>Negative loss, fiber %1</source>
+        <translation>Perte négative, fibre %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Negative loss, %n fibers</source>
+        <translation>
+            <numerusform>Perte négative, %n fibre</numerusform>
+            <numerusform>Perte négative, %n fibres</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%1 of %n fibers with a verdict pass</source>
         <translation>
@@ -610,6 +800,33 @@
     <message>
         <source>A job&apos;s name cannot hold a control character.</source>
         <translation>Le nom d&apos;un chantier ne peut pas contenir de caractère de contrôle.</translation>
+    </message>
+</context>
+<context>
+    <name>JobLogo</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB: choose a smaller logo.</source>
+        <translation>%1 dépasse 1 Mo : choisissez un logo plus petit.</translation>
+    </message>
+    <message>
+        <source>the logo is larger than 1 MB</source>
+        <translation>le logo dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>this is not a PNG or JPEG picture</source>
+        <translation>ce n&apos;est pas une image PNG ou JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is larger than 4096 × 4096 pixels</source>
+        <translation>l&apos;image dépasse 4096 × 4096 pixels</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>l&apos;image est endommagée : %1</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +1730,17 @@
             <numerusform>FAIL : fibre %1</numerusform>
             <numerusform>FAIL : fibres %1</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SuspectReading</name>
+    <message>
+        <source>Negative loss: set the reference again and retest</source>
+        <translation>Perte négative : refaire la référence et tester à nouveau</translation>
+    </message>
+    <message>
+        <source>Same readings as record %1</source>
+        <translation>Mêmes valeurs que la mesure %1</translation>
     </message>
 </context>
 </TS>

@@ -487,6 +487,194 @@
         <source>A fiber without a reading has no margin; its verdict is counted as the window shows it.</source>
         <translation>无读数的光纤没有余量；其判定按窗口中的显示计入。</translation>
     </message>
+    <message>
+        <source>IDs planned</source>
+        <translation>计划编号</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>已测试</translation>
+    </message>
+    <message>
+        <source>No verdict</source>
+        <translation>无判定</translation>
+    </message>
+    <message>
+        <source>Not tested</source>
+        <translation>未测试</translation>
+    </message>
+    <message>
+        <source>Retested</source>
+        <translation>已复测</translation>
+    </message>
+    <message>
+        <source>Unplanned records</source>
+        <translation>计划外记录</translation>
+    </message>
+    <message>
+        <source>Suspect IDs</source>
+        <translation>可疑编号</translation>
+    </message>
+    <message>
+        <source>Job verdict</source>
+        <translation>项目判定</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>现场</translation>
+    </message>
+    <message>
+        <source>Contractor</source>
+        <translation>承包商</translation>
+    </message>
+    <message>
+        <source>First test</source>
+        <translation>首次测试</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>最后测试</translation>
+    </message>
+    <message>
+        <source>Operators</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Test devices</source>
+        <translation>测试设备</translation>
+    </message>
+    <message>
+        <source>%1 dB, %2, fiber %3</source>
+        <translation>%1 dB，%2，光纤 %3</translation>
+    </message>
+    <message>
+        <source>Suspect readings are advice, and the verdicts stand as measured: the table of cable IDs names them, and each ID&apos;s section says more.</source>
+        <translation>可疑读数仅为提示，判定以测量结果为准：线缆编号表列出了它们，各编号的章节有详细说明。</translation>
+    </message>
+    <message>
+        <source>Cable ID</source>
+        <translation>线缆编号</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>接收时间</translation>
+    </message>
+    <message>
+        <source>Largest loss (dB)</source>
+        <translation>最大损耗 (dB)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>Cable IDs</source>
+        <translation>线缆编号</translation>
+    </message>
+    <message>
+        <source>Superseded tests</source>
+        <translation>已被取代的测试</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>未测试</translation>
+    </message>
+    <message>
+        <source>Job Report</source>
+        <translation>项目报告</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>%1 (serial number %2)</source>
+        <translation>%1（序列号 %2）</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>the latest test of every planned cable ID passes</source>
+        <translation>每个计划线缆编号的最新测试均通过</translation>
+    </message>
+    <message>
+        <source>the latest test of a planned cable ID fails</source>
+        <translation>有计划线缆编号的最新测试未通过</translation>
+    </message>
+    <message>
+        <source>the job has no cable IDs</source>
+        <translation>该项目没有线缆编号</translation>
+    </message>
+    <message>
+        <source>planned cable IDs are not tested</source>
+        <translation>有计划线缆编号未测试</translation>
+    </message>
+    <message>
+        <source>a latest test has no verdict</source>
+        <translation>有最新测试没有判定</translation>
+    </message>
+    <message numerus="yes">
+        <source>retested ×%n</source>
+        <translation>
+            <numerusform>已复测 ×%n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>marked for a retest</source>
+        <translation>待复测</translation>
+    </message>
+    <message>
+        <source>Trunks</source>
+        <translation>主干</translation>
+    </message>
+    <message>
+        <source>unplanned record</source>
+        <translation>计划外记录</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made in %1</source>
+        <translation>无法在 %1 中创建临时文件</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>无法创建工作簿</translation>
+    </message>
+    <message>
+        <source>Suspect readings in record %1 (marked !): see its section. The verdicts stand as measured.</source>
+        <translation>记录 %1 中有可疑读数（标有 !）：请看其章节。判定以测量结果为准。</translation>
+    </message>
+    <message>
+        <source>Suspect readings in records %1 (marked !): see their sections. The verdicts stand as measured.</source>
+        <translation>记录 %1 中有可疑读数（标有 !）：请看其章节。判定以测量结果为准。</translation>
+    </message>
+    <message>
+        <source>Fiber %1: %2</source>
+        <translation>光纤 %1：%2</translation>
+    </message>
+    <message>
+        <source>Fibers %1: %2</source>
+        <translation>光纤 %1：%2</translation>
+    </message>
+    <message>
+        <source>Negative loss, fiber %1</source>
+        <translation>负损耗，光纤 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Negative loss, %n fibers</source>
+        <translation>
+            <numerusform>负损耗，%n 根光纤</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%1 of %n fibers with a verdict pass</source>
         <translation>
@@ -607,6 +795,33 @@
     <message>
         <source>A job&apos;s name cannot hold a control character.</source>
         <translation>项目名称不能含有控制字符。</translation>
+    </message>
+</context>
+<context>
+    <name>JobLogo</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB: choose a smaller logo.</source>
+        <translation>%1 大于 1 MB：请选择较小的徽标。</translation>
+    </message>
+    <message>
+        <source>the logo is larger than 1 MB</source>
+        <translation>徽标大于 1 MB</translation>
+    </message>
+    <message>
+        <source>this is not a PNG or JPEG picture</source>
+        <translation>这不是 PNG 或 JPEG 图片</translation>
+    </message>
+    <message>
+        <source>the picture is larger than 4096 × 4096 pixels</source>
+        <translation>图片大于 4096 × 4096 像素</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>图片已损坏：%1</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1708,17 @@
         <translation>
             <numerusform>FAIL：光纤 %1</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SuspectReading</name>
+    <message>
+        <source>Negative loss: set the reference again and retest</source>
+        <translation>负损耗：请重新设置参考值并复测</translation>
+    </message>
+    <message>
+        <source>Same readings as record %1</source>
+        <translation>读数与记录 %1 相同</translation>
     </message>
 </context>
 </TS>

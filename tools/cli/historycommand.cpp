@@ -6,6 +6,7 @@
 #include "recordcsv.h"
 #include "recordjson.h"
 #include "recordstore.h"
+#include "suspectreading.h"
 
 #include <QDateTime>
 #include <QTextStream>
@@ -91,7 +92,10 @@ private:
     {
         QStringList items;
         for (int i = 0; i < records.size(); ++i) {
-            QString item = recordJson(records.at(i), &headers.at(i), &ids.at(i));
+            const QVector<SuspectReading> flags = ids.at(i).job.isEmpty()
+                ? SuspectReading::negativeLosses(records.at(i))
+                : suspectInJob(ids.at(i).job).value(keys.at(i));
+            QString item = recordJson(records.at(i), &headers.at(i), &ids.at(i), &flags);
             item.replace(0, 1,
                 QStringLiteral("{\"key\":%1,\"receivedAt\":%2,")
                     .arg(jsonText(keys.at(i)), jsonText(utcTimeText(receivedAt.at(i)))));
@@ -105,6 +109,27 @@ private:
         }
         return (any ? QStringLiteral(",") : QStringLiteral("{\"records\":["))
             + items.join(QLatin1Char(','));
+    }
+
+    // The same readings are looked for among all the records of a record's job.
+    const QHash<QString, QVector<SuspectReading>> &suspectInJob(const QString &job)
+    {
+        const auto known = suspect.constFind(job);
+        if (known != suspect.constEnd())
+            return *known;
+        JobRecords found;
+        jobs.readRecords(job, &found);
+        QVector<JobTest> tests = found.unplanned;
+        for (const JobTrunk &trunk : qAsConst(found.trunks))
+            tests += trunk.tests;
+        QVector<TestRecord> group;
+        for (const JobTest &test : qAsConst(tests))
+            group << test.record;
+        const QVector<QVector<SuspectReading>> flags = SuspectReading::ofGroup(group);
+        QHash<QString, QVector<SuspectReading>> &byKey = suspect[job];
+        for (int i = 0; i < tests.size(); ++i)
+            byKey.insert(tests.at(i).key, flags.at(i));
+        return byKey;
     }
 
     QString jobVersions(const QString &key)
@@ -145,6 +170,7 @@ private:
     QVector<ReportHeaderTexts> headers;
     QStringList keys;
     QVector<qint64> receivedAt;
+    QHash<QString, QHash<QString, QVector<SuspectReading>>> suspect; // by job, then record key
 };
 } // namespace
 

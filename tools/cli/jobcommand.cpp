@@ -6,6 +6,7 @@
 #include "clioptions.h"
 #include "clistore.h"
 #include "jobcommands.h"
+#include "joblogo.h"
 #include "jobstore.h"
 #include "recordjson.h"
 #include "recordtexts.h"
@@ -27,7 +28,7 @@ const QVector<QPair<QString, QString JobFacts::*>> factOptions = {
 
 QSet<QString> factOptionNames()
 {
-    QSet<QString> names { database };
+    QSet<QString> names { database, QStringLiteral("--logo") };
     for (const auto &option : factOptions)
         names << option.first;
     return names;
@@ -78,6 +79,10 @@ int createOrEdit(bool create, const CliOptions &options, QTextStream &out, QText
         if (options.values.contains(option.first))
             facts.*option.second = options.values.value(option.first);
     }
+    QString why;
+    const QString logo = options.values.value(QStringLiteral("--logo"));
+    if (!logo.isNull() && !JobLogo::read(logo, &facts.logo, &facts.logoFormat, &why))
+        return jobFailure(name, why, err);
     if (!(create ? jobs.createJob(facts) : jobs.editJob(facts)))
         return jobFailure(name, jobs.errorString(), err);
     out << (create ? "created job " : "changed job ") << normalizedJobName(facts.name) << '\n';
@@ -294,9 +299,14 @@ int jobCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
             parse({ QStringLiteral("--json"), QStringLiteral("--csv") }, {}), out, err);
     if (command == QLatin1String("export"))
         return jobExportCommand(parse({}, { QStringLiteral("-o") }), out, err);
+    if (command == QLatin1String("report"))
+        return jobReportCommand(parse({}, { QStringLiteral("-o") }), out, err);
+    if (command == QLatin1String("xlsx"))
+        return jobWorkbookCommand(parse({}, { QStringLiteral("-o") }), out, err);
     err << "lumetra-cli job: "
         << (command.isEmpty() ? QStringLiteral("expects a command: list, create, edit, ids, "
-                                               "retest, assign, texts, status or export")
+                                               "retest, assign, texts, status, export, report "
+                                               "or xlsx")
                               : QStringLiteral("unknown command %1").arg(command))
         << " (see --help)\n";
     return 2;

@@ -17,5 +17,7 @@ QString jobFactsJsonFields(const JobFacts &facts);
 
 int jobStatusCommand(const CliOptions &options, QTextStream &out, QTextStream &err);
 int jobExportCommand(const CliOptions &options, QTextStream &out, QTextStream &err);
+int jobReportCommand(const CliOptions &options, QTextStream &out, QTextStream &err);
+int jobWorkbookCommand(const CliOptions &options, QTextStream &out, QTextStream &err);
 
 #endif

@@ -66,8 +66,12 @@ QString usageText()
         "      empty store.\n"
         "  job list [--json]\n"
         "  job create NAME [--customer T] [--site T] [--contractor T] [--note T]\n"
+        "          [--logo FILE]\n"
         "  job edit NAME [--customer T] [--site T] [--contractor T] [--note T]\n"
+        "          [--logo FILE]\n"
         "      A job: the trunks of one certification, each named by its cable ID.\n"
+        "      --logo: the contractor's logo for the job's report, a PNG or JPEG\n"
+        "      file of at most 1 MB and 4096 x 4096 pixels, kept with the job.\n"
         "  job ids NAME (--add ID... | --import FILE | --pattern PATTERN)\n"
         "      Add cable IDs at the end of the job's list: as given; from a text\n"
         "      file with one a line or a CSV (its column cable_id, cable id, id or\n"
@@ -93,6 +97,18 @@ QString usageText()
         "  job export NAME -o OUT.mrf\n"
         "      Write the latest record of every tested ID, in list order, to a new\n"
         "      archive that carries the job (Lumetra 3.0 cannot open it).\n"
+        "  job report NAME [-o OUT.pdf]\n"
+        "      Write the job's report as a PDF: page 1 with the job's verdict (PASS,\n"
+        "      FAIL or INCOMPLETE), its facts and counts; a row per cable ID, then\n"
+        "      the unplanned records; each tested ID's latest record in full; the\n"
+        "      superseded tests. Suspect readings (a negative loss, two records\n"
+        "      with the same twelve powers) are named. OUT.pdf is NAME.pdf here\n"
+        "      unless given (characters a file name may not hold become _). Paper\n"
+        "      and language as for report.\n"
+        "  job xlsx NAME [-o OUT.xlsx]\n"
+        "      Write the job's workbook: a sheet of trunks (the report's table with\n"
+        "      each record's header texts) and a sheet of fibers, numbers as number\n"
+        "      cells. A text longer than a cell holds is cut, and said so.\n"
         "      Every job command takes --database as history does.\n"
         "\n"
         "Output:\n"
@@ -100,7 +116,11 @@ QString usageText()
         "           \"meterVersionMajor\", \"meterVersionMinor\" (null without a\n"
         "           trailer), \"verdict\" (0 supported, 1 not), \"supported\" and\n"
         "           \"pendingBytes\" (bytes of an unfinished frame at the end).\n"
-        "           Each record ends in \"job\" and \"cableId\", null when none.\n"
+        "           Each record has \"suspect\": its suspect readings, each with its\n"
+        "           \"kind\" (\"negativeLoss\" with its \"fiber\", or \"sameReadings\"\n"
+        "           with the other's \"recordNumber\": among the archive's records, a\n"
+        "           job's for history) and \"text\"; empty when none. Each record\n"
+        "           ends in \"job\" and \"cableId\", null when none.\n"
         "           Powers carry 9 significant digits; a value that is not finite\n"
         "           is the string \"nan\", \"inf\" or \"-inf\". Null texts are null.\n"
         "  --csv    a header line, then one row per fiber, record number first,\n"
@@ -124,7 +144,8 @@ QString usageText()
 int main(int argc, char *argv[])
 {
     // A report draws text, which takes the GUI's fonts.
-    const bool drawing = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    const bool drawing = (argc > 1 && std::strcmp(argv[1], "report") == 0)
+        || (argc > 2 && std::strcmp(argv[1], "job") == 0 && std::strcmp(argv[2], "report") == 0);
     if (drawing)
         chooseReportPlatform();
     const std::unique_ptr<QCoreApplication> application = drawing

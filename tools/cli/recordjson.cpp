@@ -5,6 +5,7 @@
 #include "recordcableid.h"
 #include "recordtexts.h"
 #include "reportheadertexts.h"
+#include "suspectreading.h"
 #include "testrecord.h"
 #include "versionverdict.h"
 
@@ -83,8 +84,22 @@ QString headersJson(const ReportHeaderTexts &h)
     return QLatin1Char('{') + fields.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
-QString recordJson(
-    const TestRecord &record, const ReportHeaderTexts *headers, const RecordCableId *cableId)
+static QString suspectJson(const QVector<SuspectReading> &flags)
+{
+    QStringList items;
+    for (const SuspectReading &flag : flags) {
+        const bool negative = flag.kind == SuspectReading::Kind::NegativeLoss;
+        items << QStringLiteral("{%1,%2,%3}")
+                     .arg(field("kind", jsonText(flag.key())),
+                         negative ? field("fiber", flag.fiber)
+                                  : field("recordNumber", flag.otherRecordNumber),
+                         field("text", jsonText(flag.text(false))));
+    }
+    return QLatin1Char('[') + items.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers,
+    const RecordCableId *cableId, const QVector<SuspectReading> *suspect)
 {
     const float threshold = float(thresholdDb(record));
     QStringList channels;
@@ -117,6 +132,8 @@ QString recordJson(
     };
     if (headers)
         fields << field("headers", headersJson(*headers));
+    fields << field(
+        "suspect", suspectJson(suspect ? *suspect : SuspectReading::negativeLosses(record)));
     const RecordCableId none;
     const RecordCableId &ids = cableId ? *cableId : none;
     fields << field("job", jsonText(ids.job.isEmpty() ? QString() : ids.job))
@@ -128,9 +145,10 @@ QString recordListJson(const QVector<TestRecord> &records,
     const QVector<ReportHeaderTexts> *headers, const QVector<RecordCableId> *cableIds)
 {
     QStringList items;
+    const QVector<QVector<SuspectReading>> suspect = SuspectReading::ofGroup(records);
     for (int i = 0; i < records.size(); ++i)
         items << recordJson(records.at(i), headers ? &headers->at(i) : nullptr,
-            cableIds && i < cableIds->size() ? &cableIds->at(i) : nullptr);
+            cableIds && i < cableIds->size() ? &cableIds->at(i) : nullptr, &suspect.at(i));
     return QStringLiteral("{\"records\":[") + items.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 

@@ -9,6 +9,7 @@
 struct ArchiveJob;
 struct RecordCableId;
 struct ReportHeaderTexts;
+struct SuspectReading;
 struct TestRecord;
 
 // JSON for scripts. Powers carry 9 significant digits so that a single-precision
@@ -18,12 +19,14 @@ QString jsonText(const QString &text); // a null text is JSON null
 QString jsonFloat(float value);
 // ISO 8601 in UTC with milliseconds, as "receivedAt" and "madeAt" are.
 QString utcTimeText(qint64 ms);
-// Ends in "job" and "cableId", null without cableId.
+// Has "suspect", the record's suspect readings (empty without), and ends in
+// "job" and "cableId", null without cableId.
 QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers = nullptr,
-    const RecordCableId *cableId = nullptr);
+    const RecordCableId *cableId = nullptr, const QVector<SuspectReading> *suspect = nullptr);
 QString headersJson(const ReportHeaderTexts &headers); // {"companyName":...}
 
-// {"records":[...]} without its closing brace, so callers can add fields.
+// {"records":[...]} without its closing brace, so callers can add fields;
+// the same readings are looked for among the records listed.
 QString recordListJson(const QVector<TestRecord> &records,
     const QVector<ReportHeaderTexts> *headers = nullptr,
     const QVector<RecordCableId> *cableIds = nullptr);
