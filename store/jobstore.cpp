@@ -141,7 +141,7 @@ bool JobStore::transact(const QString &job, int rows, const std::function<bool()
         done = CableIdAssigner::lockJob(db, job, &found, &error)
             && (found || fail(QStringLiteral("there is no job named %1").arg(job)));
     }
-    done = done && work();
+    done = done && work() && store.catchUpSearchIndex(&error);
     if (done && db.commit())
         return true;
     const QString why = !done ? error : db.lastError().text();

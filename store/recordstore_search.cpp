@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: MIT
+// The history's query, and the search index that serves it.
+#include "recordstore.h"
+
+#include "searchindex.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlQuery>
+#include <QStorageInfo>
+#include <mutex>
+
+namespace {
+
+QString likeOf(const QString &search)
+{
+    QString pattern = search;
+    pattern.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    pattern.replace(QLatin1String("%"), QLatin1String("\\%"));
+    pattern.replace(QLatin1String("_"), QLatin1String("\\_"));
+    return QLatin1Char('%') + pattern + QLatin1Char('%');
+}
+
+QString qualified(const QString &columns, const QString &table)
+{
+    QStringList names = columns.split(QLatin1Char(','));
+    for (QString &name : names)
+        name = table + name.trimmed();
+    return names.join(QStringLiteral(", "));
+}
+
+QString orderOf(bool newestFirst, const QString &table, int limit)
+{
+    const QString direction = newestFirst ? QStringLiteral(" DESC") : QString();
+    return QStringLiteral(" ORDER BY %1received_at%2, %1batch_position%2").arg(table, direction)
+        + (limit > 0 ? QStringLiteral(" LIMIT %1").arg(limit) : QString());
+}
+
+// The filter's job and time, on the records of table ("r." or nothing).
+QStringList conditionsOf(
+    const HistoryFilter &filter, const QString &table, bool storeHasJobs, QVariantList *values)
+{
+    QStringList conditions;
+    if (!filter.job.isEmpty() && !storeHasJobs) {
+        conditions << QStringLiteral("1 = 0");
+    } else if (!filter.job.isEmpty()) {
+        conditions << QStringLiteral("%1record_key IN (SELECT record_key FROM lumetra_record_jobs"
+                                     " WHERE job_name = ?)")
+                          .arg(table);
+        values->append(filter.job);
+    }
+    if (filter.fromMs > 0) {
+        conditions << table + QStringLiteral("received_at >= ?");
+        values->append(filter.fromMs);
+    }
+    if (filter.untilMs > 0) {
+        conditions << table + QStringLiteral("received_at < ?");
+        values->append(filter.untilMs);
+    }
+    return conditions;
+}
+
+QString whereOf(const QStringList &conditions)
+{
+    return conditions.isEmpty()
+        ? QString()
+        : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+}
+
+// SQLite: the index gives the matches in the history's order, the newest
+// first when asked, so that the window's bound ends the search; LIKE
+// confirms each.
+QString indexedSql(const QString &columns, const HistoryFilter &filter, const QString &match,
+    bool newestFirst, int limit, QVariantList *values)
+{
+    const QString like = likeOf(filter.search.trimmed().toLower());
+    *values << match << like << like;
+    QStringList conditions = { QStringLiteral("s.lumetra_search MATCH ?"),
+        QStringLiteral("o.position = s.rowid"), QStringLiteral("r.rowid = o.record_id"),
+        QStringLiteral("(r.search_text LIKE ? ESCAPE '\\' OR EXISTS (SELECT 1 FROM"
+                       " lumetra_record_jobs j WHERE j.record_key = r.record_key AND"
+                       " j.search_text LIKE ? ESCAPE '\\'))") };
+    if (filter.fromMs > 0) {
+        conditions << QStringLiteral("s.rowid >= ?");
+        *values << SearchIndex::positionOf(filter.fromMs);
+    }
+    if (filter.untilMs > 0) {
+        conditions << QStringLiteral("s.rowid < ?");
+        *values << SearchIndex::positionOf(filter.untilMs);
+    }
+    conditions += conditionsOf(filter, QStringLiteral("r."), true, values);
+    return QStringLiteral("SELECT ") + qualified(columns, QStringLiteral("r."))
+        + QStringLiteral(" FROM lumetra_search s CROSS JOIN lumetra_search_order o CROSS JOIN"
+                         " lumetra_records r")
+        + whereOf(conditions) + QStringLiteral(" ORDER BY s.rowid")
+        + (newestFirst ? QStringLiteral(" DESC") : QString())
+        + (limit > 0 ? QStringLiteral(" LIMIT %1").arg(limit) : QString());
+}
+
+// PostgreSQL: the records' texts and the cable IDs apart, so that each may
+// use its index, or, for a text that many records have, the newest records
+// first: its planner chooses.
+QString postgresSql(const QString &columns, const HistoryFilter &filter, bool newestFirst,
+    int limit, QVariantList *values)
+{
+    const QString like = likeOf(filter.search.trimmed().toLower());
+    if (!newestFirst || limit <= 0) {
+        *values << like << like;
+        QStringList conditions
+            = { QStringLiteral("r.record_key IN (SELECT record_key FROM lumetra_records WHERE"
+                               " search_text LIKE ? ESCAPE '\\' UNION SELECT record_key FROM"
+                               " lumetra_record_jobs WHERE search_text LIKE ? ESCAPE '\\')") };
+        conditions += conditionsOf(filter, QStringLiteral("r."), true, values);
+        return QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM lumetra_records r")
+            + whereOf(conditions) + orderOf(newestFirst, QStringLiteral("r."), limit);
+    }
+    // The newest of each within the bound hold the newest of both.
+    QStringList byText = { QStringLiteral("r.search_text LIKE ? ESCAPE '\\'") };
+    *values << like;
+    byText += conditionsOf(filter, QStringLiteral("r."), true, values);
+    QStringList byId = { QStringLiteral("j.search_text LIKE ? ESCAPE '\\'") };
+    *values << like;
+    byId += conditionsOf(filter, QStringLiteral("r."), true, values);
+    return QStringLiteral("SELECT ") + columns
+        + QStringLiteral(" FROM lumetra_records WHERE record_key IN (SELECT record_key FROM"
+                         " (SELECT r.record_key FROM lumetra_records r")
+        + whereOf(byText) + orderOf(true, QStringLiteral("r."), limit)
+        + QStringLiteral(") AS by_text UNION SELECT record_key FROM (SELECT r.record_key FROM"
+                         " lumetra_record_jobs j JOIN lumetra_records r ON r.record_key ="
+                         " j.record_key")
+        + whereOf(byId) + orderOf(true, QStringLiteral("r."), limit) + QStringLiteral(") AS by_id)")
+        + orderOf(true, QString(), limit);
+}
+
+// Every row looked at, the newest first when asked: what a store without the
+// index does, and what a text of one or two characters needs.
+QString scanSql(const QString &columns, const HistoryFilter &filter, bool newestFirst, int limit,
+    QVariantList *values, bool storeHasJobs)
+{
+    QStringList conditions;
+    const QString search = filter.search.trimmed().toLower();
+    if (!search.isEmpty()) {
+        const QString like = likeOf(search);
+        values->append(like);
+        if (storeHasJobs) {
+            conditions << QStringLiteral(
+                "(search_text LIKE ? ESCAPE '\\' OR record_key IN (SELECT record_key FROM"
+                " lumetra_record_jobs WHERE search_text LIKE ? ESCAPE '\\'))");
+            values->append(like);
+        } else {
+            conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
+        }
+    }
+    conditions += conditionsOf(filter, QString(), storeHasJobs, values);
+    return QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM lumetra_records")
+        + whereOf(conditions) + orderOf(newestFirst, QString(), limit);
+}
+
+} // namespace
+
+QString RecordStore::historySql(const QString &columns, const HistoryFilter &filter,
+    bool newestFirst, int limit, QVariantList *values)
+{
+    const bool storeHasJobs = versionNow >= 3;
+    const QString search = filter.search.trimmed().toLower();
+    const QString match = indexed && where.kind == StoreLocation::Kind::SQLite
+        ? SearchIndex::matchOf(search)
+        : QString();
+    if (!match.isEmpty() && SearchIndex::caughtUp(database()))
+        return indexedSql(columns, filter, match, newestFirst, limit, values);
+    if (!search.isEmpty() && storeHasJobs && where.kind == StoreLocation::Kind::PostgreSQL)
+        return postgresSql(columns, filter, newestFirst, limit, values);
+    return scanSql(columns, filter, newestFirst, limit, values, storeHasJobs);
+}
+
+bool RecordStore::catchUpSearchIndex(QString *why)
+{
+    return !indexed || where.kind != StoreLocation::Kind::SQLite
+        || SearchIndex::catchUp(database(), why);
+}
+
+void RecordStore::setUpgradeProgress(UpgradeProgress progress, const std::atomic<bool> *cancel)
+{
+    upgradeProgress = std::move(progress);
+    upgradeCancel = cancel;
+}
+
+// Before a transaction that builds the index: an SQLite store's disk must
+// hold it, and its copy in the write-ahead log.
+bool RecordStore::roomForIndex()
+{
+    if (where.kind != StoreLocation::Kind::SQLite)
+        return true; // a server's disk is its administrator's
+    const qint64 needed = SearchIndex::roomNeeded(database());
+    const qint64 free = QStorageInfo(QFileInfo(where.file).absolutePath()).bytesAvailable();
+    if (free < 0 || free >= needed)
+        return true;
+    const auto mb = [](qint64 bytes) { return QString::number((bytes + 999999) / 1000000); };
+    return fail(QStringLiteral("there is not enough free space to upgrade the records store and "
+                               "build its search index: it needs about %1 MB, and %2 MB are free "
+                               "on its disk (%3); it is left as it is")
+                    .arg(mb(needed), mb(free),
+                        QDir::toNativeSeparators(QFileInfo(where.file).absolutePath())));
+}
+
+// In the open transaction, told to the upgrade's progress unless quietly
+// (a new store's index is empty). *stopped: by the progress, the cancel or
+// the program's end.
+bool RecordStore::buildIndex(bool *stopped, bool quietly)
+{
+    *stopped = false;
+    const SearchIndex::Progress progress = [this, stopped, quietly](qint64 done, qint64 total) {
+        *stopped = (interrupted && interrupted->load()) || (upgradeCancel && upgradeCancel->load())
+            || (!quietly && upgradeProgress && !upgradeProgress(done, total));
+        return !*stopped;
+    };
+    bool made = false;
+    QString why;
+    if (!SearchIndex::build(database(), where.kind, progress, upgradeCancel, &made, &why)) {
+        *stopped = *stopped || (upgradeCancel && upgradeCancel->load());
+        return fail(why);
+    }
+    indexed = made;
+    if (!made)
+        sayNotIndexed(why);
+    return true;
+}
+
+// A store of this version without the index, made where it could have none:
+// it may have one now. Without it, the store works as before.
+void RecordStore::addIndex()
+{
+    bool stopped = false;
+    if (roomForIndex() && transact([this, &stopped] { return buildIndex(&stopped); }))
+        return;
+    sayNotIndexed(stopped ? QStringLiteral("building it was cancelled") : error);
+    state = Status::Open;
+    error.clear();
+}
+
+void RecordStore::sayNotIndexed(const QString &why) const
+{
+    static std::mutex lock;
+    static QSet<QString> told;
+    const std::lock_guard<std::mutex> locker(lock);
+    if (told.contains(where.identity()))
+        return;
+    told.insert(where.identity());
+    qWarning().noquote() << QStringLiteral("%1: the search of the records store is not indexed "
+                                           "(%2): it reads every record, as before")
+                                .arg(where.displayName(), why);
+}
