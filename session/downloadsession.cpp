@@ -48,6 +48,8 @@ void DownloadSession::keepIn(const StoreLocation &location)
     connect(keeper, &RecordKeeper::recordsWritten, this, &DownloadSession::recordsWritten);
     connect(keeper, &RecordKeeper::fetched, this, &DownloadSession::fetched);
     connect(keeper, &RecordKeeper::lostRecordsFound, this, &DownloadSession::found);
+    connect(keeper, &RecordKeeper::upgrading, this, &DownloadSession::upgrading);
+    connect(keeper, &RecordKeeper::upgradeEnded, this, &DownloadSession::upgradeEnded);
     if (use == Use::Window)
         keeper->startSession();
 }
@@ -55,6 +57,12 @@ void DownloadSession::keepIn(const StoreLocation &location)
 StoreLocation DownloadSession::location() const
 {
     return where;
+}
+
+void DownloadSession::cancelUpgrade()
+{
+    if (keeper)
+        keeper->cancelUpgrade();
 }
 
 bool DownloadSession::isKeeping() const

@@ -48,6 +48,9 @@ public:
     bool waitForStore(int milliseconds = -1);
     // A clean end of the window's session: its records are not offered again.
     void close();
+    // Stops the store's upgrade under way, and any later one of this store:
+    // it is left as it was, and records wait beside it.
+    void cancelUpgrade();
 
     // The collection, in the order it was listed.
     const QVector<SessionEntry> &entries() const { return collection; }
@@ -90,6 +93,10 @@ signals:
     void lostRecordsFound(int records);
     void opened(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
     void historyOpened(int chosen, int opened);
+    // The store is upgraded as it opens, building its search index: done of
+    // total records (0 of 0 while it cannot tell); then it ended.
+    void upgrading(qint64 done, qint64 total);
+    void upgradeEnded();
 
 private:
     void stored(const QVector<RecordOutcome> &outcomes);

@@ -7,6 +7,7 @@
 #include "historywindow.h"
 #include "listofuid.h"
 #include "recordhistorymodel.h"
+#include "storeupgradeprogress.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -59,6 +60,7 @@ void MainWindow::startRecordStore()
         if (storeKeeping && storeState)
             storeState->hide();
     });
+    new StoreUpgradeProgress(session, dialogs, this);
     session->keepIn(StoreLocation::configured());
 
     typingPause = new QTimer(this);

@@ -1024,4 +1024,11 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>StoreUpgradeProgress</name>
+    <message>
+        <source>Upgrading the records store: building its search index…</source>
+        <translation>Messdatenbank wird aktualisiert: ihr Suchindex wird erstellt…</translation>
+    </message>
+</context>
 </TS>

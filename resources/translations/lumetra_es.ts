@@ -1024,4 +1024,11 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>StoreUpgradeProgress</name>
+    <message>
+        <source>Upgrading the records store: building its search index…</source>
+        <translation>Actualizando la base de mediciones: creando su índice de búsqueda…</translation>
+    </message>
+</context>
 </TS>

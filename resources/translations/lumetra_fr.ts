@@ -1024,4 +1024,11 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>StoreUpgradeProgress</name>
+    <message>
+        <source>Upgrading the records store: building its search index…</source>
+        <translation>Mise à niveau de la base des mesures : création de son index de recherche…</translation>
+    </message>
+</context>
 </TS>

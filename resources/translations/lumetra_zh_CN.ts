@@ -1008,4 +1008,11 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>StoreUpgradeProgress</name>
+    <message>
+        <source>Upgrading the records store: building its search index…</source>
+        <translation>正在升级记录库：正在建立搜索索引…</translation>
+    </message>
+</context>
 </TS>
