@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "clicommands.h"
 #include "clioptions.h"
+#include "clistore.h"
 #include "downloadsession.h"
 #include "mainctrlthread.h"
 #include "recordarchive.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -116,6 +118,11 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                     err << "lumetra-cli: records are not being kept: " << problem << '\n';
                 err.flush();
             });
+        const auto line = std::make_shared<UpgradeLine>(err, store.displayName());
+        QObject::connect(&session, &DownloadSession::upgrading, &session,
+            [line](qint64 done, qint64 total) { line->step(done, total); });
+        QObject::connect(
+            &session, &DownloadSession::upgradeEnded, &session, [line] { line->end(); });
         session.keepIn(store);
     }
 
