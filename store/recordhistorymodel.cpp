@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <algorithm>
 
 RecordHistoryModel::RecordHistoryModel(const StoreLocation &location, QObject *parent)
     : QAbstractTableModel(parent)
@@ -45,38 +46,62 @@ void RecordHistoryModel::refresh()
 void RecordHistoryModel::read()
 {
     reading = true;
+    partShown = false;
     emit readingChanged(true);
     const HistoryFilter filter = wanted;
     thread->post([this, filter](RecordStore &store, const StoreThread::Answer &answer) {
         if (!store.isOpen())
             store.open(RecordStore::Access::ReadOnly);
         QVector<HistoryRow> read;
-        const bool done = store.isOpen()
-            && (store.foundVersion() == 0 || store.readHistory(filter, rowLimit, &read));
+        bool done = store.isOpen()
+            && (store.foundVersion() == 0 || store.readHistory(filter, firstRows, &read));
+        const bool complete = !done || read.size() < firstRows;
+        if (!complete) {
+            answer([this, read] { take(read, QString(), false); });
+            read.clear();
+            done = store.readHistory(filter, rowLimit, &read);
+        }
         const QString problem = done ? QString() : store.errorString();
         if (!done)
             store.close();
-        answer([this, read, problem] { take(read, problem); });
+        answer([this, read, problem] { take(read, problem, true); });
     });
 }
 
-void RecordHistoryModel::take(const QVector<HistoryRow> &found, const QString &problem)
+void RecordHistoryModel::take(
+    const QVector<HistoryRow> &found, const QString &problem, bool complete)
 {
     if (released) {
-        deleteLater();
+        if (complete)
+            deleteLater();
         return;
     }
     if (readAgain) {
-        readAgain = false;
-        read();
+        if (complete) {
+            readAgain = false;
+            read();
+        }
         return;
     }
     why = problem;
-    if (problem.isEmpty()) {
+    const bool first = !partShown;
+    // The rest of a read whose first rows are shown: those stay as they are.
+    if (problem.isEmpty() && partShown && found.size() > rows.size()
+        && std::equal(rows.begin(), rows.end(), found.begin(),
+            [](const HistoryRow &a, const HistoryRow &b) { return a.key == b.key; })) {
+        beginInsertRows(QModelIndex(), rows.size(), found.size() - 1);
+        rows = found;
+        endInsertRows();
+    } else if (problem.isEmpty()) {
         beginResetModel();
         rows = found;
         endResetModel();
     }
+    partShown = !complete;
+    if (first)
+        emit firstRowsShown();
+    if (!complete)
+        return;
     reading = false;
     emit readingChanged(false);
 }
