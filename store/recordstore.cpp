@@ -1034,15 +1034,24 @@ bool RecordStore::readHistory(const HistoryFilter &filter, int limit, QVector<Hi
 {
     if (!isOpen())
         return false;
+    const QString columns = QStringLiteral("record_key, received_at, record_number, company,"
+                                           " operator_name, serial_number, wavelength_nm, verdict");
+    if (where.kind == StoreLocation::Kind::PostgreSQL && versionNow >= 3 && limit > 0
+        && !filter.search.trimmed().isEmpty())
+        return readNewestInSteps(columns, filter, limit, rows);
     QVariantList values;
+    const QString sql = historySql(columns, filter, true, limit, &values);
+    return readHistoryRows(sql, values, rows);
+}
+
+bool RecordStore::readHistoryRows(
+    const QString &sql, const QVariantList &values, QVector<HistoryRow> *rows)
+{
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(historySql(QStringLiteral("record_key, received_at, record_number, company,"
-                                                 " operator_name, serial_number, wavelength_nm,"
-                                                 " verdict"),
-            filter, true, limit, &values)))
+    if (!query.prepare(sql))
         return failed(query);
-    for (const QVariant &value : qAsConst(values))
+    for (const QVariant &value : values)
         query.addBindValue(value);
     const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
     if (!query.exec()) {

@@ -136,6 +136,9 @@ public:
 private:
     QString historySql(const QString &columns, const HistoryFilter &filter, bool newestFirst,
         int limit, QVariantList *values);
+    bool readHistoryRows(const QString &sql, const QVariantList &values, QVector<HistoryRow> *rows);
+    bool readNewestInSteps(
+        const QString &columns, const HistoryFilter &filter, int limit, QVector<HistoryRow> *rows);
     bool fail(const QString &why);
     bool failed(const QSqlQuery &query);
     bool readSchemaVersion(int *version);
