@@ -324,7 +324,7 @@ void timeUpgrade(const StoreLocation &location)
                   "DROP TRIGGER lumetra_search_changed", "DROP TRIGGER lumetra_search_removed",
                   "DROP TRIGGER lumetra_search_id_added", "DROP TRIGGER lumetra_search_id_changed",
                   "DROP TRIGGER lumetra_search_id_removed", "DROP TABLE lumetra_search",
-                  "DROP TABLE lumetra_search_order" };
+                  "DROP TABLE lumetra_search_order", "DROP TABLE lumetra_search_queue" };
         for (const QString &statement : statements
                 + QStringList {
                     "UPDATE lumetra_meta SET value = '3' WHERE name = 'schema_version'" })
