@@ -66,6 +66,8 @@ void DownloadSession::keepIn(const StoreLocation &location)
         for (const ArchiveJob &plan : read)
             plans.insert(plan.facts.name, plan);
     });
+    connect(keeper, &RecordKeeper::upgrading, this, &DownloadSession::upgrading);
+    connect(keeper, &RecordKeeper::upgradeEnded, this, &DownloadSession::upgradeEnded);
     if (use == Use::Window)
         keeper->startSession();
 }
@@ -73,6 +75,12 @@ void DownloadSession::keepIn(const StoreLocation &location)
 StoreLocation DownloadSession::location() const
 {
     return where;
+}
+
+void DownloadSession::cancelUpgrade()
+{
+    if (keeper)
+        keeper->cancelUpgrade();
 }
 
 bool DownloadSession::isKeeping() const

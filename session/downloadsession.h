@@ -52,6 +52,9 @@ public:
     bool waitForStore(int milliseconds = -1);
     // A clean end of the window's session: its records are not offered again.
     void close();
+    // Stops the store's upgrade under way, and any later one of this store:
+    // it is left as it was, and records wait beside it.
+    void cancelUpgrade();
 
     // The collection, in the order it was listed.
     const QVector<SessionEntry> &entries() const { return collection; }
@@ -121,6 +124,10 @@ signals:
     void arrivedUnplanned(int count, const QString &job);
     // Records were received into a job the store does not have.
     void jobMissing(const QString &job);
+    // The store is upgraded as it opens, building its search index: done of
+    // total records (0 of 0 while it cannot tell); then it ended.
+    void upgrading(qint64 done, qint64 total);
+    void upgradeEnded();
 
 private:
     void stored(const QVector<RecordOutcome> &outcomes);

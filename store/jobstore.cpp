@@ -141,7 +141,7 @@ bool JobStore::transact(const QString &job, int rows, const std::function<bool()
         done = CableIdAssigner::lockJob(db, job, &found, &error)
             && (found || fail(QStringLiteral("there is no job named %1").arg(job)));
     }
-    done = done && work();
+    done = done && work() && store.catchUpSearchIndex(&error);
     if (done && db.commit())
         return true;
     const QString why = !done ? error : db.lastError().text();
@@ -163,6 +163,20 @@ bool JobStore::jobs(QVector<Summary> *jobs)
         return failed(query);
     while (query.next())
         jobs->append({ factsFrom(query), query.value(7).toInt(), query.value(8).toInt() });
+    return true;
+}
+
+bool JobStore::jobNames(QStringList *names)
+{
+    if (!readable())
+        return false;
+    if (!hasJobs())
+        return true;
+    QSqlQuery query(store.database());
+    if (!query.exec(QStringLiteral("SELECT job_name FROM lumetra_jobs ORDER BY job_name")))
+        return failed(query);
+    while (query.next())
+        names->append(query.value(0).toString());
     return true;
 }
 

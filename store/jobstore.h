@@ -69,6 +69,7 @@ public:
     static QStringList schemaStatements(StoreLocation::Kind kind);
 
     bool jobs(QVector<Summary> *jobs);
+    bool jobNames(QStringList *names); // without their facts, logos or counts
     bool job(const QString &name, JobFacts *facts);
     bool createJob(const JobFacts &facts);
     bool editJob(const JobFacts &facts); // the facts of the job of that name

@@ -9,6 +9,7 @@
 #include <QBrush>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <algorithm>
 
 RecordHistoryModel::RecordHistoryModel(const StoreLocation &location, QObject *parent)
     : QAbstractTableModel(parent)
@@ -46,6 +47,7 @@ void RecordHistoryModel::refresh()
 void RecordHistoryModel::read()
 {
     reading = true;
+    partShown = false;
     emit readingChanged(true);
     const HistoryFilter filter = wanted;
     thread->post([this, filter](RecordStore &store, const StoreThread::Answer &answer) {
@@ -54,13 +56,23 @@ void RecordHistoryModel::read()
         QVector<HistoryRow> read;
         Jobs jobs;
         bool done = store.isOpen()
-            && (store.foundVersion() == 0 || store.readHistory(filter, rowLimit, &read));
+            && (store.foundVersion() == 0 || store.readHistory(filter, firstRows, &read));
         QString problem = done ? QString() : store.errorString();
         if (done && !readJobs(store, read, &jobs, &problem))
             done = false;
+        const bool complete = !done || read.size() < firstRows;
+        if (!complete) {
+            answer([this, read, jobs] { take(read, jobs, QString(), false); });
+            read.clear();
+            jobs = Jobs();
+            done = store.readHistory(filter, rowLimit, &read);
+            problem = done ? QString() : store.errorString();
+            if (done && !readJobs(store, read, &jobs, &problem))
+                done = false;
+        }
         if (!done)
             store.close();
-        answer([this, read, jobs, problem] { take(read, jobs, problem); });
+        answer([this, read, jobs, problem] { take(read, jobs, problem, true); });
     });
 }
 
@@ -74,35 +86,49 @@ bool RecordHistoryModel::readJobs(
     QStringList keys;
     for (const HistoryRow &row : read)
         keys << row.key;
-    QVector<JobStore::Summary> found;
-    if (!board.recordCableIds(keys, &jobs->ids) || !board.jobs(&found)) {
+    if (!board.recordCableIds(keys, &jobs->ids) || !board.jobNames(&jobs->names)) {
         *problem = board.errorString();
         return false;
     }
-    for (const JobStore::Summary &job : qAsConst(found))
-        jobs->names << job.facts.name;
     return true;
 }
 
-void RecordHistoryModel::take(
-    const QVector<HistoryRow> &found, const Jobs &foundJobs, const QString &problem)
+void RecordHistoryModel::take(const QVector<HistoryRow> &found, const Jobs &foundJobs,
+    const QString &problem, bool complete)
 {
     if (released) {
-        deleteLater();
+        if (complete)
+            deleteLater();
         return;
     }
     if (readAgain) {
-        readAgain = false;
-        read();
+        if (complete) {
+            readAgain = false;
+            read();
+        }
         return;
     }
     why = problem;
-    if (problem.isEmpty()) {
+    const bool first = !partShown;
+    // The rest of a read whose first rows are shown: those stay as they are.
+    if (problem.isEmpty() && partShown && found.size() > rows.size()
+        && std::equal(rows.begin(), rows.end(), found.begin(),
+            [](const HistoryRow &a, const HistoryRow &b) { return a.key == b.key; })) {
+        beginInsertRows(QModelIndex(), rows.size(), found.size() - 1);
+        rows = found;
+        jobs = foundJobs;
+        endInsertRows();
+    } else if (problem.isEmpty()) {
         beginResetModel();
         rows = found;
         jobs = foundJobs;
         endResetModel();
     }
+    partShown = !complete;
+    if (first)
+        emit firstRowsShown();
+    if (!complete)
+        return;
     reading = false;
     emit readingChanged(false);
 }

@@ -21,12 +21,14 @@ class StoreThread;
 // own, so that a slow server never holds up a window; the rows shown stay
 // until the next read has its own. At most rowLimit: a server hands over
 // every row of a result at once, and a keystroke in the filter must not wait
-// for a hundred thousand of them. The store is only read, whatever it is.
+// for a hundred thousand of them. The first screenful comes first, the rest
+// after it. The store is only read, whatever it is.
 class RecordHistoryModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     static constexpr int rowLimit = 5000;
+    static constexpr int firstRows = 200;
 
     enum Column {
         Key,
@@ -69,6 +71,8 @@ public:
 signals:
     // A read began, or ended with its rows or its problem.
     void readingChanged(bool reading);
+    // The first rows of a read are shown, the others on their way.
+    void firstRowsShown();
 
 private:
     struct Jobs
@@ -79,7 +83,8 @@ private:
     void read();
     static bool readJobs(
         RecordStore &store, const QVector<HistoryRow> &read, Jobs *jobs, QString *problem);
-    void take(const QVector<HistoryRow> &found, const Jobs &foundJobs, const QString &problem);
+    void take(const QVector<HistoryRow> &found, const Jobs &foundJobs, const QString &problem,
+        bool complete);
 
     std::unique_ptr<StoreThread> thread;
     HistoryFilter wanted;
@@ -88,6 +93,7 @@ private:
     QString why;
     bool reading = false;
     bool readAgain = false;
+    bool partShown = false; // the first rows of the read under way
     bool released = false;
 };
 

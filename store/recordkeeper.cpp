@@ -19,6 +19,8 @@
 #include <QSysInfo>
 #include <QTimer>
 #include <QUuid>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -68,6 +70,7 @@ RecordKeeper::RecordKeeper(const StoreLocation &location, Writing writing, QObje
 
 RecordKeeper::~RecordKeeper()
 {
+    ending = true;
     endSession();
     thread->stop(writing == Writing::Waited ? 0 : closeGraceMs);
 }
@@ -253,8 +256,7 @@ RecordKeeper::Written RecordKeeper::drain(RecordStore &store, const StoreThread:
         answer([this, count = keys.size()] { emit storing(count); });
 
     Written written;
-    if (!store.isOpen())
-        store.open();
+    openStore(store, answer);
     bool stored = store.isOpen();
     for (const Waiting &waiting : qAsConst(files)) {
         stored = stored && writeToStore(store, waiting.rows, waiting.sessions, written);
@@ -278,6 +280,38 @@ RecordKeeper::Written RecordKeeper::drain(RecordStore &store, const StoreThread:
     if (!held.isEmpty())
         written.problem += tr("; records are held in memory only, until the store can take them");
     return written;
+}
+
+// An upgrade tells each step to this keeper's thread. In the background it
+// goes on once the step is shown, so that a Cancel pressed on one stops the
+// next; a keeper that ends stops it.
+void RecordKeeper::openStore(
+    RecordStore &store, const std::function<void(std::function<void()>)> &answer)
+{
+    if (store.isOpen())
+        return;
+    bool told = false;
+    store.setUpgradeProgress(
+        [this, &answer, &told](qint64 done, qint64 total) {
+            if (upgradeCancelled || ending)
+                return false;
+            told = true;
+            const int step = ++upgradeSteps;
+            answer([this, done, total, step] {
+                emit upgrading(done, total);
+                if (upgradeStepsShown < step)
+                    upgradeStepsShown = step;
+            });
+            while (writing == Writing::InBackground && upgradeStepsShown < step && !upgradeCancelled
+                && !ending)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            return !upgradeCancelled && !ending;
+        },
+        &upgradeCancelled);
+    store.open();
+    store.setUpgradeProgress({});
+    if (told)
+        answer([this] { emit upgradeEnded(); });
 }
 
 bool RecordKeeper::writeToStore(RecordStore &store, const QVector<StoredRecord> &rows,
@@ -515,8 +549,7 @@ void RecordKeeper::fetch(const QStringList &keys)
 {
     thread->post([this, keys](RecordStore &store, const StoreThread::Answer &answer) {
         QVector<StoredRecord> rows;
-        if (!store.isOpen())
-            store.open();
+        openStore(store, answer);
         const bool read = store.isOpen() && store.readRecords(keys, &rows);
         const QString problem = read ? QString() : store.errorString();
         if (!read)

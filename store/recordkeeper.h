@@ -93,6 +93,10 @@ public:
 
     static QString localHostName();
 
+    // Stops an upgrade of the store that is under way, and any later one
+    // while this keeper lasts: the store is left as it was.
+    void cancelUpgrade() { upgradeCancelled = true; }
+
 signals:
     void keepingChanged(bool keeping, const QString &problem);
     // The store is being given this many records.
@@ -109,6 +113,10 @@ signals:
     // The facts and cable IDs of the jobs the records told are in, as they are now.
     void jobsRead(const QVector<ArchiveJob> &jobs);
     void textsRead(const QHash<QString, ReportHeaderTexts> &texts); // by key
+    // An upgrade of the store builds its search index: done of total
+    // records (0 of 0 while it cannot tell); then it ended, whichever way.
+    void upgrading(qint64 done, qint64 total);
+    void upgradeEnded();
 
 private:
     bool submit(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
@@ -124,6 +132,7 @@ private:
     void changed(StoredRecord row);
 
     // The store's thread only.
+    void openStore(RecordStore &store, const std::function<void(std::function<void()>)> &answer);
     struct Written;
     Written drain(RecordStore &store, const std::function<void(std::function<void()>)> &answer);
     bool writeToStore(RecordStore &store, const QVector<StoredRecord> &rows,
@@ -138,6 +147,10 @@ private:
     // Set when a drain is posted, cleared as it begins and by hold(): one
     // drain at a time waits, after everything held.
     std::atomic<bool> drainPosted { false };
+    std::atomic<bool> upgradeCancelled { false };
+    std::atomic<bool> ending { false };
+    std::atomic<int> upgradeSteps { 0 }; // told by the store's thread
+    std::atomic<int> upgradeStepsShown { 0 }; // and shown
     // Records the waiting files would not take: the store's thread only.
     QVector<StoredRecord> held;
     QVector<StoreSession> heldSessions;

@@ -7,6 +7,7 @@
 #include "ownerfiles.h"
 #include "recordtexts.h"
 #include "recordverdict.h"
+#include "searchindex.h"
 #include "storewatchdog.h"
 
 #include <QAtomicInt>
@@ -29,6 +30,8 @@ QAtomicInt connectionCount;
 // gone: a few seconds, and a little more per row, each being a round trip.
 constexpr int answerBoundMs = 5000;
 constexpr int answerBoundPerRowMs = 20;
+// An upgrade builds the search index: minutes on a server with millions of records.
+constexpr int upgradeBoundMs = 30 * 60 * 1000;
 
 // Portable SQL: TEXT, INTEGER, BIGINT and upserts read the same on SQLite
 // and PostgreSQL. Times are milliseconds since 1970 UTC.
@@ -324,6 +327,7 @@ bool RecordStore::open(Access access)
     error.clear();
     state = Status::Failed;
     versionFound = versionNow = 0;
+    indexed = false;
     const bool readOnly = access == Access::ReadOnly;
     if (!where.error.isEmpty())
         return fail(where.error);
@@ -373,7 +377,8 @@ bool RecordStore::open(Access access)
         }
     }
     state = Status::Open;
-    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
+    std::optional<StoreWatchdog> watchdog;
+    watchdog.emplace(database(), answerBoundMs, interrupted);
 
     int version = 0;
     if (!readSchemaVersion(&version))
@@ -403,8 +408,16 @@ bool RecordStore::open(Access access)
     }
     // A reader takes an older store as it is: it upgrades nothing.
     versionNow = version;
-    if (readOnly)
+    if (version == schemaVersion) {
+        QString why;
+        if (!SearchIndex::exists(database(), where.kind, &indexed, &why))
+            return fail(why);
+    }
+    if (readOnly) {
+        if (version == schemaVersion && !indexed)
+            sayNotIndexed(QStringLiteral("it has no index"));
         return true;
+    }
     // Only now that the store is known to be ours may anything be written.
     if (where.kind == StoreLocation::Kind::SQLite) {
         // WAL: readers never wait for the writer; FULL: a commit survives a power cut.
@@ -416,8 +429,13 @@ bool RecordStore::open(Access access)
     }
     if (version == 0 && !makeSchema())
         return false;
+    // Building the index may take minutes on a server: bounded on its own.
+    watchdog.reset();
+    watchdog.emplace(database(), upgradeBoundMs, interrupted);
     if (version > 0 && version < schemaVersion && !upgradeSchema(version))
         return false;
+    if (version == schemaVersion && !indexed)
+        addIndex();
     versionNow = schemaVersion;
     return true;
 }
@@ -436,9 +454,12 @@ bool RecordStore::isForeign(bool *foreign)
 }
 
 // Version 1 had no text versions: each record's texts become its first.
-// Version 2 had no jobs.
+// Version 2 had no jobs, version 3 no search index.
 bool RecordStore::upgradeSchema(int from)
 {
+    if (!roomForIndex())
+        return false;
+    bool stopped = false;
     const bool upgraded = transact([&] {
         for (const QString &statement : allSchemaStatements(where.kind)) {
             if (!run(statement))
@@ -455,6 +476,8 @@ bool RecordStore::upgradeSchema(int from)
                     " OR export_time IS NOT NULL OR note_html IS NOT NULL"
                     " ON CONFLICT (record_key, version) DO NOTHING")))
             return false;
+        if (!buildIndex(&stopped))
+            return false;
         QSqlQuery query(database());
         query.prepare(QStringLiteral(
             "UPDATE lumetra_meta SET value = ? WHERE name = 'schema_version' AND value = ?"));
@@ -462,6 +485,13 @@ bool RecordStore::upgradeSchema(int from)
         query.addBindValue(QString::number(from));
         return query.exec() || failed(query);
     });
+    if (!upgraded)
+        indexed = false;
+    if (stopped)
+        return fail(QStringLiteral("the upgrade of the records store from version %1 to version "
+                                   "%2 was cancelled; the store is left as it was")
+                        .arg(from)
+                        .arg(schemaVersion));
     // PostgreSQL: a role that may not create tables in the database.
     if (!upgraded && lastError.nativeErrorCode() == QLatin1String("42501"))
         return fail(QStringLiteral("this records store is of version %1 and must be upgraded to "
@@ -524,6 +554,9 @@ bool RecordStore::makeSchema()
                 if (!run(statement))
                     return false;
             }
+            bool stopped = false;
+            if (!buildIndex(&stopped, true))
+                return false;
             QSqlQuery query(database());
             query.prepare(QStringLiteral("INSERT INTO lumetra_meta (name, value) VALUES "
                                          "('schema_version', ?) ON CONFLICT (name) DO NOTHING"));
@@ -555,7 +588,8 @@ bool RecordStore::transact(const std::function<bool()> &work)
         const QSqlError sqlError = db.lastError();
         return fail(sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText());
     }
-    if (work() && db.commit())
+    QString indexing;
+    if (work() && (catchUpSearchIndex(&indexing) || fail(indexing)) && db.commit())
         return true;
     const QString why = error.isEmpty() ? db.lastError().text() : error;
     db.rollback();
@@ -1035,52 +1069,6 @@ bool RecordStore::isEmpty()
         && query.value(0).toLongLong() == 0;
 }
 
-QString RecordStore::historySql(const QString &columns, const HistoryFilter &filter,
-    bool newestFirst, int limit, QVariantList *values, bool storeHasJobs)
-{
-    QString sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM lumetra_records");
-    QStringList conditions;
-    const QString search = filter.search.trimmed().toLower();
-    if (!search.isEmpty()) {
-        QString pattern = search;
-        pattern.replace(QLatin1String("\\"), QLatin1String("\\\\"));
-        pattern.replace(QLatin1String("%"), QLatin1String("\\%"));
-        pattern.replace(QLatin1String("_"), QLatin1String("\\_"));
-        const QString like = QLatin1Char('%') + pattern + QLatin1Char('%');
-        values->append(like);
-        if (storeHasJobs) {
-            conditions << QStringLiteral(
-                "(search_text LIKE ? ESCAPE '\\' OR record_key IN (SELECT record_key FROM"
-                " lumetra_record_jobs WHERE search_text LIKE ? ESCAPE '\\'))");
-            values->append(like);
-        } else {
-            conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
-        }
-    }
-    if (!filter.job.isEmpty() && !storeHasJobs) {
-        conditions << QStringLiteral("1 = 0");
-    } else if (!filter.job.isEmpty()) {
-        conditions << QStringLiteral(
-            "record_key IN (SELECT record_key FROM lumetra_record_jobs WHERE job_name = ?)");
-        values->append(filter.job);
-    }
-    if (filter.fromMs > 0) {
-        conditions << QStringLiteral("received_at >= ?");
-        values->append(filter.fromMs);
-    }
-    if (filter.untilMs > 0) {
-        conditions << QStringLiteral("received_at < ?");
-        values->append(filter.untilMs);
-    }
-    if (!conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += newestFirst ? QStringLiteral(" ORDER BY received_at DESC, batch_position DESC")
-                       : QStringLiteral(" ORDER BY received_at, batch_position");
-    if (limit > 0)
-        sql += QStringLiteral(" LIMIT %1").arg(limit);
-    return sql;
-}
-
 bool RecordStore::forEachRecord(
     const HistoryFilter &filter, const std::function<void(const StoredRecord &)> &visit)
 {
@@ -1090,7 +1078,7 @@ bool RecordStore::forEachRecord(
     QVariantList values;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(historySql(recordColumns, filter, false, 0, &values, versionNow >= 3)))
+    if (!query.prepare(historySql(recordColumns, filter, false, 0, &values)))
         return failed(query);
     for (const QVariant &value : qAsConst(values))
         query.addBindValue(value);
@@ -1110,15 +1098,24 @@ bool RecordStore::readHistory(const HistoryFilter &filter, int limit, QVector<Hi
 {
     if (!isOpen())
         return false;
+    const QString columns = QStringLiteral("record_key, received_at, record_number, company,"
+                                           " operator_name, serial_number, wavelength_nm, verdict");
+    if (where.kind == StoreLocation::Kind::PostgreSQL && versionNow >= 3 && limit > 0
+        && !filter.search.trimmed().isEmpty())
+        return readNewestInSteps(columns, filter, limit, rows);
     QVariantList values;
+    const QString sql = historySql(columns, filter, true, limit, &values);
+    return readHistoryRows(sql, values, rows);
+}
+
+bool RecordStore::readHistoryRows(
+    const QString &sql, const QVariantList &values, QVector<HistoryRow> *rows)
+{
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(historySql(QStringLiteral("record_key, received_at, record_number, company,"
-                                                 " operator_name, serial_number, wavelength_nm,"
-                                                 " verdict"),
-            filter, true, limit, &values, version() >= 3)))
+    if (!query.prepare(sql))
         return failed(query);
-    for (const QVariant &value : qAsConst(values))
+    for (const QVariant &value : values)
         query.addBindValue(value);
     const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
     if (!query.exec()) {

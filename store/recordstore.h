@@ -29,10 +29,11 @@ class StoreWatchdog;
 //
 // A store whose schema is newer than this build knows is refused, and so is
 // a file that is not a database or holds another program's tables: none is
-// written to, not even to switch its journal mode. A store of the version
-// before is upgraded in place, in one transaction, except by a reader: a store
-// opened for reading is never written to at all. On PostgreSQL only a user
-// who may create tables in the database (its owner) can upgrade it.
+// written to, not even to switch its journal mode. A store of an earlier
+// version is upgraded in place, in one transaction that builds the search
+// index too, except by a reader: a store opened for reading is never written
+// to at all. On PostgreSQL only a user who may create tables in the database
+// (its owner) can upgrade it.
 //
 // Header texts are never overwritten: each change is a new version.
 //
@@ -41,7 +42,12 @@ class StoreWatchdog;
 class RecordStore
 {
 public:
-    static constexpr int schemaVersion = 3;
+    static constexpr int schemaVersion = 4;
+
+    // How far an upgrade that builds the search index has come: done of
+    // total records (0 of 0 while it cannot tell), on the thread that opens.
+    // Returning false stops it; the store is left as it was.
+    using UpgradeProgress = std::function<bool(qint64 done, qint64 total)>;
 
     enum class Access {
         ReadWrite, // makes the schema of an empty store
@@ -68,6 +74,8 @@ public:
     // Once flag is set (by any thread), a wait for a server ends at once, as
     // if the server had gone, and nothing connects again.
     void setInterruption(const std::atomic<bool> *flag) { interrupted = flag; }
+    // Set before open; cancel (set by any thread) stops an upgrade too.
+    void setUpgradeProgress(UpgradeProgress progress, const std::atomic<bool> *cancel = nullptr);
     Status status() const { return state; }
     QString errorString() const { return error; }
     const StoreLocation &location() const { return where; }
@@ -77,6 +85,11 @@ public:
     int foundVersion() const { return versionFound; }
     // The version it has now that it is open: a reader's is the one found.
     int version() const { return versionNow; }
+    // The search reads an index rather than every record.
+    bool searchIndexed() const { return indexed; }
+    // Writes into the search index what the open transaction changed: every
+    // transaction that writes does, last before it commits.
+    bool catchUpSearchIndex(QString *why);
     // How many rows the last read left out because their record no longer
     // decodes (a damaged frame).
     int undecodableRows() const { return undecodable; }
@@ -129,17 +142,20 @@ public:
     bool readHistory(const HistoryFilter &filter, int limit, QVector<HistoryRow> *rows);
 
 private:
-    // The query of the history: columns of lumetra_records that pass filter,
-    // newest first or oldest first, at most limit rows (0: all); values
-    // receives what to bind. In a store with jobs (storeHasJobs), the search
-    // finds cable IDs too.
-    static QString historySql(const QString &columns, const HistoryFilter &filter, bool newestFirst,
-        int limit, QVariantList *values, bool storeHasJobs = false);
+    QString historySql(const QString &columns, const HistoryFilter &filter, bool newestFirst,
+        int limit, QVariantList *values);
+    bool readHistoryRows(const QString &sql, const QVariantList &values, QVector<HistoryRow> *rows);
+    bool readNewestInSteps(
+        const QString &columns, const HistoryFilter &filter, int limit, QVector<HistoryRow> *rows);
     bool fail(const QString &why);
     bool failed(const QSqlQuery &query);
     bool readSchemaVersion(int *version);
     bool makeSchema();
     bool upgradeSchema(int from);
+    bool roomForIndex();
+    bool buildIndex(bool *stopped, bool quietly = false);
+    void addIndex();
+    void sayNotIndexed(const QString &why) const;
     bool isForeign(bool *foreign);
     bool writeRows(const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions,
         bool setAside, ArrivalAssignments *arrivals = nullptr);
@@ -167,7 +183,10 @@ private:
     int versionFound = 0;
     int versionNow = 0;
     int undecodable = 0;
+    bool indexed = false;
     const std::atomic<bool> *interrupted = nullptr;
+    UpgradeProgress upgradeProgress;
+    const std::atomic<bool> *upgradeCancel = nullptr;
 };
 
 #endif

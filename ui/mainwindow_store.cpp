@@ -8,6 +8,7 @@
 #include "jobswindow.h"
 #include "listofuid.h"
 #include "recordhistorymodel.h"
+#include "storeupgradeprogress.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -62,6 +63,7 @@ void MainWindow::startRecordStore()
         if (storeKeeping && storeState)
             storeState->hide();
     });
+    new StoreUpgradeProgress(session, dialogs, this);
     session->keepIn(StoreLocation::configured());
     startJobs();
 

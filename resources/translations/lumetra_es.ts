@@ -1733,6 +1733,13 @@
     </message>
 </context>
 <context>
+    <name>StoreUpgradeProgress</name>
+    <message>
+        <source>Upgrading the records store: building its search index…</source>
+        <translation>Actualizando la base de mediciones: creando su índice de búsqueda…</translation>
+    </message>
+</context>
+<context>
     <name>SuspectReading</name>
     <message>
         <source>Negative loss: set the reference again and retest</source>

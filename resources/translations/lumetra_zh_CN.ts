@@ -1711,6 +1711,13 @@
     </message>
 </context>
 <context>
+    <name>StoreUpgradeProgress</name>
+    <message>
+        <source>Upgrading the records store: building its search index…</source>
+        <translation>正在升级记录库：正在建立搜索索引…</translation>
+    </message>
+</context>
+<context>
     <name>SuspectReading</name>
     <message>
         <source>Negative loss: set the reference again and retest</source>

@@ -26,6 +26,7 @@ class TestHistoryWindow : public QObject
 
 private slots:
     void findsAndOpens();
+    void firstRowsComeFirst();
 };
 
 namespace {
@@ -151,6 +152,46 @@ void TestHistoryWindow::findsAndOpens()
     QCOMPARE(window.main.reportWindow->Edit_Company->text(), QStringLiteral("A_B Networks"));
     QCOMPARE(window.main.reportWindow->Edit_Comment->toPlainText(), QStringLiteral("cassette 4"));
     QVERIFY(window.dialogs.calls.isEmpty());
+}
+
+// A search that many records match shows a screenful at once, then the
+// rest below it, the rows on screen staying where they are.
+void TestHistoryWindow::firstRowsComeFirst()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const int kept = RecordHistoryModel::firstRows + 50;
+    {
+        QVector<StoredRecord> rows;
+        for (int i = 0; i < kept; ++i) {
+            StoredRecord row;
+            row.record.recordNumber = uint16_t(i + 1);
+            row.headers.companyName = QStringLiteral("Fibre Works");
+            row.sourceKind = QStringLiteral("port");
+            row.receivedAtMs = 1700000000000 + i;
+            rows << row;
+        }
+        RecordKeeper earlier(StoreLocation::configured());
+        QVERIFY(earlier.keep(rows));
+    }
+    TestWindow window;
+    window.main.show();
+    window.main.historyAct->trigger();
+    HistoryWindow *history = window.main.findChild<HistoryWindow *>();
+    QVERIFY(history);
+    QTRY_VERIFY(!history->model->isReading());
+    QVector<int> shown;
+    int reset = 0;
+    connect(history->model, &RecordHistoryModel::firstRowsShown, this,
+        [&] { shown << history->model->rowCount(); });
+    connect(history->model, &QAbstractItemModel::modelReset, this, [&] { ++reset; });
+    history->Edit_Search->setText(QStringLiteral("fibre works"));
+    QTRY_VERIFY(!history->model->isReading());
+    QCOMPARE(shown, QVector<int>({ RecordHistoryModel::firstRows }));
+    QCOMPARE(reset, 1);
+    QCOMPARE(history->model->rowCount(), kept);
+    QCOMPARE(history->model->index(0, RecordHistoryModel::RecordNumber).data().toString(),
+        QString::number(kept));
 }
 
 QTEST_MAIN(TestHistoryWindow)

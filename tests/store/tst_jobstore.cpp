@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Jobs in the records store: older stores upgraded losing nothing and read as
-// they are, records taking their cable IDs as they arrive, and texts set on
-// a whole job in one transaction.
+// Jobs in the records store: older stores upgraded losing nothing, with the
+// search index, and read as they are, records taking their cable IDs as
+// they arrive, and texts set on a whole job in one transaction.
 class TestJobStore : public QObject
 {
     Q_OBJECT
@@ -20,6 +20,8 @@ private slots:
     void upgradeKeepsEverything_data();
     void upgradeKeepsEverything();
     void thisVersionsFixtureReads();
+    void everyVersionIsSearchedAlike_data();
+    void everyVersionIsSearchedAlike();
     void arrivalsTakeTheirIds();
     void idsChangeWithTheirRecords();
     void anOpenedArchiveBringsItsJob();
@@ -197,6 +199,49 @@ void TestJobStore::thisVersionsFixtureReads()
                           "· 1 unplanned"));
     QCOMPARE(status.ids.at(1).earlier.size(), 1); // record 2 failed, record 4 retested it
     QCOMPARE(companiesOf(store, 4), QStringList({ "Fibre Works", "Fibre Works" }));
+}
+
+void TestJobStore::everyVersionIsSearchedAlike_data()
+{
+    QTest::addColumn<int>("version");
+    for (int version = 1; version <= RecordStore::schemaVersion; ++version)
+        QTest::newRow(qPrintable(QStringLiteral("version %1").arg(version))) << version;
+}
+
+// A store of every version is searched as it is by a reader, and after its
+// upgrade through its index, finding the same; every record is indexed.
+void TestJobStore::everyVersionIsSearchedAlike()
+{
+    QFETCH(int, version);
+    const QString fixture = QStringLiteral("records-v%1.sqlite").arg(version);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(fixture);
+    QVERIFY(QFile::copy(QStringLiteral(LUMETRA_FIXTURES "/") + fixture, path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QByteArray before = digestOf(path);
+    const QStringList searches
+        = { "", "fibre", "works ltd", "00", "a01-b0", "2026", "site", "ana" };
+    QHash<QString, QStringList> asItIs;
+    {
+        RecordStore reader(StoreLocation::parse(path));
+        QVERIFY(reader.open(RecordStore::Access::ReadOnly));
+        QCOMPARE(reader.foundVersion(), version);
+        for (const QString &search : searches)
+            asItIs.insert(search, recordsIn(reader, { search, QString(), 0, 0 }));
+    }
+    QCOMPARE(digestOf(path), before);
+    QVERIFY(!asItIs.value("fibre").isEmpty());
+
+    RecordStore store(StoreLocation::parse(path));
+    QVERIFY2(store.open(), qPrintable(store.errorString()));
+    QVERIFY(store.searchIndexed());
+    for (const QString &search : searches)
+        QCOMPARE(recordsIn(store, { search, QString(), 0, 0 }), asItIs.value(search));
+    QSqlQuery query(store.database());
+    QVERIFY(query.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM lumetra_search_order),"
+                                      " (SELECT COUNT(*) FROM lumetra_records)")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), query.value(1).toInt());
 }
 
 void TestJobStore::arrivalsTakeTheirIds()

@@ -5,6 +5,7 @@
 #include "metersimprocess.h"
 #include "recordkeeper.h"
 #include "recordstore.h"
+#include "searchcases.h"
 #include "storelocation.h"
 
 #include <QDateTime>
@@ -40,6 +41,8 @@ private slots:
     void twoWritersIntoOneJob();
     void twoReceiversIntoOneJob();
     void theOwnerUpgradesFirst();
+    void searchIsTheSameWithTheIndex();
+    void withoutTheRightToIndexItSaysSoOnce();
 };
 
 namespace {
@@ -126,10 +129,10 @@ struct HangingProxy
                     if (!hungAtMs)
                         to->write(bytes);
                 };
-                QObject::connect(client, &QTcpSocket::readyRead, client,
-                    [=] { pass(client, upstream); });
-                QObject::connect(upstream, &QLocalSocket::readyRead, client,
-                    [=] { pass(upstream, client); });
+                QObject::connect(
+                    client, &QTcpSocket::readyRead, client, [=] { pass(client, upstream); });
+                QObject::connect(
+                    upstream, &QLocalSocket::readyRead, client, [=] { pass(upstream, client); });
             }
         });
     }
@@ -438,8 +441,10 @@ void TestSharedStore::theOwnerUpgradesFirst()
 
     RecordStore store(StoreLocation::parse(member));
     QVERIFY(!store.open());
-    QVERIFY2(store.errorString().startsWith(QLatin1String(
-                 "this records store is of version 2 and must be upgraded to version 3")),
+    QVERIFY2(store.errorString().startsWith(
+                 QStringLiteral("this records store is of version 2 and must be upgraded to "
+                                "version %1")
+                     .arg(RecordStore::schemaVersion)),
         qPrintable(store.errorString()));
     QVERIFY2(store.errorString().endsWith(QLatin1String("ask the store's owner to open it once "
                                                         "with this Lumetra")),
@@ -458,6 +463,79 @@ void TestSharedStore::theOwnerUpgradesFirst()
     facts.name = QStringLiteral("North");
     JobStore jobs(store);
     QVERIFY2(jobs.createJob(facts), qPrintable(jobs.errorString()));
+}
+
+// pg_trgm's indexes, and its planner's choice between them and the newest
+// records first, find what reading every record finds.
+void TestSharedStore::searchIsTheSameWithTheIndex()
+{
+    const QString url = databaseUrl(QStringLiteral("search"), true);
+    QVERIFY(!url.isEmpty());
+    const QVector<SearchCases::Case> all = SearchCases::cases();
+    RecordStore store(StoreLocation::parse(url));
+    QVERIFY(store.open() && store.searchIndexed());
+    QVERIFY2(SearchCases::write(store, all), qPrintable(store.errorString()));
+    for (const bool indexed : { true, false }) {
+        QVERIFY(indexed
+            || QSqlQuery(store.database())
+                   .exec(QStringLiteral(
+                       "DROP INDEX lumetra_records_search, lumetra_record_jobs_search")));
+        for (const QString &search : SearchCases::searches()) {
+            const QStringList expected = SearchCases::expected(all, search);
+            QCOMPARE(SearchCases::found(store, search), expected);
+            // Three: the newest thirty records first, then the older ones.
+            QCOMPARE(SearchCases::found(store, search, 3), expected.mid(0, 3));
+        }
+    }
+}
+
+// A role that may make tables but not add pg_trgm: the store is made and
+// works as before, and says once that its search is not indexed.
+void TestSharedStore::withoutTheRightToIndexItSaysSoOnce()
+{
+    const QString owner = databaseUrl(QStringLiteral("unindexed"), true);
+    QVERIFY(!owner.isEmpty());
+    const StoreLocation ownerLocation = StoreLocation::parse(owner);
+    {
+        // The server's owner, in that database, with no store made there.
+        QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "unindexed");
+        server.setHostName(ownerLocation.host);
+        server.setPort(ownerLocation.port);
+        server.setDatabaseName(ownerLocation.database);
+        server.setUserName(ownerLocation.user);
+        server.setPassword(ownerLocation.password);
+        QVERIFY(server.open());
+        for (const char *statement : { "CREATE ROLE maker LOGIN PASSWORD 'fibre'",
+                 "GRANT CREATE ON SCHEMA public TO maker" })
+            QVERIFY(QSqlQuery(server).exec(QString::fromLatin1(statement)));
+        server.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("unindexed"));
+    QString maker = owner;
+    maker.replace(
+        ownerLocation.user + ':' + ownerLocation.password + '@', QStringLiteral("maker:fibre@"));
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtWarningMsg)
+                warnings << text;
+        });
+    const QVector<SearchCases::Case> all = SearchCases::cases().mid(0, 12);
+    bool written = false, again = false, indexed = true;
+    {
+        RecordStore store(StoreLocation::parse(maker));
+        written = store.open() && SearchCases::write(store, all);
+        indexed = store.searchIndexed();
+    }
+    RecordStore store(StoreLocation::parse(maker));
+    again = store.open();
+    qInstallMessageHandler(previous);
+    QVERIFY(written && again && !indexed);
+    QCOMPARE(warnings.filter(QStringLiteral("not indexed")).size(), 1);
+    QVERIFY2(warnings.first().contains(QLatin1String("permission denied to create extension")),
+        qPrintable(warnings.join('\n')));
+    QCOMPARE(SearchCases::found(store, QStringLiteral("common operator")),
+        SearchCases::expected(all, QStringLiteral("common operator")));
 }
 
 QTEST_GUILESS_MAIN(TestSharedStore)

@@ -454,10 +454,13 @@ for command in "decode capture.bin --json" "decode capture.bin --csv" "dump scri
     echo "lumetra-cli $command: $(wc -c <"$work/windows.out") bytes, the same"
 done
 # The window kept what it received in its records store (SQLite, deployed
-# beside it), where lumetra-cli.exe finds it.
-kept=$(wine "$windows_cli" history --search "Mueller & Son" --json 2>/dev/null | grep -o '"recordNumber"' | wc -l)
+# beside it), where lumetra-cli.exe finds it through the store's FTS5 index.
+kept=$(wine "$windows_cli" history --search "Mueller & Son" --json 2>"$work/history.err" \
+    | grep -o '"recordNumber"' | wc -l)
 [ "$kept" -ge 1 ] || fail "the records store under wine holds nothing the window received"
-echo "lumetra-cli history: the window's records are in the store"
+! grep -q "not indexed" "$work/history.err" \
+    || fail "the records store under wine has no search index: $(cat "$work/history.err")"
+echo "lumetra-cli history: the window's records are in the store, found through its search index"
 # The certification report needs no display there either.
 (cd "$work" && wine "$windows_cli" report scripts.mrf -o report.pdf >/dev/null 2>&1) \
     || fail "lumetra-cli.exe report failed"

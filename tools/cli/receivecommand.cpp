@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -170,6 +171,11 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                     err << "lumetra-cli: records are not being kept: " << problem << '\n';
                 err.flush();
             });
+        const auto line = std::make_shared<UpgradeLine>(err, store.displayName());
+        QObject::connect(&session, &DownloadSession::upgrading, &session,
+            [line](qint64 done, qint64 total) { line->step(done, total); });
+        QObject::connect(
+            &session, &DownloadSession::upgradeEnded, &session, [line] { line->end(); });
         session.keepIn(store);
         if (intoJob)
             session.setActiveJob(job, from);
