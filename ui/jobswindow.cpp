@@ -131,6 +131,7 @@ JobsWindow::JobsWindow(JobBoard &board, DialogHost &dialogs, QWidget *parent)
     connect(Button_Deactivate, &QPushButton::clicked, this,
         [this] { emit activeJobChosen(QString(), QString()); });
     connect(Button_Close, &QPushButton::clicked, this, &QWidget::close);
+    showLogo();
     showActive(QString(), QString());
     refresh();
 }
@@ -200,13 +201,25 @@ QWidget *JobsWindow::buildFactsPage()
     Edit_Contractor = edit("Edit_Contractor");
     Edit_Note = edit("Edit_Note");
     Button_SaveFacts = buttonOf(page, "Button_SaveFacts", tr("&Save Facts"));
+    Label_Logo = new QLabel(page);
+    Label_Logo->setObjectName(QStringLiteral("Label_Logo"));
+    Button_ChooseLogo = buttonOf(page, "Button_ChooseLogo", tr("Choose Lo&go..."));
+    Button_RemoveLogo = buttonOf(page, "Button_RemoveLogo", tr("Remo&ve Logo"));
+    auto *logoButtons = new QHBoxLayout;
+    logoButtons->addWidget(Button_ChooseLogo);
+    logoButtons->addWidget(Button_RemoveLogo);
+    logoButtons->addStretch(1);
     auto *form = new QFormLayout(page);
     form->addRow(tr("Customer:"), Edit_Customer);
     form->addRow(tr("Site:"), Edit_Site);
     form->addRow(tr("Contractor:"), Edit_Contractor);
     form->addRow(tr("Note:"), Edit_Note);
     form->addRow(QString(), Button_SaveFacts);
+    form->addRow(tr("Logo:"), Label_Logo);
+    form->addRow(QString(), logoButtons);
     connect(Button_SaveFacts, &QPushButton::clicked, this, &JobsWindow::saveFacts);
+    connect(Button_ChooseLogo, &QPushButton::clicked, this, &JobsWindow::chooseLogo);
+    connect(Button_RemoveLogo, &QPushButton::clicked, this, &JobsWindow::removeLogo);
     return page;
 }
 
@@ -362,6 +375,7 @@ void JobsWindow::statusRead(const QString &job, const JobStatus &status, const Q
         Edit_Site->setText(facts.site);
         Edit_Contractor->setText(facts.contractor);
         Edit_Note->setText(facts.note);
+        showLogo();
     }
     QItemSelectionModel *selection = Table_Ids->selectionModel();
     for (int row = 0; row < status.ids.size(); ++row) {
@@ -436,9 +450,11 @@ void JobsWindow::updateButtons()
     for (const QCheckBox *check : qAsConst(Check_Texts))
         anyText = anyText || check->isChecked();
     for (QPushButton *widget :
-        { Button_Activate, Button_SaveFacts, Button_AddIds, Button_AddPattern, Button_Import })
+        { Button_Activate, Button_SaveFacts, Button_ChooseLogo, Button_AddIds, Button_AddPattern,
+            Button_Import })
         widget->setEnabled(job);
     Button_Deactivate->setEnabled(!activeJob.isEmpty());
+    Button_RemoveLogo->setEnabled(job && !facts.logo.isEmpty());
     Button_Rename->setEnabled(rows.size() == 1);
     Button_InsertIds->setEnabled(job && !rows.isEmpty());
     Button_MoveUp->setEnabled(!rows.isEmpty() && rows.first() > 0);
