@@ -368,15 +368,22 @@ void JobsWindow::statusRead(const QString &job, const JobStatus &status, const Q
         table->setMinimumWidth(table->horizontalHeader()->length()
             + table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth());
     }
-    // Facts being typed stay until they are saved or the job's change.
-    if (facts != status.facts) {
-        facts = status.facts;
+    // Facts being typed stay until they are saved or the job's change; a
+    // new logo alone leaves them as typed.
+    JobFacts sameLogo = status.facts;
+    sameLogo.logo = facts.logo;
+    sameLogo.logoFormat = facts.logoFormat;
+    const bool textsChanged = facts != sameLogo;
+    const bool logoChanged = facts.logo != status.facts.logo;
+    facts = status.facts;
+    if (textsChanged) {
         Edit_Customer->setText(facts.customer);
         Edit_Site->setText(facts.site);
         Edit_Contractor->setText(facts.contractor);
         Edit_Note->setText(facts.note);
-        showLogo();
     }
+    if (logoChanged)
+        showLogo();
     QItemSelectionModel *selection = Table_Ids->selectionModel();
     for (int row = 0; row < status.ids.size(); ++row) {
         if (keep.contains(status.ids.at(row).cableId))
@@ -449,12 +456,13 @@ void JobsWindow::updateButtons()
     bool anyText = false;
     for (const QCheckBox *check : qAsConst(Check_Texts))
         anyText = anyText || check->isChecked();
-    for (QPushButton *widget :
-        { Button_Activate, Button_SaveFacts, Button_ChooseLogo, Button_AddIds, Button_AddPattern,
-            Button_Import })
+    for (QPushButton *widget : { Button_Activate, Button_SaveFacts, Button_ChooseLogo,
+             Button_AddIds, Button_AddPattern, Button_Import })
         widget->setEnabled(job);
     Button_Deactivate->setEnabled(!activeJob.isEmpty());
-    Button_RemoveLogo->setEnabled(job && !facts.logo.isEmpty());
+    const bool factsRead = job && facts.name == shownJob();
+    Button_ChooseLogo->setEnabled(factsRead);
+    Button_RemoveLogo->setEnabled(factsRead && !facts.logo.isEmpty());
     Button_Rename->setEnabled(rows.size() == 1);
     Button_InsertIds->setEnabled(job && !rows.isEmpty());
     Button_MoveUp->setEnabled(!rows.isEmpty() && rows.first() > 0);

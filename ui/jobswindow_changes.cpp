@@ -56,8 +56,8 @@ void JobsWindow::saveFacts()
 // The logo as the command line takes it, and only that changed of the facts as read.
 void JobsWindow::chooseLogo()
 {
-    if (shownJob().isEmpty())
-        return;
+    if (shownJob().isEmpty() || facts.name != shownJob())
+        return; // the job shown is not read yet
     const QString name = dialogs.getOpenFileName(this, tr("Choose the Contractor's Logo"),
         QString(), tr("Pictures (*.png *.jpg *.jpeg)"), QString());
     if (name.isEmpty())
@@ -74,6 +74,8 @@ void JobsWindow::chooseLogo()
 
 void JobsWindow::removeLogo()
 {
+    if (facts.name != shownJob())
+        return;
     JobFacts edited = facts;
     edited.name = shownJob();
     edited.logo.clear();

@@ -54,7 +54,8 @@ void TestJobReports::jobFilesAndLogo()
             rows[n].record.channels.fill({ -20.0f - n, -20.2f - n, 0 });
         }
         JobStore jobs(records);
-        QVERIFY(records.open() && records.write(rows) && jobs.createJob({ job })
+        QVERIFY(records.open() && records.write(rows)
+            && jobs.createJob(JobFacts { job, {}, {}, {}, {}, {}, {} })
             && jobs.addCableIds(job, { "A01", "A02", "A03" })
             && jobs.assign(job, rows.at(0).key(), JobStore::Assignment::Id, "A01")
             && jobs.assign(job, rows.at(1).key(), JobStore::Assignment::Id, "A02"));
@@ -96,7 +97,7 @@ void TestJobReports::jobFilesAndLogo()
     // A logo chosen in the Jobs window.
     main.jobsAct->trigger();
     auto *jobs = main.findChild<JobsWindow *>();
-    QTRY_COMPARE(jobs->shownJob(), job);
+    QTRY_VERIFY(jobs->shownJob() == job && jobs->Button_ChooseLogo->isEnabled());
     QImage picture(300, 120, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     QVERIFY(picture.save("logo.jpg") && QImage(5000, 8, QImage::Format_RGB32).save("wide.png"));
@@ -105,7 +106,7 @@ void TestJobReports::jobFilesAndLogo()
     QTRY_VERIFY(jobs->Button_RemoveLogo->isEnabled());
 
     // Too wide, and no picture: refused with a message, the logo kept for the report.
-    for (const QString &bad : { "wide.png", "north.xlsx" }) {
+    for (const char *bad : { "wide.png", "north.xlsx" }) {
         window.dialogs.fileAnswers << bad;
         QTest::mouseClick(jobs->Button_ChooseLogo, Qt::LeftButton);
         QCOMPARE(window.dialogs.calls.last().kind, QStringLiteral("warning"));
