@@ -107,6 +107,8 @@ void AccessibleNames::nameJobsWindow(JobsWindow &window)
     describe(window.Edit_Site, tr("Site"), tr("Where the job is"));
     describe(window.Edit_Contractor, tr("Contractor"), tr("Who does the job"));
     describe(window.Edit_Note, tr("Note"), tr("A note on the job"));
+    describe(window.Label_Logo, tr("Logo"),
+        tr("The contractor's logo, shown on page 1 of the job report"));
     describe(window.Edit_NewIds, tr("New cable IDs"), tr("Cable IDs to add, one a line"));
     describe(window.Edit_Pattern, tr("Pattern"),
         tr("Cable IDs to add as a pattern, ranges in braces, for example A{1..4}-B{01..12}"));

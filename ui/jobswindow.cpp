@@ -131,6 +131,7 @@ JobsWindow::JobsWindow(JobBoard &board, DialogHost &dialogs, QWidget *parent)
     connect(Button_Deactivate, &QPushButton::clicked, this,
         [this] { emit activeJobChosen(QString(), QString()); });
     connect(Button_Close, &QPushButton::clicked, this, &QWidget::close);
+    showLogo();
     showActive(QString(), QString());
     refresh();
 }
@@ -200,13 +201,25 @@ QWidget *JobsWindow::buildFactsPage()
     Edit_Contractor = edit("Edit_Contractor");
     Edit_Note = edit("Edit_Note");
     Button_SaveFacts = buttonOf(page, "Button_SaveFacts", tr("&Save Facts"));
+    Label_Logo = new QLabel(page);
+    Label_Logo->setObjectName(QStringLiteral("Label_Logo"));
+    Button_ChooseLogo = buttonOf(page, "Button_ChooseLogo", tr("Choose Lo&go..."));
+    Button_RemoveLogo = buttonOf(page, "Button_RemoveLogo", tr("Remo&ve Logo"));
+    auto *logoButtons = new QHBoxLayout;
+    logoButtons->addWidget(Button_ChooseLogo);
+    logoButtons->addWidget(Button_RemoveLogo);
+    logoButtons->addStretch(1);
     auto *form = new QFormLayout(page);
     form->addRow(tr("Customer:"), Edit_Customer);
     form->addRow(tr("Site:"), Edit_Site);
     form->addRow(tr("Contractor:"), Edit_Contractor);
     form->addRow(tr("Note:"), Edit_Note);
     form->addRow(QString(), Button_SaveFacts);
+    form->addRow(tr("Logo:"), Label_Logo);
+    form->addRow(QString(), logoButtons);
     connect(Button_SaveFacts, &QPushButton::clicked, this, &JobsWindow::saveFacts);
+    connect(Button_ChooseLogo, &QPushButton::clicked, this, &JobsWindow::chooseLogo);
+    connect(Button_RemoveLogo, &QPushButton::clicked, this, &JobsWindow::removeLogo);
     return page;
 }
 
@@ -355,14 +368,22 @@ void JobsWindow::statusRead(const QString &job, const JobStatus &status, const Q
         table->setMinimumWidth(table->horizontalHeader()->length()
             + table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth());
     }
-    // Facts being typed stay until they are saved or the job's change.
-    if (facts != status.facts) {
-        facts = status.facts;
+    // Facts being typed stay until they are saved or the job's change; a
+    // new logo alone leaves them as typed.
+    JobFacts sameLogo = status.facts;
+    sameLogo.logo = facts.logo;
+    sameLogo.logoFormat = facts.logoFormat;
+    const bool textsChanged = facts != sameLogo;
+    const bool logoChanged = facts.logo != status.facts.logo;
+    facts = status.facts;
+    if (textsChanged) {
         Edit_Customer->setText(facts.customer);
         Edit_Site->setText(facts.site);
         Edit_Contractor->setText(facts.contractor);
         Edit_Note->setText(facts.note);
     }
+    if (logoChanged)
+        showLogo();
     QItemSelectionModel *selection = Table_Ids->selectionModel();
     for (int row = 0; row < status.ids.size(); ++row) {
         if (keep.contains(status.ids.at(row).cableId))
@@ -435,10 +456,13 @@ void JobsWindow::updateButtons()
     bool anyText = false;
     for (const QCheckBox *check : qAsConst(Check_Texts))
         anyText = anyText || check->isChecked();
-    for (QPushButton *widget :
-        { Button_Activate, Button_SaveFacts, Button_AddIds, Button_AddPattern, Button_Import })
+    for (QPushButton *widget : { Button_Activate, Button_SaveFacts, Button_ChooseLogo,
+             Button_AddIds, Button_AddPattern, Button_Import })
         widget->setEnabled(job);
     Button_Deactivate->setEnabled(!activeJob.isEmpty());
+    const bool factsRead = job && facts.name == shownJob();
+    Button_ChooseLogo->setEnabled(factsRead);
+    Button_RemoveLogo->setEnabled(factsRead && !facts.logo.isEmpty());
     Button_Rename->setEnabled(rows.size() == 1);
     Button_InsertIds->setEnabled(job && !rows.isEmpty());
     Button_MoveUp->setEnabled(!rows.isEmpty() && rows.first() > 0);

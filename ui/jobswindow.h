@@ -61,6 +61,9 @@ public:
     QLineEdit *Edit_Contractor;
     QLineEdit *Edit_Note;
     QPushButton *Button_SaveFacts;
+    QLabel *Label_Logo; // the job's logo, small, or that it has none
+    QPushButton *Button_ChooseLogo;
+    QPushButton *Button_RemoveLogo;
     QPlainTextEdit *Edit_NewIds;
     QPushButton *Button_AddIds;
     QPushButton *Button_InsertIds;
@@ -102,6 +105,9 @@ private:
     // The changes (jobswindow_changes.cpp).
     void newJob();
     void saveFacts();
+    void chooseLogo();
+    void removeLogo();
+    void showLogo();
     void addTyped(bool insert);
     void addPattern();
     void importFile();

@@ -8,12 +8,16 @@
 #include "cableidpattern.h"
 #include "dialoghost.h"
 #include "jobboard.h"
+#include "joblogo.h"
 #include "jobstatusmodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -47,6 +51,52 @@ void JobsWindow::saveFacts()
     edited.contractor = Edit_Contractor->text();
     edited.note = Edit_Note->text();
     asked << board.editJob(edited);
+}
+
+// The logo as the command line takes it, and only that changed of the facts as read.
+void JobsWindow::chooseLogo()
+{
+    if (shownJob().isEmpty() || facts.name != shownJob())
+        return; // the job shown is not read yet
+    const QString name = dialogs.getOpenFileName(this, tr("Choose the Contractor's Logo"),
+        QString(), tr("Pictures (*.png *.jpg *.jpeg)"), QString());
+    if (name.isEmpty())
+        return;
+    JobFacts edited = facts;
+    QString why;
+    if (!JobLogo::read(name, &edited.logo, &edited.logoFormat, &why)) {
+        dialogs.warning(this, title, tr("The logo is not taken: %1").arg(why));
+        return;
+    }
+    edited.name = shownJob();
+    asked << board.editJob(edited);
+}
+
+void JobsWindow::removeLogo()
+{
+    if (facts.name != shownJob())
+        return;
+    JobFacts edited = facts;
+    edited.name = shownJob();
+    edited.logo.clear();
+    edited.logoFormat.clear();
+    asked << board.editJob(edited);
+}
+
+void JobsWindow::showLogo()
+{
+    const QImage logo = JobLogo::image(facts.logo);
+    if (logo.isNull()) {
+        Label_Logo->setPixmap(QPixmap());
+        Label_Logo->setText(tr("No logo"));
+        Label_Logo->setToolTip(QString());
+    } else {
+        const int high = 3 * fontMetrics().height();
+        Label_Logo->setPixmap(QPixmap::fromImage(
+            logo.scaled(4 * high, high, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        Label_Logo->setToolTip(tr("Size in pixels: %1").arg(QStringLiteral("%1 × %2").arg(logo.width()).arg(logo.height())));
+    }
+    updateButtons();
 }
 
 void JobsWindow::addTyped(bool insert)

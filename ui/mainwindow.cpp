@@ -144,6 +144,7 @@ void MainWindow::createActions()
     connect(usageAct, &QAction::triggered, this, &MainWindow::usage);
 
     createExportActions();
+    createJobFileActions();
     historyAct = new QAction(tr("&History..."), this);
     historyAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     historyAct->setStatusTip(tr("Find and open every record received or opened before"));
@@ -175,6 +176,9 @@ void MainWindow::createMenus()
     reportsMenu->addAction(generateAct);
     reportsMenu->addAction(generateAllAct);
     reportsMenu->addAction(certificationAct);
+    reportsMenu->addSeparator();
+    reportsMenu->addAction(jobReportAct);
+    reportsMenu->addAction(jobWorkbookAct);
 
     menuBar()->addSeparator();
     helpMenu = menuBar()->addMenu(tr("&Help"));

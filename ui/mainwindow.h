@@ -4,6 +4,7 @@
 
 #include "archivejob.h"
 #include "downloadbatch.h"
+#include "jobfiletask.h"
 #include "progressstep.h"
 #include "recordcableid.h"
 #include "reportheadertexts.h"
@@ -98,6 +99,8 @@ public:
     QAction *generateAllAct;
     QAction *certificationAct;
     QAction *exportCsvAct;
+    QAction *jobReportAct; // the active job's
+    QAction *jobWorkbookAct;
     QAction *historyAct;
     QAction *jobsAct;
     // On the selected record; also the record list's context menu.
@@ -196,6 +199,10 @@ private:
     void createExportActions();
     QString askExportName(const QString &suggested, const QString &filter, const QString &suffix,
         const QString &nothingListed);
+    // The active job's report and workbook (mainwindow_jobfiles.cpp).
+    void createJobFileActions();
+    void updateJobFileActions();
+    void writeJobFile(JobFileTask::Kind kind);
     // Open Recent and dropped files (mainwindow_opening.cpp).
     QMenu *createRecentMenu();
     void fillRecentMenu();
@@ -243,6 +250,7 @@ private:
     QPointer<HistoryWindow> historyWindow;
     JobBoard *jobBoard = nullptr;
     QPointer<JobsWindow> jobsWindow;
+    QPointer<JobFileTask> jobFileTask; // one at a time
     QPointer<QLabel> activeJobLabel;
     QSet<int> recordMenuTickets; // changes asked from the record list
     // The suspect readings of the record shown; see showSuspectNote.

@@ -251,6 +251,14 @@
         <source>Closes the Jobs window</source>
         <translation>Schließt das Auftragsfenster</translation>
     </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>The contractor&apos;s logo, shown on page 1 of the job report</source>
+        <translation>Das Logo des Auftragnehmers, auf Seite 1 des Auftragsberichts</translation>
+    </message>
 </context>
 <context>
     <name>CableIdImport</name>
@@ -1182,6 +1190,38 @@
         <source>Assign Cable ID</source>
         <translation>Kabel-ID zuweisen</translation>
     </message>
+    <message>
+        <source>Choose Lo&amp;go...</source>
+        <translation>&amp;Logo wählen...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Logo</source>
+        <translation>Logo ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo:</translation>
+    </message>
+    <message>
+        <source>Choose the Contractor&apos;s Logo</source>
+        <translation>Logo des Auftragnehmers wählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The logo is not taken: %1</source>
+        <translation>Das Logo wird nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>Kein Logo</translation>
+    </message>
+    <message>
+        <source>Size in pixels: %1</source>
+        <translation>Größe in Pixeln: %1</translation>
+    </message>
 </context>
 <context>
     <name>ListOfUID</name>
@@ -1656,6 +1696,53 @@
     <message>
         <source>Cable ID of job %1 for record %2 (a tested one takes it as its retest):</source>
         <translation>Kabel-ID des Auftrags %1 für Messung %2 (eine geprüfte erhält sie als Nachmessung):</translation>
+    </message>
+    <message>
+        <source>&amp;Job Report...</source>
+        <translation>A&amp;uftragsbericht...</translation>
+    </message>
+    <message>
+        <source>Job &amp;Workbook...</source>
+        <translation>Auftrags-Arbeits&amp;mappe...</translation>
+    </message>
+    <message>
+        <source>Make a job active in Records &gt; Jobs first</source>
+        <translation>Zuerst unter Messungen &gt; Aufträge einen Auftrag aktivieren</translation>
+    </message>
+    <message>
+        <source>Write the report of the active job for its customer</source>
+        <translation>Den Bericht des aktiven Auftrags für seinen Kunden schreiben</translation>
+    </message>
+    <message>
+        <source>Write the figures of the active job to an Excel workbook</source>
+        <translation>Die Werte des aktiven Auftrags in eine Excel-Arbeitsmappe schreiben</translation>
+    </message>
+    <message>
+        <source>Excel Workbooks (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 is a record archive; it is not overwritten. Choose another file.</source>
+        <translation>%1 ist ein Archiv; es wird nicht überschrieben. Eine andere Datei wählen.</translation>
+    </message>
+    <message>
+        <source>Writing the job report...</source>
+        <translation>Auftragsbericht wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Writing the job workbook...</source>
+        <translation>Arbeitsmappe des Auftrags wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>The workbook %1 is written.</source>
+        <translation>Die Arbeitsmappe %1 ist geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n header texts were cut to the 32,767 characters a cell holds.</source>
+        <translation>
+            <numerusform>%n Kopftext wurde auf die 32.767 Zeichen einer Zelle gekürzt.</numerusform>
+            <numerusform>%n Kopftexte wurden auf die 32.767 Zeichen einer Zelle gekürzt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,13 @@
             <numerusform>%n records arrived unplanned: job %1 has no cable ID left without a record</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n header texts were cut to the 32,767 characters a cell holds.</source>
+        <translation>
+            <numerusform>%n header text was cut to the 32,767 characters a cell holds.</numerusform>
+            <numerusform>%n header texts were cut to the 32,767 characters a cell holds.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordVerdict</name>

@@ -251,6 +251,14 @@
         <source>Closes the Jobs window</source>
         <translation>Cierra la ventana de proyectos</translation>
     </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logotipo</translation>
+    </message>
+    <message>
+        <source>The contractor&apos;s logo, shown on page 1 of the job report</source>
+        <translation>El logotipo del instalador, en la página 1 del informe del proyecto</translation>
+    </message>
 </context>
 <context>
     <name>CableIdImport</name>
@@ -1182,6 +1190,38 @@
         <source>Assign Cable ID</source>
         <translation>Asignar ID de cable</translation>
     </message>
+    <message>
+        <source>Choose Lo&amp;go...</source>
+        <translation>Elegir lo&amp;gotipo...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Logo</source>
+        <translation>Quitar logoti&amp;po</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logotipo:</translation>
+    </message>
+    <message>
+        <source>Choose the Contractor&apos;s Logo</source>
+        <translation>Elegir el logotipo del instalador</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The logo is not taken: %1</source>
+        <translation>El logotipo no se acepta: %1</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>Sin logotipo</translation>
+    </message>
+    <message>
+        <source>Size in pixels: %1</source>
+        <translation>Tamaño en píxeles: %1</translation>
+    </message>
 </context>
 <context>
     <name>ListOfUID</name>
@@ -1656,6 +1696,53 @@
     <message>
         <source>Cable ID of job %1 for record %2 (a tested one takes it as its retest):</source>
         <translation>ID de cable del proyecto %1 para la medición %2 (uno ya probado la toma como repetición):</translation>
+    </message>
+    <message>
+        <source>&amp;Job Report...</source>
+        <translation>Informe del &amp;proyecto...</translation>
+    </message>
+    <message>
+        <source>Job &amp;Workbook...</source>
+        <translation>&amp;Libro del proyecto...</translation>
+    </message>
+    <message>
+        <source>Make a job active in Records &gt; Jobs first</source>
+        <translation>Activar primero un proyecto en Mediciones &gt; Proyectos</translation>
+    </message>
+    <message>
+        <source>Write the report of the active job for its customer</source>
+        <translation>Escribir el informe del proyecto activo para su cliente</translation>
+    </message>
+    <message>
+        <source>Write the figures of the active job to an Excel workbook</source>
+        <translation>Escribir los valores del proyecto activo en un libro de Excel</translation>
+    </message>
+    <message>
+        <source>Excel Workbooks (*.xlsx)</source>
+        <translation>Libros de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 is a record archive; it is not overwritten. Choose another file.</source>
+        <translation>%1 es un archivo de mediciones; no se sobrescribe. Elegir otro fichero.</translation>
+    </message>
+    <message>
+        <source>Writing the job report...</source>
+        <translation>Escribiendo el informe del proyecto...</translation>
+    </message>
+    <message>
+        <source>Writing the job workbook...</source>
+        <translation>Escribiendo el libro del proyecto...</translation>
+    </message>
+    <message>
+        <source>The workbook %1 is written.</source>
+        <translation>El libro %1 está escrito.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n header texts were cut to the 32,767 characters a cell holds.</source>
+        <translation>
+            <numerusform>%n texto de encabezado se cortó a los 32.767 caracteres de una celda.</numerusform>
+            <numerusform>%n textos de encabezado se cortaron a los 32.767 caracteres de una celda.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

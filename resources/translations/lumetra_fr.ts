@@ -251,6 +251,14 @@
         <source>Closes the Jobs window</source>
         <translation>Ferme la fenêtre des chantiers</translation>
     </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>The contractor&apos;s logo, shown on page 1 of the job report</source>
+        <translation>Le logo de l&apos;installateur, en page 1 du rapport de chantier</translation>
+    </message>
 </context>
 <context>
     <name>CableIdImport</name>
@@ -1182,6 +1190,38 @@
         <source>Assign Cable ID</source>
         <translation>Attribuer un identifiant de câble</translation>
     </message>
+    <message>
+        <source>Choose Lo&amp;go...</source>
+        <translation>Choisir le lo&amp;go...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Logo</source>
+        <translation>Reti&amp;rer le logo</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo :</translation>
+    </message>
+    <message>
+        <source>Choose the Contractor&apos;s Logo</source>
+        <translation>Choisir le logo de l&apos;installateur</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The logo is not taken: %1</source>
+        <translation>Le logo n&apos;est pas retenu : %1</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>Aucun logo</translation>
+    </message>
+    <message>
+        <source>Size in pixels: %1</source>
+        <translation>Taille en pixels : %1</translation>
+    </message>
 </context>
 <context>
     <name>ListOfUID</name>
@@ -1656,6 +1696,53 @@
     <message>
         <source>Cable ID of job %1 for record %2 (a tested one takes it as its retest):</source>
         <translation>Identifiant de câble du chantier %1 pour la mesure %2 (un identifiant testé la prend comme nouvel essai) :</translation>
+    </message>
+    <message>
+        <source>&amp;Job Report...</source>
+        <translation>Rapport de c&amp;hantier...</translation>
+    </message>
+    <message>
+        <source>Job &amp;Workbook...</source>
+        <translation>C&amp;lasseur du chantier...</translation>
+    </message>
+    <message>
+        <source>Make a job active in Records &gt; Jobs first</source>
+        <translation>Activer d&apos;abord un chantier dans Mesures &gt; Chantiers</translation>
+    </message>
+    <message>
+        <source>Write the report of the active job for its customer</source>
+        <translation>Écrire le rapport du chantier actif pour son client</translation>
+    </message>
+    <message>
+        <source>Write the figures of the active job to an Excel workbook</source>
+        <translation>Écrire les valeurs du chantier actif dans un classeur Excel</translation>
+    </message>
+    <message>
+        <source>Excel Workbooks (*.xlsx)</source>
+        <translation>Classeurs Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 is a record archive; it is not overwritten. Choose another file.</source>
+        <translation>%1 est une archive ; elle n&apos;est pas écrasée. Choisir un autre fichier.</translation>
+    </message>
+    <message>
+        <source>Writing the job report...</source>
+        <translation>Écriture du rapport de chantier...</translation>
+    </message>
+    <message>
+        <source>Writing the job workbook...</source>
+        <translation>Écriture du classeur du chantier...</translation>
+    </message>
+    <message>
+        <source>The workbook %1 is written.</source>
+        <translation>Le classeur %1 est écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n header texts were cut to the 32,767 characters a cell holds.</source>
+        <translation>
+            <numerusform>%n texte d&apos;en-tête a été coupé aux 32 767 caractères d&apos;une cellule.</numerusform>
+            <numerusform>%n textes d&apos;en-tête ont été coupés aux 32 767 caractères d&apos;une cellule.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -251,6 +251,14 @@
         <source>Closes the Jobs window</source>
         <translation>关闭项目窗口</translation>
     </message>
+    <message>
+        <source>Logo</source>
+        <translation>标志</translation>
+    </message>
+    <message>
+        <source>The contractor&apos;s logo, shown on page 1 of the job report</source>
+        <translation>承包商的标志，显示在项目报告第 1 页</translation>
+    </message>
 </context>
 <context>
     <name>CableIdImport</name>
@@ -1168,6 +1176,38 @@
         <source>Assign Cable ID</source>
         <translation>分配线缆编号</translation>
     </message>
+    <message>
+        <source>Choose Lo&amp;go...</source>
+        <translation>选择标志(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Logo</source>
+        <translation>移除标志(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>标志：</translation>
+    </message>
+    <message>
+        <source>Choose the Contractor&apos;s Logo</source>
+        <translation>选择承包商的标志</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>图片 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>The logo is not taken: %1</source>
+        <translation>未采用该标志：%1</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>无标志</translation>
+    </message>
+    <message>
+        <source>Size in pixels: %1</source>
+        <translation>尺寸（像素）：%1</translation>
+    </message>
 </context>
 <context>
     <name>ListOfUID</name>
@@ -1635,6 +1675,52 @@
     <message>
         <source>Cable ID of job %1 for record %2 (a tested one takes it as its retest):</source>
         <translation>项目 %1 中用于记录 %2 的线缆编号（已测试的编号将把它作为复测）：</translation>
+    </message>
+    <message>
+        <source>&amp;Job Report...</source>
+        <translation>项目报告(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Job &amp;Workbook...</source>
+        <translation>项目工作簿(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Make a job active in Records &gt; Jobs first</source>
+        <translation>请先在“记录 &gt; 项目”中激活一个项目</translation>
+    </message>
+    <message>
+        <source>Write the report of the active job for its customer</source>
+        <translation>为客户写入当前项目的报告</translation>
+    </message>
+    <message>
+        <source>Write the figures of the active job to an Excel workbook</source>
+        <translation>将当前项目的数据写入 Excel 工作簿</translation>
+    </message>
+    <message>
+        <source>Excel Workbooks (*.xlsx)</source>
+        <translation>Excel 工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>%1 is a record archive; it is not overwritten. Choose another file.</source>
+        <translation>%1 是存档，不会被覆盖。请选择其他文件。</translation>
+    </message>
+    <message>
+        <source>Writing the job report...</source>
+        <translation>正在写入项目报告……</translation>
+    </message>
+    <message>
+        <source>Writing the job workbook...</source>
+        <translation>正在写入项目工作簿……</translation>
+    </message>
+    <message>
+        <source>The workbook %1 is written.</source>
+        <translation>工作簿 %1 已写入。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n header texts were cut to the 32,767 characters a cell holds.</source>
+        <translation>
+            <numerusform>%n 个表头文本被截断为单元格可容纳的 32,767 个字符。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
