@@ -167,17 +167,27 @@ void timeHistoryWindow(const StoreLocation &location, int runs, const QStringLis
     waitForRows(history);
     for (const QString &text : texts) {
         std::vector<qint64> keystrokes;
+        qint64 slowest = -1;
+        QString slowestAt;
         for (int run = 0; run < runs; ++run) {
             history.Edit_Search->clear();
             waitForRows(history);
             for (const QChar key : text) {
                 const qint64 took = typeKey(history, key);
-                if (history.Edit_Search->text().size() >= 3)
-                    keystrokes.push_back(took);
+                if (history.Edit_Search->text().size() < 3)
+                    continue;
+                keystrokes.push_back(took);
+                if (took > slowest) {
+                    slowest = took;
+                    slowestAt = QStringLiteral("\"%1\", run %2")
+                                    .arg(history.Edit_Search->text())
+                                    .arg(run + 1);
+                }
             }
         }
         out << "keystrokes of \"" << text << "\" from the third on, until the first rows show ("
-            << history.model->rowCount() << " rows at its end): " << figure(keystrokes) << "\n";
+            << history.model->rowCount() << " rows at its end): " << figure(keystrokes)
+            << ", the slowest at " << slowestAt << "\n";
         out.flush();
     }
 }
