@@ -379,23 +379,31 @@ void TestSharedStore::twoReceiversIntoOneJob()
         QVERIFY(meters.back()->start());
     }
     QVector<std::shared_ptr<QProcess>> receivers;
+    // Two PCs: each its own folder for records that wait, and its own lock.
+    QTemporaryDir homes[2];
     for (const auto &meter : meters) {
         auto receiver = std::make_shared<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), homes[receivers.size()].path());
+        receiver->setProcessEnvironment(environment);
         receiver->start(QStringLiteral(LUMETRA_CLI),
             { "receive", meter->path(), "--job", "Team", "--batches", "4", "--timeout", "60",
                 "--database", url });
         receivers << receiver;
     }
     QStringList given;
+    QByteArray told;
     for (const auto &receiver : qAsConst(receivers)) {
         QVERIFY(receiver->waitForFinished(90000));
         QCOMPARE(receiver->exitCode(), 0);
-        for (const QByteArray &line : receiver->readAllStandardError().split('\n')) {
+        const QByteArray error = receiver->readAllStandardError();
+        told += error + receiver->readAllStandardOutput();
+        for (const QByteArray &line : error.split('\n')) {
             if (line.contains(": cable ID "))
                 given << QString::fromUtf8(line.mid(line.indexOf(": cable ID ") + 11));
         }
     }
-    QCOMPARE(given.size(), 60);
+    QVERIFY2(given.size() == 60, told.constData());
     QCOMPARE(QSet<QString>(given.begin(), given.end()).size(), 60);
 
     RecordStore store(StoreLocation::parse(url));
