@@ -21,27 +21,29 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What building and running need (help2man writes the manual pages, lrelease
-# the translations; Qt's own translations and the report's CJK font are read at
-# run time).
+# the translations, libxlsxwriter a job's workbook; Qt's own translations and
+# the report's CJK font are read at run time).
 RUN_PACKAGES=(
     cmake g++ make pkg-config
     qtbase5-dev qtbase5-dev-tools qttools5-dev-tools qttranslations5-l10n
     libxcb1-dev libxcb-randr0-dev # the display's scaling, asked before Qt connects to it
+    libxlsxwriter-dev
     dpkg-dev # dpkg-buildflags: the hardening flags
     fonts-dejavu-core fonts-noto-cjk
     help2man
     libqt5sql5-sqlite libqt5sql5-psql
 )
 # What the tests add: a display server and what drives windows on it, the
-# Windows cross-build and wine, PDF tools, clang's fuzzing runtime, the .deb
-# tools and the validators of the package and its metadata, the MIME database
-# and a query of it, and a PostgreSQL server for the shared records store.
+# Windows cross-build and wine, PDF tools, a reader of workbooks, clang's
+# fuzzing runtime, the .deb tools and the validators of the package and its
+# metadata, the MIME database and a query of it, and a PostgreSQL server for
+# the shared records store.
 TEST_PACKAGES=(
     xvfb xauth xdotool x11-utils
     postgresql
     mingw-w64 wine wine64
     poppler-utils
-    python3
+    python3 python3-openpyxl
     ccache
     clang libclang-rt-14-dev
     dpkg-dev file desktop-file-utils lintian appstream shared-mime-info libfile-mimeinfo-perl
@@ -53,10 +55,10 @@ TEST_PACKAGES=(
 # mingw-w64), NSIS, and wine with a display, the tools that drive it, a font
 # with the metrics of the Windows one, and the German locale's sources for the
 # German run under wine; a PostgreSQL server and openssl for the wine run's
-# store with TLS.
+# store with TLS, and openpyxl to read the workbook it writes.
 WINDOWS_PACKAGES=(
     mingw-w64 dpkg-dev xz-utils perl tcl nsis libz-mingw-w64-dev bzip2
-    postgresql openssl python3
+    postgresql openssl python3 python3-openpyxl
     wine wine64 xvfb xauth xdotool x11-utils imagemagick poppler-utils fonts-liberation2 locales
 )
 

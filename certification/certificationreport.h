@@ -5,6 +5,7 @@
 #include "certificationsummary.h"
 #include "progressstep.h"
 #include "reportheadertexts.h"
+#include "sectionpages.h"
 #include "testrecord.h"
 
 #include <QImage>
@@ -12,7 +13,6 @@
 #include <QString>
 #include <QVector>
 
-class QPainter;
 class QPdfWriter;
 class ReportPainter;
 
@@ -27,6 +27,8 @@ public:
     // once the images are registered; the paper is the user's region's.
     CertificationReport(
         const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
+    CertificationReport(const CertificationReport &) = delete;
+    CertificationReport &operator=(const CertificationReport &) = delete;
 
     void setPageSize(QPageSize::PageSizeId id);
     void setLogo(const QImage &image);
@@ -42,10 +44,10 @@ private:
     struct Layout;
     Layout layout(const ReportPainter &measure) const;
     WriteOutcome paint(QPdfWriter &writer, const ProgressStep &progress) const;
-    void drawFrame(QPainter &painter, const Layout &frame, int page, int pages) const;
 
     CertificationSummary summary;
     QVector<ReportHeaderTexts> headers;
+    QVector<SectionPages::Section> sections; // point into summary and headers
     QPageSize::PageSizeId pageSize;
     QImage logo;
 };

@@ -84,6 +84,11 @@ CertificationSummary summarizeRecords(
         }
         summary.figures.append(figures);
     }
+    summary.suspects = SuspectReading::ofGroup(records);
+    for (int i = 0; i < records.size(); ++i) {
+        if (!summary.suspects.at(i).isEmpty())
+            summary.suspectRecords << summary.figures.at(i).recordNumber;
+    }
     RecordVerdict overall;
     overall.passed = summary.passed;
     overall.failed = summary.failed;

@@ -4,6 +4,7 @@
 
 #include "recordfigures.h"
 #include "reportheadertexts.h"
+#include "suspectreading.h"
 #include "testrecord.h"
 
 #include <QString>
@@ -38,6 +39,8 @@ struct CertificationSummary
 
     QVector<RecordFigures> figures; // per record, in list order
     QVector<QString> exportTimes; // per record
+    QVector<QVector<SuspectReading>> suspects; // per record: advice, the verdicts stand
+    QStringList suspectRecords; // the numbers of those with a flag
 };
 
 // headers[i] belongs to records[i].

@@ -35,8 +35,8 @@ constexpr std::array<ReportColumn, 7> fiberColumns = { {
     { QT_TRANSLATE_NOOP("CertificationReport", "Verdict"), 14 },
 } };
 
-void drawFiberTable(
-    const ReportPainter &page, const RecordFigures &figures, const QRectF &area, double rowHeight)
+void drawFiberTable(const ReportPainter &page, const RecordFigures &figures,
+    const QVector<int> &flagged, const QRectF &area, double rowHeight)
 {
     double designWidth = 0;
     for (const ReportColumn &column : fiberColumns)
@@ -64,9 +64,12 @@ void drawFiberTable(
         for (int c = 0; c < cells.size(); ++c) {
             const double width = fiberColumns[size_t(c)].width * scale;
             const bool verdict = c == cells.size() - 1;
+            const bool suspect = c == 3 && flagged.contains(fiber + 1);
             page.text(QRectF(x, y, width, rowHeight), cells.at(c),
-                verdict ? page.font(8, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter,
-                verdict ? verdictInk(shown.texts.verdict) : QColor(Qt::black));
+                verdict || suspect ? page.font(8, true) : cell, Qt::AlignHCenter | Qt::AlignVCenter,
+                verdict       ? verdictInk(shown.texts.verdict)
+                    : suspect ? suspectInk()
+                              : QColor(Qt::black));
             x += width;
         }
         y += rowHeight;
@@ -77,12 +80,13 @@ void drawFiberTable(
 } // namespace
 
 RecordSection::RecordSection(const ReportPainter &page, const RecordFigures &figures,
-    const ReportHeaderTexts &texts, double left, double width)
+    const ReportHeaderTexts &texts, double left, double width, const SectionMarks &marks)
     : page(page)
     , figures(figures)
     , texts(texts)
     , left(left)
     , width(width)
+    , marks(marks)
     , note(std::make_unique<QTextDocument>())
 {
     // The note as the window shows it, bold, colours and all, at the size of
@@ -149,18 +153,29 @@ double RecordSection::head(const ReportPainter &on, double top) const
 {
     double y = top;
     const Verdict verdict = figures.verdict.verdict();
-    on.fill(QRectF(left, y, width, 7.0), verdictTint(verdict));
-    on.text(QRectF(left + 2.0, y, 60.0, 7.0), ReportText::tr("Record %1").arg(figures.recordNumber),
-        on.font(11, true));
-    on.text(QRectF(left + width - 92.0, y, 60.0, 7.0),
-        ReportText::tr("PASS %1, FAIL %2, --- %3")
-            .arg(figures.verdict.passed)
-            .arg(figures.verdict.failed)
-            .arg(figures.verdict.unrated),
-        on.font(7.5), Qt::AlignRight | Qt::AlignVCenter, labelInk());
+    const QString record = ReportText::tr("Record %1").arg(figures.recordNumber);
+    QString counts = ReportText::tr("PASS %1, FAIL %2, --- %3")
+                         .arg(figures.verdict.passed)
+                         .arg(figures.verdict.failed)
+                         .arg(figures.verdict.unrated);
+    // A cable ID is printed whole, on the lines it needs.
+    double bar = 7.0;
+    if (!marks.cableId.isEmpty()) {
+        const QRectF idBox(left + 2.0, y + 1.0, width - 96.0, 5.0);
+        bar = std::max(bar,
+            ReportPainter(on.painter(), true).lines(idBox, marks.cableId, on.font(11, true)) + 2.0);
+        on.fill(QRectF(left, y, width, bar), verdictTint(verdict));
+        on.lines(idBox, marks.cableId, on.font(11, true));
+        counts = record + QStringLiteral(" \u00B7 ") + counts;
+    } else {
+        on.fill(QRectF(left, y, width, bar), verdictTint(verdict));
+        on.text(QRectF(left + 2.0, y, 60.0, bar), record, on.font(11, true));
+    }
+    on.text(QRectF(left + width - 92.0, y, 60.0, 7.0), counts, on.font(7.5),
+        Qt::AlignRight | Qt::AlignVCenter, labelInk());
     on.text(QRectF(left + width - 30.0, y, 28.0, 7.0), verdictText(verdict), on.font(11, true),
         Qt::AlignRight | Qt::AlignVCenter, verdictInk(verdict));
-    y += 8.5;
+    y += bar + 1.5;
 
     // Two header texts to a line; a long one takes the lines it needs.
     const double half = width / 2;
@@ -179,13 +194,16 @@ double RecordSection::head(const ReportPainter &on, double top) const
     pair(QT_TRANSLATE_NOOP("CertificationReport", "Serial number"), texts.serialNumber,
         QT_TRANSLATE_NOOP("CertificationReport", "Export time"), texts.exportTime);
     const double third = width / 3;
-    on.labelled(
-        QRectF(left, y, third, lineHeight), labelWidth, ReportText::tr("Polarity"), figures.polarity);
-    on.labelled(QRectF(left + third, y, third, lineHeight), labelWidth, ReportText::tr("Wavelength"),
-        ReportText::tr("%1 nm").arg(figures.wavelength));
-    on.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth, ReportText::tr("Threshold"),
-        ReportText::tr("%1 dB").arg(figures.threshold));
+    on.labelled(QRectF(left, y, third, lineHeight), labelWidth, ReportText::tr("Polarity"),
+        figures.polarity);
+    on.labelled(QRectF(left + third, y, third, lineHeight), labelWidth,
+        ReportText::tr("Wavelength"), ReportText::tr("%1 nm").arg(figures.wavelength));
+    on.labelled(QRectF(left + 2 * third, y, third, lineHeight), labelWidth,
+        ReportText::tr("Threshold"), ReportText::tr("%1 dB").arg(figures.threshold));
     y += lineHeight + 0.8;
+    for (const QString &flag : marks.flags)
+        y += on.lines(QRectF(left, y, width, lineHeight), flag, on.font(8.5, true), suspectInk())
+            + 0.6;
     return y - top;
 }
 
@@ -223,7 +241,8 @@ void RecordSection::drawTable(double top, double bottom) const
         (bottom - top - fiberHeaderHeight) / rows, smallestRowHeight, largestRowHeight);
     const double tableWidth = 106.0 * width / 186.0;
     const double tableHeight = fiberHeaderHeight + rows * rowHeight;
-    drawFiberTable(page, figures, QRectF(left, top, tableWidth, tableHeight), rowHeight);
+    drawFiberTable(
+        page, figures, marks.flaggedFibers, QRectF(left, top, tableWidth, tableHeight), rowHeight);
     drawLossChart(
         page, figures, QRectF(left + tableWidth + 4.0, top, width - tableWidth - 4.0, tableHeight));
 }

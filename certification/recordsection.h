@@ -2,6 +2,8 @@
 #ifndef LUMETRA_RECORDSECTION_H
 #define LUMETRA_RECORDSECTION_H
 
+#include <QString>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
@@ -9,6 +11,15 @@ class QTextDocument;
 class ReportPainter;
 struct RecordFigures;
 struct ReportHeaderTexts;
+
+// What a section says beyond its record: the cable ID that heads it, printed
+// whole, and its suspect readings.
+struct SectionMarks
+{
+    QString cableId;
+    QStringList flags; // a line each
+    QVector<int> flaggedFibers; // 1 to 12: their loss in the flags' colour
+};
 
 // One record of a certification report: its header texts and note, its
 // number, polarity, wavelength and threshold, the fiber table with the
@@ -20,7 +31,8 @@ class RecordSection
 {
 public:
     RecordSection(const ReportPainter &page, const RecordFigures &figures,
-        const ReportHeaderTexts &texts, double left, double width);
+        const ReportHeaderTexts &texts, double left, double width,
+        const SectionMarks &marks = SectionMarks());
     ~RecordSection();
 
     // The title bar, the header texts and the record's facts.
@@ -50,6 +62,7 @@ private:
     const ReportHeaderTexts &texts;
     double left;
     double width;
+    SectionMarks marks;
     std::unique_ptr<QTextDocument> note;
     QVector<double> breaks;
 };

@@ -143,6 +143,11 @@ QColor ruleInk()
     return QColor(0x99, 0x99, 0x99);
 }
 
+QColor suspectInk()
+{
+    return QColor(0xb0, 0x5a, 0x00);
+}
+
 QColor verdictInk(Verdict verdict)
 {
     const std::optional<Qt::GlobalColor> color = verdictColor(verdict);

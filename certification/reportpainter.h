@@ -20,6 +20,7 @@ public:
     explicit ReportPainter(QPainter &painter, bool measuring = false);
 
     QPainter &painter() const { return *p; }
+    bool isMeasuring() const { return measuring; }
     double mm(double millimetres) const;
     QRectF mm(const QRectF &millimetres) const;
 
@@ -69,6 +70,9 @@ struct ReportColumn
 // The grey of labels and rules.
 QColor labelInk();
 QColor ruleInk();
+
+// The colour of suspect readings: advice, not a verdict.
+QColor suspectInk();
 
 // The colours of the window's verdicts, and the tints of their table rows.
 QColor verdictInk(Verdict verdict);

@@ -119,6 +119,17 @@ double SummaryPage::drawFacts(
                            "window shows it."),
             page.font(7.5), labelInk());
     }
+    if (!summary.suspectRecords.isEmpty()) {
+        const QString records = summary.suspectRecords.join(QStringLiteral(", "));
+        y += page.lines(QRectF(left, y, width, 4.0),
+            (summary.suspectRecords.size() == 1
+                    ? ReportText::tr("Suspect readings in record %1 (marked !): see its section. "
+                                     "The verdicts stand as measured.")
+                    : ReportText::tr("Suspect readings in records %1 (marked !): see their "
+                                     "sections. The verdicts stand as measured."))
+                .arg(records),
+            page.font(7.5, true), suspectInk());
+    }
     return std::max(factsHeight, y + 4.0 - top);
 }
 
@@ -178,16 +189,21 @@ void SummaryPage::drawTable(const ReportPainter &page, const CertificationSummar
             page.fill(line, verdictTint(verdict));
         else if (row % 2 == 1)
             page.fill(line, QColor(0xf4, 0xf4, 0xf4));
-        const QStringList cells = { figures.recordNumber, summary.exportTimes.value(row),
-            figures.wavelength, figures.polarity, figures.threshold, figures.worstLossText(),
-            figures.smallestMarginText(), QString::number(figures.verdict.passed),
-            QString::number(figures.verdict.failed), verdictText(verdict) };
+        const bool suspect = !summary.suspects.value(row).isEmpty();
+        const QStringList cells
+            = { figures.recordNumber + (suspect ? QStringLiteral(" !") : QString()),
+                  summary.exportTimes.value(row), figures.wavelength, figures.polarity,
+                  figures.threshold, figures.worstLossText(), figures.smallestMarginText(),
+                  QString::number(figures.verdict.passed), QString::number(figures.verdict.failed),
+                  verdictText(verdict) };
         x = area.left();
         for (int c = 0; c < cells.size(); ++c) {
             const double width = summaryColumns[size_t(c)].width * scale;
             const bool last = c == cells.size() - 1;
-            const QColor ink
-                = last ? verdictInk(verdict) : (failed ? QColor(0x90, 0, 0) : QColor(Qt::black));
+            const QColor ink = last ? verdictInk(verdict)
+                : c == 0 && suspect ? suspectInk()
+                : failed            ? QColor(0x90, 0, 0)
+                                    : QColor(Qt::black);
             if (c == 1)
                 page.lines(QRectF(x + 0.5, y + (height - timeHeight) / 2, width - 1.0, 0),
                     cells.at(c), cell, ink, Qt::AlignHCenter);

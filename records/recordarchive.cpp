@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "recordarchive.h"
 
+#include "archivejobpart.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <QSaveFile>
@@ -95,6 +97,40 @@ RecordArchive::ReadResult failure(RecordArchive::ReadStatus status, const QStrin
     return result;
 }
 
+// False when the bytes after the records do not begin with the job part's
+// marker: the archive is damaged. A marked part that is damaged leaves the
+// records as they are read, without IDs, and says why.
+bool readJobPart(QDataStream &in, QIODevice &device, RecordArchive::ReadResult *result)
+{
+    const qint64 start = device.pos();
+    QString marker;
+    if (!readText(in, device, marker) || marker != ArchiveJobPart::marker()) {
+        in.resetStatus();
+        device.seek(start);
+        return false;
+    }
+    quint32 version = 0, length = 0, crc = 0;
+    in >> version >> length >> crc;
+    QString problem;
+    if (in.status() != QDataStream::Ok || qint64(length) > bytesLeft(device)) {
+        problem = QStringLiteral("it is cut short");
+    } else {
+        const QByteArray payload = device.read(length);
+        if (!device.atEnd())
+            problem = QStringLiteral("bytes follow it");
+        else if (ArchiveJobPart::decode(
+                     payload, version, crc, result->records.size(), &result->job, &problem))
+            result->hasJob = true;
+    }
+    if (!result->hasJob) {
+        result->job = ArchiveJob();
+        result->jobProblem = QStringLiteral("the archive's job cannot be read (%1); its records "
+                                            "are read without their cable IDs")
+                                 .arg(problem);
+    }
+    return true;
+}
+
 } // namespace
 
 QString RecordArchive::magic()
@@ -103,19 +139,23 @@ QString RecordArchive::magic()
 }
 
 bool RecordArchive::write(QIODevice &device, const QVector<TestRecord> &records,
-    const QVector<ReportHeaderTexts> &headers)
+    const QVector<ReportHeaderTexts> &headers, const ArchiveJob *job)
 {
-    if (records.size() != headers.size())
+    if (records.size() != headers.size() || (job && job->recordIds.size() != records.size()))
         return false;
     QDataStream out(&device);
     out << magic() << qint32(records.size());
     for (int i = 0; i < records.size() && out.status() == QDataStream::Ok; ++i)
         writeEntry(out, records.at(i), headers.at(i));
+    if (job && out.status() == QDataStream::Ok) {
+        const QByteArray part = ArchiveJobPart::encode(*job);
+        out.writeRawData(part.constData(), part.size());
+    }
     return out.status() == QDataStream::Ok;
 }
 
 bool RecordArchive::save(const QString &path, const QVector<TestRecord> &records,
-    const QVector<ReportHeaderTexts> &headers, QString *errorString)
+    const QVector<ReportHeaderTexts> &headers, QString *errorString, const ArchiveJob *job)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -123,11 +163,11 @@ bool RecordArchive::save(const QString &path, const QVector<TestRecord> &records
             *errorString = file.errorString();
         return false;
     }
-    if (!write(file, records, headers)) {
+    if (!write(file, records, headers, job)) {
         if (errorString)
             *errorString = file.error() != QFileDevice::NoError
                 ? file.errorString()
-                : QStringLiteral("the record and header lists differ in length");
+                : QStringLiteral("the record, header and cable ID lists differ in length");
         file.cancelWriting();
         return false;
     }
@@ -169,7 +209,7 @@ RecordArchive::ReadResult RecordArchive::read(QIODevice &device, const ProgressS
             return failure(ReadStatus::Corrupt,
                 QStringLiteral("record %1 of %2 is truncated or damaged").arg(i + 1).arg(count));
     }
-    if (!device.atEnd())
+    if (!device.atEnd() && !readJobPart(in, device, &result))
         return failure(ReadStatus::Corrupt,
             QStringLiteral("%1 unexpected bytes after the last record").arg(bytesLeft(device)));
     return result;

@@ -25,7 +25,7 @@ QString headerLine()
     return QStringLiteral("recordNumber,recordNumberText,thresholdCentiDb,thresholdText,"
                           "wavelengthNm,polarity,fiber,referenceDbm,powerDbm,channelByte,"
                           "powerText,lossText,verdictText,companyName,operatorName,testDevice,"
-                          "testDate,serialNumber,exportTime,note");
+                          "testDate,serialNumber,exportTime,note,job,cable_id");
 }
 
 // A spreadsheet runs a cell that begins like a formula; the apostrophe keeps
@@ -38,12 +38,14 @@ QString headerTextField(const QString &text)
     return csvField(text);
 }
 
-QString recordRows(const TestRecord &record, const ReportHeaderTexts &texts, const QString &lineEnd)
+QString recordRows(const TestRecord &record, const ReportHeaderTexts &texts,
+    const RecordCableId &cableId, const QString &lineEnd)
 {
     const float threshold = float(thresholdDb(record));
     QStringList headerFields;
     for (const QString &text : { texts.companyName, texts.operatorName, texts.testDevice,
-             texts.testDate, texts.serialNumber, texts.exportTime, notePlainText(texts.noteHtml) })
+             texts.testDate, texts.serialNumber, texts.exportTime, notePlainText(texts.noteHtml),
+             cableId.job, cableId.cableId })
         headerFields << headerTextField(text);
     QString rows;
     for (int fiber = 0; fiber < TestRecord::channelCount; ++fiber) {
@@ -83,13 +85,13 @@ QString csvField(const QString &text)
 }
 
 QString recordListCsv(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers,
-    const QString &lineEnd, const ProgressStep &progress)
+    const QString &lineEnd, const ProgressStep &progress, const QVector<RecordCableId> &cableIds)
 {
     QString text = headerLine() + lineEnd;
     for (int i = 0; i < records.size(); ++i) {
         if (progress && !progress(i, records.size()))
             return QString();
-        text += recordRows(records.at(i), headers.value(i), lineEnd);
+        text += recordRows(records.at(i), headers.value(i), cableIds.value(i), lineEnd);
     }
     if (progress && !progress(records.size(), records.size()))
         return QString();
@@ -97,7 +99,8 @@ QString recordListCsv(const QVector<TestRecord> &records, const QVector<ReportHe
 }
 
 WriteOutcome writeRecordCsvFile(const QString &path, const QVector<TestRecord> &records,
-    const QVector<ReportHeaderTexts> &headers, const ProgressStep &progress, QString *errorString)
+    const QVector<ReportHeaderTexts> &headers, const ProgressStep &progress, QString *errorString,
+    const QVector<RecordCableId> &cableIds)
 {
     QSaveFile file(path);
     const auto failed = [&] {
@@ -109,7 +112,8 @@ WriteOutcome writeRecordCsvFile(const QString &path, const QVector<TestRecord> &
     // Opened first, so that a folder nobody may write in is told before the work.
     if (!file.open(QIODevice::WriteOnly))
         return failed();
-    const QString text = recordListCsv(records, headers, QStringLiteral("\r\n"), progress);
+    const QString text
+        = recordListCsv(records, headers, QStringLiteral("\r\n"), progress, cableIds);
     if (text.isNull()) {
         file.cancelWriting();
         return WriteOutcome::Cancelled;

@@ -48,6 +48,26 @@ void DownloadSession::keepIn(const StoreLocation &location)
     connect(keeper, &RecordKeeper::recordsWritten, this, &DownloadSession::recordsWritten);
     connect(keeper, &RecordKeeper::fetched, this, &DownloadSession::fetched);
     connect(keeper, &RecordKeeper::lostRecordsFound, this, &DownloadSession::found);
+    connect(keeper, &RecordKeeper::placed, this, &DownloadSession::place);
+    connect(keeper, &RecordKeeper::textsRead, this,
+        [this](const QHash<QString, ReportHeaderTexts> &texts) {
+            bool changed = false;
+            for (SessionEntry &entry : collection) {
+                const auto stored = texts.constFind(StoredRecord::keyOf(entry.record));
+                if (stored != texts.cend() && *stored != entry.headers) {
+                    entry.headers = *stored;
+                    changed = true;
+                }
+            }
+            if (changed)
+                emit headersChanged();
+        });
+    connect(keeper, &RecordKeeper::jobsRead, this, [this](const QVector<ArchiveJob> &read) {
+        for (const ArchiveJob &plan : read)
+            plans.insert(plan.facts.name, plan);
+    });
+    connect(keeper, &RecordKeeper::upgrading, this, &DownloadSession::upgrading);
+    connect(keeper, &RecordKeeper::upgradeEnded, this, &DownloadSession::upgradeEnded);
     if (use == Use::Window)
         keeper->startSession();
 }
@@ -55,6 +75,12 @@ void DownloadSession::keepIn(const StoreLocation &location)
 StoreLocation DownloadSession::location() const
 {
     return where;
+}
+
+void DownloadSession::cancelUpgrade()
+{
+    if (keeper)
+        keeper->cancelUpgrade();
 }
 
 bool DownloadSession::isKeeping() const
@@ -78,6 +104,12 @@ void DownloadSession::close()
         keeper->endSession();
 }
 
+void DownloadSession::setActiveJob(const QString &job, const QString &startId)
+{
+    jobOfArrivals = job;
+    startOfArrivals = job.isEmpty() ? QString() : startId;
+}
+
 void DownloadSession::keepArrived(
     const DownloadBatch &batch, const QString &port, const std::optional<ReportHeaderTexts> &texts)
 {
@@ -95,6 +127,8 @@ void DownloadSession::keepArrived(
     row.meterVersionMinor = batch.meterVersionMinor;
     row.meterVerdict = int(batch.verdict);
     row.unsaved = true;
+    row.arrivalJob = jobOfArrivals;
+    row.arrivalStartId = startOfArrivals;
     QVector<StoredRecord> rows;
     rows.reserve(batch.records.size());
     for (const TestRecord &record : batch.records) {
@@ -102,6 +136,8 @@ void DownloadSession::keepArrived(
         row.receivedAtMs = unixMsOf(record.arrivalTime);
         rows << row;
         ++row.batchPosition;
+        if (!jobOfArrivals.isEmpty())
+            pending.insert(row.key());
     }
     keeper->keep(rows);
 }
@@ -110,7 +146,7 @@ int DownloadSession::listArrived(const QVector<TestRecord> &records, const Repor
 {
     const int first = collection.size();
     for (const TestRecord &record : records)
-        collection.append({ record, texts, recordNumberText(record.recordNumber) });
+        append(record, texts, recordNumberText(record.recordNumber));
     // The texts may have changed since the batch was kept, behind a warning.
     if (keeper)
         keeper->keepTexts(records, QVector<ReportHeaderTexts>(records.size(), texts), true);
@@ -118,7 +154,7 @@ int DownloadSession::listArrived(const QVector<TestRecord> &records, const Repor
 }
 
 void DownloadSession::keepOpened(const QString &path, const QVector<TestRecord> &records,
-    const QVector<ReportHeaderTexts> &headers)
+    const QVector<ReportHeaderTexts> &headers, const ArchiveJob *job)
 {
     if (!keeper)
         return;
@@ -136,6 +172,11 @@ void DownloadSession::keepOpened(const QString &path, const QVector<TestRecord> 
         rows << row;
     }
     keeper->keep(rows);
+    if (!job)
+        return;
+    for (const StoredRecord &opened : qAsConst(rows))
+        pending.insert(opened.key());
+    keeper->keepArchiveJob(*job, records);
 }
 
 int DownloadSession::listOpened(
@@ -143,8 +184,7 @@ int DownloadSession::listOpened(
 {
     const int first = collection.size();
     for (int i = 0; i < records.size(); ++i)
-        collection.append(
-            { records.at(i), headers.value(i), QString::number(records.at(i).recordNumber) });
+        append(records.at(i), headers.value(i), QString::number(records.at(i).recordNumber));
     return first;
 }
 
@@ -246,4 +286,80 @@ void DownloadSession::stored(const QVector<RecordOutcome> &outcomes)
     }
     if (!outcomes.isEmpty())
         emit kept(keys.size());
+    place(outcomes);
+}
+
+void DownloadSession::append(
+    const TestRecord &record, const ReportHeaderTexts &headers, const QString &numberText)
+{
+    SessionEntry entry;
+    entry.record = record;
+    entry.headers = headers;
+    entry.numberText = numberText;
+    placeEntry(entry);
+    collection.append(entry);
+}
+
+void DownloadSession::placeEntry(SessionEntry &entry) const
+{
+    const QString key = StoredRecord::keyOf(entry.record);
+    const RecordCableId id = places.value(key);
+    entry.job = id.job;
+    entry.cableId = id.cableId;
+    entry.idPending = pending.contains(key);
+}
+
+void DownloadSession::place(const QVector<RecordOutcome> &outcomes)
+{
+    QVector<RecordOutcome> arrivals;
+    QHash<QString, int> unplanned; // by job
+    QStringList missing;
+    for (const RecordOutcome &outcome : outcomes) {
+        const bool wasPending = pending.remove(outcome.key);
+        if (outcome.placed)
+            places.insert(outcome.key, { outcome.assignment.job, outcome.assignment.cableId });
+        if (!outcome.missingJob.isEmpty() && wasPending)
+            missing << outcome.missingJob;
+        if (!wasPending || !outcome.placed)
+            continue;
+        arrivals << outcome;
+        const RecordAssignment &given = outcome.assignment;
+        if (given.arrived && !given.job.isEmpty() && given.cableId.isNull())
+            ++unplanned[given.job];
+    }
+    bool changed = false;
+    for (SessionEntry &entry : collection) {
+        const SessionEntry before = entry;
+        placeEntry(entry);
+        changed = changed || entry.job != before.job || entry.cableId != before.cableId
+            || entry.cableId.isNull() != before.cableId.isNull()
+            || entry.idPending != before.idPending;
+    }
+    if (changed)
+        emit cableIdsChanged();
+    if (!arrivals.isEmpty())
+        emit arrivalsPlaced(arrivals);
+    for (auto job = unplanned.cbegin(); job != unplanned.cend(); ++job)
+        emit arrivedUnplanned(job.value(), job.key());
+    missing.removeDuplicates();
+    for (const QString &job : qAsConst(missing))
+        emit jobMissing(job);
+}
+
+void DownloadSession::refreshFromStore()
+{
+    QStringList keys;
+    for (const SessionEntry &entry : qAsConst(collection))
+        keys << StoredRecord::keyOf(entry.record);
+    keys.removeDuplicates();
+    if (keeper && !keys.isEmpty())
+        keeper->readStored(keys);
+}
+
+bool DownloadSession::jobPlan(const QString &job, ArchiveJob *plan) const
+{
+    if (!plans.contains(job))
+        return false;
+    *plan = plans.value(job);
+    return true;
 }

@@ -2,14 +2,18 @@
 #ifndef LUMETRA_DOWNLOADSESSION_H
 #define LUMETRA_DOWNLOADSESSION_H
 
+#include "archivejob.h"
 #include "downloadbatch.h"
+#include "recordcableid.h"
 #include "recordoutcome.h"
 #include "reportheadertexts.h"
 #include "sessionentry.h"
 #include "storedrecord.h"
 #include "storelocation.h"
 
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 #include <optional>
@@ -48,9 +52,19 @@ public:
     bool waitForStore(int milliseconds = -1);
     // A clean end of the window's session: its records are not offered again.
     void close();
+    // Stops the store's upgrade under way, and any later one of this store:
+    // it is left as it was, and records wait beside it.
+    void cancelUpgrade();
 
     // The collection, in the order it was listed.
     const QVector<SessionEntry> &entries() const { return collection; }
+
+    // The job the records received from now on join: each record new to the
+    // store's jobs takes the job's next free cable ID, counting from startId
+    // (empty: the job's first), as it reaches the store. Empty: none.
+    void setActiveJob(const QString &job, const QString &startId = QString());
+    QString activeJob() const { return jobOfArrivals; }
+    QString activeStartId() const { return startOfArrivals; }
 
     // A finished batch from port, kept before anything can hold it up, with
     // the texts it arrives with (the window's on screen; none from lumetra-cli).
@@ -59,9 +73,11 @@ public:
     // Lists records received, each with texts; the first new entry's index.
     int listArrived(const QVector<TestRecord> &records, const ReportHeaderTexts &texts);
     // An archive as it is opened: its texts are the first version of a record
-    // new to the store and change nothing of one stored already.
+    // new to the store and change nothing of one stored already. Its job,
+    // when it has one, joins the store's; its records that are in no job take
+    // the archive's IDs.
     void keepOpened(const QString &path, const QVector<TestRecord> &records,
-        const QVector<ReportHeaderTexts> &headers);
+        const QVector<ReportHeaderTexts> &headers, const ArchiveJob *job = nullptr);
     // Lists records opened, headers[i] with records[i]; the first new entry's index.
     int listOpened(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
 
@@ -82,6 +98,14 @@ public:
     void findLostRecords();
     void settleLostRecords(bool showAgain);
 
+    // Reads again the job, cable ID and texts of every entry, and their jobs,
+    // after they were changed elsewhere (the Jobs window): told by
+    // cableIdsChanged and headersChanged.
+    void refreshFromStore();
+    // The facts and cable IDs of a job of an entry, as last read; false when
+    // they were not read yet.
+    bool jobPlan(const QString &job, ArchiveJob *plan) const;
+
 signals:
     void keepingChanged(bool keeping, const QString &problem);
     void storing(int records);
@@ -90,17 +114,40 @@ signals:
     void lostRecordsFound(int records);
     void opened(const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers);
     void historyOpened(int chosen, int opened);
+    // Entries' cable IDs, or whether they are pending, changed.
+    void cableIdsChanged();
+    void headersChanged(); // the texts of entries, changed elsewhere
+    // The records received into a job, or opened with one, once the store
+    // has given them their jobs and IDs.
+    void arrivalsPlaced(const QVector<RecordOutcome> &records);
+    // count records arrived into job without a cable ID: none was free.
+    void arrivedUnplanned(int count, const QString &job);
+    // Records were received into a job the store does not have.
+    void jobMissing(const QString &job);
+    // The store is upgraded as it opens, building its search index: done of
+    // total records (0 of 0 while it cannot tell); then it ended.
+    void upgrading(qint64 done, qint64 total);
+    void upgradeEnded();
 
 private:
     void stored(const QVector<RecordOutcome> &outcomes);
     void fetched(const QStringList &keys, const QVector<StoredRecord> &rows);
     void found(const QVector<StoredRecord> &rows);
+    void place(const QVector<RecordOutcome> &outcomes);
+    void append(
+        const TestRecord &record, const ReportHeaderTexts &headers, const QString &numberText);
+    void placeEntry(SessionEntry &entry) const;
 
     const Use use;
     StoreLocation where;
     RecordKeeper *keeper = nullptr;
     QVector<SessionEntry> collection;
     QVector<StoredRecord> lost;
+    QString jobOfArrivals;
+    QString startOfArrivals;
+    QSet<QString> pending; // keys kept with a job, not placed yet
+    QHash<QString, RecordCableId> places; // by key, as the store last told
+    QHash<QString, ArchiveJob> plans; // by job
 };
 
 #endif

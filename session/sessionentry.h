@@ -13,6 +13,9 @@ struct SessionEntry
     TestRecord record;
     ReportHeaderTexts headers;
     QString numberText; // "007" for a record received, "7" for one opened
+    QString job; // empty: in no job
+    QString cableId; // null: none
+    bool idPending = false; // it joins a job once the store has it, and its ID comes then
 };
 
 #endif

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordhistorymodel.h"
 
+#include "jobstore.h"
 #include "recordstore.h"
 #include "recordtexts.h"
 #include "storethread.h"
@@ -8,6 +9,7 @@
 #include <QBrush>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <algorithm>
 
 RecordHistoryModel::RecordHistoryModel(const StoreLocation &location, QObject *parent)
     : QAbstractTableModel(parent)
@@ -45,38 +47,88 @@ void RecordHistoryModel::refresh()
 void RecordHistoryModel::read()
 {
     reading = true;
+    partShown = false;
     emit readingChanged(true);
     const HistoryFilter filter = wanted;
     thread->post([this, filter](RecordStore &store, const StoreThread::Answer &answer) {
         if (!store.isOpen())
             store.open(RecordStore::Access::ReadOnly);
         QVector<HistoryRow> read;
-        const bool done = store.isOpen()
-            && (store.foundVersion() == 0 || store.readHistory(filter, rowLimit, &read));
-        const QString problem = done ? QString() : store.errorString();
+        Jobs jobs;
+        bool done = store.isOpen()
+            && (store.foundVersion() == 0 || store.readHistory(filter, firstRows, &read));
+        QString problem = done ? QString() : store.errorString();
+        if (done && !readJobs(store, read, &jobs, &problem))
+            done = false;
+        const bool complete = !done || read.size() < firstRows;
+        if (!complete) {
+            answer([this, read, jobs] { take(read, jobs, QString(), false); });
+            read.clear();
+            jobs = Jobs();
+            done = store.readHistory(filter, rowLimit, &read);
+            problem = done ? QString() : store.errorString();
+            if (done && !readJobs(store, read, &jobs, &problem))
+                done = false;
+        }
         if (!done)
             store.close();
-        answer([this, read, problem] { take(read, problem); });
+        answer([this, read, jobs, problem] { take(read, jobs, problem, true); });
     });
 }
 
-void RecordHistoryModel::take(const QVector<HistoryRow> &found, const QString &problem)
+// The store's thread only: the job and cable ID of each row, and the store's jobs.
+bool RecordHistoryModel::readJobs(
+    RecordStore &store, const QVector<HistoryRow> &read, Jobs *jobs, QString *problem)
+{
+    JobStore board(store);
+    if (!board.hasJobs())
+        return true;
+    QStringList keys;
+    for (const HistoryRow &row : read)
+        keys << row.key;
+    if (!board.recordCableIds(keys, &jobs->ids) || !board.jobNames(&jobs->names)) {
+        *problem = board.errorString();
+        return false;
+    }
+    return true;
+}
+
+void RecordHistoryModel::take(const QVector<HistoryRow> &found, const Jobs &foundJobs,
+    const QString &problem, bool complete)
 {
     if (released) {
-        deleteLater();
+        if (complete)
+            deleteLater();
         return;
     }
     if (readAgain) {
-        readAgain = false;
-        read();
+        if (complete) {
+            readAgain = false;
+            read();
+        }
         return;
     }
     why = problem;
-    if (problem.isEmpty()) {
+    const bool first = !partShown;
+    // The rest of a read whose first rows are shown: those stay as they are.
+    if (problem.isEmpty() && partShown && found.size() > rows.size()
+        && std::equal(rows.begin(), rows.end(), found.begin(),
+            [](const HistoryRow &a, const HistoryRow &b) { return a.key == b.key; })) {
+        beginInsertRows(QModelIndex(), rows.size(), found.size() - 1);
+        rows = found;
+        jobs = foundJobs;
+        endInsertRows();
+    } else if (problem.isEmpty()) {
         beginResetModel();
         rows = found;
+        jobs = foundJobs;
         endResetModel();
     }
+    partShown = !complete;
+    if (first)
+        emit firstRowsShown();
+    if (!complete)
+        return;
     reading = false;
     emit readingChanged(false);
 }
@@ -100,8 +152,8 @@ QVariant RecordHistoryModel::headerData(int section, Qt::Orientation orientation
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const QStringList titles = { tr("Key"), tr("Received"), tr("Record"), tr("Company"),
-        tr("Operator"), tr("Serial Number"), tr("Wavelength"), tr("Verdict") };
+    const QStringList titles = { tr("Key"), tr("Received"), tr("Record"), tr("Cable ID"),
+        tr("Company"), tr("Operator"), tr("Serial Number"), tr("Wavelength"), tr("Verdict") };
     return titles.value(section);
 }
 
@@ -115,8 +167,8 @@ QVariant RecordHistoryModel::data(const QModelIndex &index, int role) const
         const std::optional<Qt::GlobalColor> color = verdictColor(row.verdict);
         return color ? QVariant(QBrush(*color)) : QVariant();
     }
-    const bool typed
-        = index.column() == Company || index.column() == Operator || index.column() == SerialNumber;
+    const bool typed = index.column() == Company || index.column() == Operator
+        || index.column() == SerialNumber || index.column() == CableId;
     if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && typed))
         return QVariant();
     switch (index.column()) {
@@ -127,6 +179,8 @@ QVariant RecordHistoryModel::data(const QModelIndex &index, int role) const
             .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     case RecordNumber:
         return recordNumberText(uint16_t(row.recordNumber));
+    case CableId:
+        return jobs.ids.value(row.key).cableId;
     case Company:
         return row.companyName;
     case Operator:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "recordkeeper.h"
 
+#include "jobstore.h"
 #include "ownerfiles.h"
 #include "recordstore.h"
 #include "recordtexts.h"
@@ -13,10 +14,13 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSet>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTimer>
 #include <QUuid>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -37,6 +41,8 @@ struct RecordKeeper::Written
     bool stored = true;
     QString problem;
     QVector<RecordOutcome> outcomes;
+    QVector<RecordOutcome> placed;
+    QVector<ArchiveJob> plans;
 };
 
 RecordKeeper::RecordKeeper(const StoreLocation &location, QObject *parent)
@@ -64,6 +70,7 @@ RecordKeeper::RecordKeeper(const StoreLocation &location, Writing writing, QObje
 
 RecordKeeper::~RecordKeeper()
 {
+    ending = true;
     endSession();
     thread->stop(writing == Writing::Waited ? 0 : closeGraceMs);
 }
@@ -153,15 +160,69 @@ void RecordKeeper::writeWhatWaits()
         return;
     thread->post([this](RecordStore &store, const StoreThread::Answer &answer) {
         drainPosted = false;
-        const Written written = drain(store, answer);
-        answer([this, written] {
-            setKeeping(written.stored, written.problem);
-            if (!written.outcomes.isEmpty()) {
-                emit this->written(written.outcomes);
-                emit recordsWritten();
-            }
-        });
+        Written written = drain(store, answer);
+        if (written.stored)
+            writeArchiveJobs(store, written);
+        written.plans = plansOf(store, written.outcomes + written.placed);
+        answer([this, written] { tell(written); });
     });
+}
+
+void RecordKeeper::tell(const Written &written)
+{
+    setKeeping(written.stored, written.problem);
+    if (!written.plans.isEmpty())
+        emit jobsRead(written.plans);
+    if (!written.outcomes.isEmpty())
+        emit this->written(written.outcomes);
+    if (!written.placed.isEmpty())
+        emit placed(written.placed);
+    if (!written.outcomes.isEmpty() || !written.placed.isEmpty())
+        emit recordsWritten();
+}
+
+// The store's thread only.
+void RecordKeeper::writeArchiveJobs(RecordStore &store, Written &written)
+{
+    while (!heldJobs.isEmpty()) {
+        const auto &[job, rows] = heldJobs.constFirst();
+        JobStore jobs(store);
+        QVector<RecordAssignment> given;
+        if (!jobs.addFromArchive(job, rows, &given)) {
+            // Kept for the next try while the store fails; a job it refuses is told once.
+            QSqlQuery probe(store.database());
+            if (!store.isOpen() || !probe.exec(QStringLiteral("SELECT 1")))
+                return;
+            qWarning().noquote() << QStringLiteral("the job %1 of an opened archive was not added "
+                                                   "to the records store: %2")
+                                        .arg(job.facts.name, jobs.errorString());
+            heldJobs.removeFirst();
+            continue;
+        }
+        for (int i = 0; i < rows.size() && i < given.size(); ++i)
+            written.placed.append({ rows.at(i).key(), RecordOutcome::State::Placed, QString(), true,
+                given.at(i), {} });
+        heldJobs.removeFirst();
+    }
+}
+
+// The store's thread only: the jobs the records are in.
+QVector<ArchiveJob> RecordKeeper::plansOf(RecordStore &store, const QVector<RecordOutcome> &records)
+{
+    QStringList names;
+    for (const RecordOutcome &record : records) {
+        if (record.placed && !record.assignment.job.isEmpty())
+            names << record.assignment.job;
+    }
+    names.removeDuplicates();
+    QVector<ArchiveJob> plans;
+    JobStore jobs(store);
+    for (const QString &name : qAsConst(names)) {
+        ArchiveJob plan;
+        if (store.isOpen() && jobs.plan(name, &plan))
+            plans << plan;
+    }
+    return plans;
 }
 
 // What waited goes into the store first, so that later changes win; then
@@ -195,8 +256,7 @@ RecordKeeper::Written RecordKeeper::drain(RecordStore &store, const StoreThread:
         answer([this, count = keys.size()] { emit storing(count); });
 
     Written written;
-    if (!store.isOpen())
-        store.open();
+    openStore(store, answer);
     bool stored = store.isOpen();
     for (const Waiting &waiting : qAsConst(files)) {
         stored = stored && writeToStore(store, waiting.rows, waiting.sessions, written);
@@ -222,6 +282,38 @@ RecordKeeper::Written RecordKeeper::drain(RecordStore &store, const StoreThread:
     return written;
 }
 
+// An upgrade tells each step to this keeper's thread. In the background it
+// goes on once the step is shown, so that a Cancel pressed on one stops the
+// next; a keeper that ends stops it.
+void RecordKeeper::openStore(
+    RecordStore &store, const std::function<void(std::function<void()>)> &answer)
+{
+    if (store.isOpen())
+        return;
+    bool told = false;
+    store.setUpgradeProgress(
+        [this, &answer, &told](qint64 done, qint64 total) {
+            if (upgradeCancelled || ending)
+                return false;
+            told = true;
+            const int step = ++upgradeSteps;
+            answer([this, done, total, step] {
+                emit upgrading(done, total);
+                if (upgradeStepsShown < step)
+                    upgradeStepsShown = step;
+            });
+            while (writing == Writing::InBackground && upgradeStepsShown < step && !upgradeCancelled
+                && !ending)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            return !upgradeCancelled && !ending;
+        },
+        &upgradeCancelled);
+    store.open();
+    store.setUpgradeProgress({});
+    if (told)
+        answer([this] { emit upgradeEnded(); });
+}
+
 bool RecordKeeper::writeToStore(RecordStore &store, const QVector<StoredRecord> &rows,
     const QVector<StoreSession> &sessions, Written &written) const
 {
@@ -238,9 +330,16 @@ bool RecordKeeper::writeToStore(RecordStore &store, const QVector<StoredRecord> 
     }
     for (const StoredRecord &row : rows) {
         const QString key = row.key();
-        written.outcomes.append(refusedWhy.contains(key)
-                ? RecordOutcome { key, RecordOutcome::State::SetAside, refusedWhy.value(key) }
-                : RecordOutcome { key, RecordOutcome::State::Stored, QString() });
+        RecordOutcome outcome;
+        outcome.key = key;
+        if (refusedWhy.contains(key)) {
+            outcome.state = RecordOutcome::State::SetAside;
+            outcome.why = refusedWhy.value(key);
+        }
+        outcome.placed = store.assignments().contains(key);
+        outcome.assignment = store.assignments().value(key);
+        outcome.missingJob = store.missingJobs().value(key);
+        written.outcomes.append(outcome);
     }
     if (refused.isEmpty())
         return true;
@@ -360,9 +459,12 @@ void RecordKeeper::settleLostRecords(bool showAgain, const QVector<StoredRecord>
 void RecordKeeper::changed(StoredRecord row)
 {
     row.changedAtMs = qMax(now(), row.changedAtMs + 1);
+    pendingRows << row;
+    // Only the row as it arrived joins a job; later changes of it join none.
+    row.arrivalJob.clear();
+    row.arrivalStartId.clear();
     if (!session.id.isEmpty())
         listed.insert(row.key(), row);
-    pendingRows << row;
 }
 
 bool RecordKeeper::keep(QVector<StoredRecord> rows)
@@ -447,8 +549,7 @@ void RecordKeeper::fetch(const QStringList &keys)
 {
     thread->post([this, keys](RecordStore &store, const StoreThread::Answer &answer) {
         QVector<StoredRecord> rows;
-        if (!store.isOpen())
-            store.open();
+        openStore(store, answer);
         const bool read = store.isOpen() && store.readRecords(keys, &rows);
         const QString problem = read ? QString() : store.errorString();
         if (!read)
@@ -457,6 +558,57 @@ void RecordKeeper::fetch(const QStringList &keys)
             if (!read)
                 setKeeping(false, problem);
             emit fetched(keys, rows);
+        });
+    });
+}
+
+void RecordKeeper::keepArchiveJob(const ArchiveJob &job, const QVector<TestRecord> &records)
+{
+    QVector<StoredRecord> rows;
+    for (const TestRecord &record : records) {
+        StoredRecord row;
+        row.record = record;
+        rows << row;
+    }
+    thread->post([this, job, rows](RecordStore &, const StoreThread::Answer &) {
+        heldJobs.append({ job, rows });
+    });
+    drainPosted = false; // a drain posted before it would not see it
+    writeWhatWaits();
+}
+
+void RecordKeeper::readStored(const QStringList &keys)
+{
+    thread->post([this, keys](RecordStore &store, const StoreThread::Answer &answer) {
+        if (!store.isOpen())
+            store.open();
+        QHash<QString, RecordCableId> found;
+        QVector<StoredRecord> rows;
+        JobStore jobs(store);
+        Written read;
+        if (store.isOpen() && jobs.recordCableIds(keys, &found) && store.readRecords(keys, &rows)) {
+            for (const QString &key : keys) {
+                const RecordCableId id = found.value(key);
+                read.placed.append({ key, RecordOutcome::State::Placed, QString(), jobs.hasJobs(),
+                    { id.job, id.cableId, false, false }, {} });
+            }
+        }
+        QHash<QString, ReportHeaderTexts> texts;
+        for (const StoredRecord &row : qAsConst(rows))
+            texts.insert(row.key(), row.headers);
+        read.plans = plansOf(store, read.placed);
+        answer([this, read, texts] {
+            // Changed elsewhere (a job's texts): an edit here starts from them.
+            for (auto text = texts.cbegin(); text != texts.cend(); ++text) {
+                if (listed.contains(text.key()))
+                    listed[text.key()].headers = text.value();
+            }
+            if (!read.plans.isEmpty())
+                emit jobsRead(read.plans);
+            if (!read.placed.isEmpty())
+                emit placed(read.placed);
+            if (!texts.isEmpty())
+                emit textsRead(texts);
         });
     });
 }

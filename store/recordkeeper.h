@@ -2,6 +2,7 @@
 #ifndef LUMETRA_RECORDKEEPER_H
 #define LUMETRA_RECORDKEEPER_H
 
+#include "archivejob.h"
 #include "recordoutcome.h"
 #include "storedrecord.h"
 #include "storelocation.h"
@@ -77,11 +78,24 @@ public:
     // Reads the stored records of keys, in the order of the keys, and tells them by fetched.
     void fetch(const QStringList &keys);
 
+    // An opened archive's job, written once what waits is: the job is made
+    // or gains the IDs it lacks, and each of records that is in no job takes
+    // the archive's ID. Held in memory until the store takes it (the archive
+    // still has it); told by placed.
+    void keepArchiveJob(const ArchiveJob &job, const QVector<TestRecord> &records);
+    // Reads the job and cable ID of each record of keys, told by placed,
+    // and its texts as they are stored, told by textsRead.
+    void readStored(const QStringList &keys);
+
     // Until the store has answered everything asked so far, at most
     // milliseconds (-1: no bound); the answers are told before it returns.
     bool waitForStore(int milliseconds = -1);
 
     static QString localHostName();
+
+    // Stops an upgrade of the store that is under way, and any later one
+    // while this keeper lasts: the store is left as it was.
+    void cancelUpgrade() { upgradeCancelled = true; }
 
 signals:
     void keepingChanged(bool keeping, const QString &problem);
@@ -94,6 +108,15 @@ signals:
     void lostRecordsFound(const QVector<StoredRecord> &records);
     // rows: those of keys that could be read; the store's problem when none could.
     void fetched(const QStringList &keys, const QVector<StoredRecord> &rows);
+    // The jobs and cable IDs of records read or written without their rows.
+    void placed(const QVector<RecordOutcome> &records);
+    // The facts and cable IDs of the jobs the records told are in, as they are now.
+    void jobsRead(const QVector<ArchiveJob> &jobs);
+    void textsRead(const QHash<QString, ReportHeaderTexts> &texts); // by key
+    // An upgrade of the store builds its search index: done of total
+    // records (0 of 0 while it cannot tell); then it ended, whichever way.
+    void upgrading(qint64 done, qint64 total);
+    void upgradeEnded();
 
 private:
     bool submit(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions);
@@ -109,10 +132,14 @@ private:
     void changed(StoredRecord row);
 
     // The store's thread only.
+    void openStore(RecordStore &store, const std::function<void(std::function<void()>)> &answer);
     struct Written;
     Written drain(RecordStore &store, const std::function<void(std::function<void()>)> &answer);
     bool writeToStore(RecordStore &store, const QVector<StoredRecord> &rows,
         const QVector<StoreSession> &sessions, Written &written) const;
+    void writeArchiveJobs(RecordStore &store, Written &written);
+    static QVector<ArchiveJob> plansOf(RecordStore &store, const QVector<RecordOutcome> &records);
+    void tell(const Written &written);
 
     const StoreLocation where;
     const Writing writing;
@@ -120,9 +147,14 @@ private:
     // Set when a drain is posted, cleared as it begins and by hold(): one
     // drain at a time waits, after everything held.
     std::atomic<bool> drainPosted { false };
+    std::atomic<bool> upgradeCancelled { false };
+    std::atomic<bool> ending { false };
+    std::atomic<int> upgradeSteps { 0 }; // told by the store's thread
+    std::atomic<int> upgradeStepsShown { 0 }; // and shown
     // Records the waiting files would not take: the store's thread only.
     QVector<StoredRecord> held;
     QVector<StoreSession> heldSessions;
+    QVector<QPair<ArchiveJob, QVector<StoredRecord>>> heldJobs;
     QTimer *retry = nullptr;
     // This session's rows, for the writes that change one of them.
     QHash<QString, StoredRecord> listed;

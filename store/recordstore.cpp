@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "recordstore.h"
 
+#include "arrivalassignments.h"
+#include "jobstore.h"
 #include "meterframe.h"
 #include "ownerfiles.h"
 #include "recordtexts.h"
 #include "recordverdict.h"
+#include "searchindex.h"
 #include "storewatchdog.h"
 
 #include <QAtomicInt>
@@ -17,6 +20,7 @@
 #include <QSysInfo>
 #include <QVariant>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -26,6 +30,8 @@ QAtomicInt connectionCount;
 // gone: a few seconds, and a little more per row, each being a round trip.
 constexpr int answerBoundMs = 5000;
 constexpr int answerBoundPerRowMs = 20;
+// An upgrade builds the search index: minutes on a server with millions of records.
+constexpr int upgradeBoundMs = 30 * 60 * 1000;
 
 // Portable SQL: TEXT, INTEGER, BIGINT and upserts read the same on SQLite
 // and PostgreSQL. Times are milliseconds since 1970 UTC.
@@ -84,6 +90,15 @@ const char *const schemaStatements[] = {
     " record_key TEXT NOT NULL," LUMETRA_RECORD_COLUMNS ")",
 };
 #undef LUMETRA_RECORD_COLUMNS
+
+// Every statement of the schema, the jobs' tables included.
+QStringList allSchemaStatements(StoreLocation::Kind kind)
+{
+    QStringList statements;
+    for (const char *statement : schemaStatements)
+        statements << QString::fromLatin1(statement);
+    return statements + JobStore::schemaStatements(kind);
+}
 
 const QString textColumns = QStringLiteral(
     "company, operator_name, test_device, test_date, serial_number, export_time, note_html");
@@ -311,7 +326,8 @@ bool RecordStore::open(Access access)
     close();
     error.clear();
     state = Status::Failed;
-    versionFound = 0;
+    versionFound = versionNow = 0;
+    indexed = false;
     const bool readOnly = access == Access::ReadOnly;
     if (!where.error.isEmpty())
         return fail(where.error);
@@ -361,7 +377,8 @@ bool RecordStore::open(Access access)
         }
     }
     state = Status::Open;
-    const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
+    std::optional<StoreWatchdog> watchdog;
+    watchdog.emplace(database(), answerBoundMs, interrupted);
 
     int version = 0;
     if (!readSchemaVersion(&version))
@@ -390,8 +407,17 @@ bool RecordStore::open(Access access)
         }
     }
     // A reader takes an older store as it is: it upgrades nothing.
-    if (readOnly)
+    versionNow = version;
+    if (version == schemaVersion) {
+        QString why;
+        if (!SearchIndex::exists(database(), where.kind, &indexed, &why))
+            return fail(why);
+    }
+    if (readOnly) {
+        if (version == schemaVersion && !indexed)
+            sayNotIndexed(QStringLiteral("it has no index"));
         return true;
+    }
     // Only now that the store is known to be ours may anything be written.
     if (where.kind == StoreLocation::Kind::SQLite) {
         // WAL: readers never wait for the writer; FULL: a commit survives a power cut.
@@ -403,8 +429,14 @@ bool RecordStore::open(Access access)
     }
     if (version == 0 && !makeSchema())
         return false;
+    // Building the index may take minutes on a server: bounded on its own.
+    watchdog.reset();
+    watchdog.emplace(database(), upgradeBoundMs, interrupted);
     if (version > 0 && version < schemaVersion && !upgradeSchema(version))
         return false;
+    if (version == schemaVersion && !indexed)
+        addIndex();
+    versionNow = schemaVersion;
     return true;
 }
 
@@ -422,14 +454,19 @@ bool RecordStore::isForeign(bool *foreign)
 }
 
 // Version 1 had no text versions: each record's texts become its first.
+// Version 2 had no jobs, version 3 no search index.
 bool RecordStore::upgradeSchema(int from)
 {
+    if (!roomForIndex())
+        return false;
+    bool stopped = false;
     const bool upgraded = transact([&] {
-        for (const char *statement : schemaStatements) {
-            if (!run(QString::fromLatin1(statement)))
+        for (const QString &statement : allSchemaStatements(where.kind)) {
+            if (!run(statement))
                 return false;
         }
-        if (!run(QStringLiteral("INSERT INTO lumetra_text_versions (record_key, version, ")
+        if (from == 1
+            && !run(QStringLiteral("INSERT INTO lumetra_text_versions (record_key, version, ")
                 + textColumns + QStringLiteral(", made_at, host_name) SELECT record_key, 1, ")
                 + textColumns
                 + QStringLiteral(
@@ -439,6 +476,8 @@ bool RecordStore::upgradeSchema(int from)
                     " OR export_time IS NOT NULL OR note_html IS NOT NULL"
                     " ON CONFLICT (record_key, version) DO NOTHING")))
             return false;
+        if (!buildIndex(&stopped))
+            return false;
         QSqlQuery query(database());
         query.prepare(QStringLiteral(
             "UPDATE lumetra_meta SET value = ? WHERE name = 'schema_version' AND value = ?"));
@@ -446,6 +485,24 @@ bool RecordStore::upgradeSchema(int from)
         query.addBindValue(QString::number(from));
         return query.exec() || failed(query);
     });
+    if (!upgraded)
+        indexed = false;
+    if (stopped)
+        return fail(QStringLiteral("the upgrade of the records store from version %1 to version "
+                                   "%2 was cancelled; the store is left as it was")
+                        .arg(from)
+                        .arg(schemaVersion));
+    // PostgreSQL: a role that may not create tables in the database.
+    if (!upgraded && lastError.nativeErrorCode() == QLatin1String("42501"))
+        return fail(QStringLiteral("this records store is of version %1 and must be upgraded to "
+                                   "version %2 before this Lumetra can write to it, which only a "
+                                   "user who may create tables in the database can do (%3): ask "
+                                   "the store's owner to open it once with this Lumetra")
+                        .arg(from)
+                        .arg(schemaVersion)
+                        .arg(error.section(QLatin1Char('\n'), 0, 0)
+                                 .remove(QLatin1String("ERROR:"))
+                                 .trimmed()));
     int version = 0;
     if (!upgraded || !readSchemaVersion(&version))
         return false;
@@ -493,10 +550,13 @@ bool RecordStore::makeSchema()
     // that loses the race finds it made when it tries again.
     for (int attempt = 0; attempt < 3; ++attempt) {
         const bool made = transact([this] {
-            for (const char *statement : schemaStatements) {
-                if (!run(QString::fromLatin1(statement)))
+            for (const QString &statement : allSchemaStatements(where.kind)) {
+                if (!run(statement))
                     return false;
             }
+            bool stopped = false;
+            if (!buildIndex(&stopped, true))
+                return false;
             QSqlQuery query(database());
             query.prepare(QStringLiteral("INSERT INTO lumetra_meta (name, value) VALUES "
                                          "('schema_version', ?) ON CONFLICT (name) DO NOTHING"));
@@ -528,16 +588,37 @@ bool RecordStore::transact(const std::function<bool()> &work)
         const QSqlError sqlError = db.lastError();
         return fail(sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText());
     }
-    if (work() && db.commit())
+    QString indexing;
+    if (work() && (catchUpSearchIndex(&indexing) || fail(indexing)) && db.commit())
         return true;
     const QString why = error.isEmpty() ? db.lastError().text() : error;
     db.rollback();
     return fail(why);
 }
 
+bool RecordStore::writeEveryRow(const QVector<StoredRecord> &rows)
+{
+    refused.clear();
+    if (!isOpen())
+        return fail(error.isEmpty() ? QStringLiteral("the records store is not open") : error);
+    QVector<const StoredRecord *> ordered;
+    for (const StoredRecord &row : rows)
+        ordered << &row;
+    std::stable_sort(ordered.begin(), ordered.end(),
+        [](const StoredRecord *a, const StoredRecord *b) { return a->key() < b->key(); });
+    error.clear();
+    if (writeRows(ordered, {}, false))
+        return true;
+    if (rowRefused())
+        state = Status::Open; // the store is well; the change was refused
+    return false;
+}
+
 bool RecordStore::write(const QVector<StoredRecord> &rows, const QVector<StoreSession> &sessions)
 {
     refused.clear();
+    assigned.clear();
+    missing.clear();
     if (!isOpen())
         return fail(error.isEmpty() ? QStringLiteral("the records store is not open") : error);
     // Rows in key order: two writers that share rows take their locks in the
@@ -549,14 +630,20 @@ bool RecordStore::write(const QVector<StoredRecord> &rows, const QVector<StoreSe
     std::stable_sort(ordered.begin(), ordered.end(),
         [](const StoredRecord *a, const StoredRecord *b) { return a->key() < b->key(); });
     error.clear();
-    if (writeRows(ordered, sessions, false))
+    // IDs go in the order the records arrived, not in the order of the keys.
+    std::optional<ArrivalAssignments> arrivals;
+    if (versionNow >= 3)
+        arrivals.emplace(*this, rows);
+    if (writeRows(ordered, sessions, false, arrivals ? &*arrivals : nullptr))
         return true;
     if (!rowRefused())
         return false;
     // One row the store will not take must not hold up the others.
     state = Status::Open;
     error.clear();
-    return writeRows(ordered, sessions, true);
+    if (versionNow >= 3)
+        arrivals.emplace(*this, rows);
+    return writeRows(ordered, sessions, true, arrivals ? &*arrivals : nullptr);
 }
 
 // A fault of the row, not of the store: a value it cannot hold, a check or
@@ -606,12 +693,18 @@ struct RecordStore::RowQueries
     QSqlQuery stored, withTexts, keepingTexts, last, insert;
 };
 
-bool RecordStore::writeRows(
-    const QVector<const StoredRecord *> &rows, const QVector<StoreSession> &sessions, bool setAside)
+bool RecordStore::writeRows(const QVector<const StoredRecord *> &rows,
+    const QVector<StoreSession> &sessions, bool setAside, ArrivalAssignments *arrivals)
 {
     const StoreWatchdog watchdog(
         database(), answerBoundMs + answerBoundPerRowMs * rows.size(), interrupted);
-    return transact([&] {
+    lastError = QSqlError();
+    const bool written = transact([&] {
+        QString problem;
+        // Refused rows take no ID: where one may be, the IDs come after the rows.
+        if (arrivals
+            && (!arrivals->lock(&problem) || (!setAside && !arrivals->assign({}, &problem))))
+            return fail(problem);
         if (!writeSessions(sessions))
             return false;
         RowQueries queries(database());
@@ -641,8 +734,18 @@ bool RecordStore::writeRows(
                 return false;
             refused.append({ *row, why });
         }
-        return true;
-    }) || unanswered(watchdog);
+        QSet<QString> leftOut;
+        for (const auto &row : qAsConst(refused))
+            leftOut.insert(row.first.key());
+        if (arrivals && setAside && !arrivals->assign(leftOut, &problem))
+            return fail(problem);
+        return !arrivals || arrivals->readOthers(&problem) || fail(problem);
+    });
+    if (written && arrivals) {
+        assigned = arrivals->byKey();
+        missing = arrivals->missingJobs();
+    }
+    return written || unanswered(watchdog);
 }
 
 bool RecordStore::unanswered(const StoreWatchdog &watchdog)
@@ -730,7 +833,7 @@ bool RecordStore::readTextVersions(const QString &key, QVector<TextVersion> *ver
     if (!isOpen())
         return false;
     // A store of the version before, read as it is, kept only the latest texts.
-    if (versionFound == 1)
+    if (versionNow == 1)
         return true;
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT version, ") + textColumns
@@ -759,15 +862,33 @@ bool RecordStore::appendWaiting(
             || !last.next())
             return failed(last);
         qint64 entry = last.value(0).toLongLong();
+        const bool intoJobs = std::any_of(rows.begin(), rows.end(),
+            [](const StoredRecord &row) { return !row.arrivalJob.isEmpty(); });
+        bool jobColumns = false;
+        if (!hasWaitingJobColumns(&jobColumns))
+            return false;
+        // A waiting file made before batches were received into jobs gets their columns.
+        if (intoJobs && !jobColumns
+            && !(run(QStringLiteral("ALTER TABLE lumetra_waiting ADD COLUMN arrival_job TEXT"))
+                && run(QStringLiteral(
+                    "ALTER TABLE lumetra_waiting ADD COLUMN arrival_start_id TEXT"))))
+            return false;
+        jobColumns = jobColumns || intoJobs;
         QSqlQuery insert(database());
         if (!insert.prepare(QStringLiteral("INSERT INTO lumetra_waiting (entry, texts_kind, ")
-                + insertColumns + QStringLiteral(") VALUES (?, ?, ") + insertValues
-                + QLatin1Char(')')))
+                + insertColumns
+                + (jobColumns ? QStringLiteral(", arrival_job, arrival_start_id") : QString())
+                + QStringLiteral(") VALUES (?, ?, ") + insertValues
+                + (jobColumns ? QStringLiteral(", ?, ?") : QString()) + QLatin1Char(')')))
             return failed(insert);
         for (const StoredRecord &row : rows) {
             insert.addBindValue(++entry);
             insert.addBindValue(!row.textsKnown ? 0 : row.arrival ? 1 : 2);
             bindRow(insert, row);
+            if (jobColumns) {
+                insert.addBindValue(textOrNull(row.arrivalJob));
+                insert.addBindValue(textOrNull(row.arrivalStartId));
+            }
             if (!insert.exec())
                 return failed(insert);
         }
@@ -784,10 +905,15 @@ bool RecordStore::readWaiting(
         return false;
     for (StoredRecord &row : *rows)
         row.textsKnown = carriesTexts(row.headers);
+    bool jobColumns = false;
+    if (!hasWaitingJobColumns(&jobColumns))
+        return false;
     QSqlQuery query(database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT ") + recordColumns
-            + QStringLiteral(", entry, texts_kind FROM lumetra_waiting ORDER BY entry")))
+            + QStringLiteral(", entry, texts_kind")
+            + (jobColumns ? QStringLiteral(", arrival_job, arrival_start_id") : QString())
+            + QStringLiteral(" FROM lumetra_waiting ORDER BY entry")))
         return failed(query);
     while (query.next()) {
         StoredRecord row;
@@ -796,8 +922,24 @@ bool RecordStore::readWaiting(
             continue;
         row.textsKnown = query.value(22).toInt() != 0;
         row.arrival = query.value(22).toInt() == 1;
+        if (jobColumns) {
+            row.arrivalJob = query.value(23).toString();
+            row.arrivalStartId = query.value(24).toString();
+        }
         rows->append(row);
     }
+    return true;
+}
+
+// Whether the waiting table has the columns of the job a batch was received into.
+bool RecordStore::hasWaitingJobColumns(bool *has)
+{
+    *has = false;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("PRAGMA table_info(lumetra_waiting)")))
+        return failed(query);
+    while (query.next())
+        *has = *has || query.value(1).toString() == QLatin1String("arrival_job");
     return true;
 }
 
@@ -927,37 +1069,6 @@ bool RecordStore::isEmpty()
         && query.value(0).toLongLong() == 0;
 }
 
-QString RecordStore::historySql(const QString &columns, const HistoryFilter &filter,
-    bool newestFirst, int limit, QVariantList *values)
-{
-    QString sql = QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM lumetra_records");
-    QStringList conditions;
-    const QString search = filter.search.trimmed().toLower();
-    if (!search.isEmpty()) {
-        QString pattern = search;
-        pattern.replace(QLatin1String("\\"), QLatin1String("\\\\"));
-        pattern.replace(QLatin1String("%"), QLatin1String("\\%"));
-        pattern.replace(QLatin1String("_"), QLatin1String("\\_"));
-        conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
-        values->append(QLatin1Char('%') + pattern + QLatin1Char('%'));
-    }
-    if (filter.fromMs > 0) {
-        conditions << QStringLiteral("received_at >= ?");
-        values->append(filter.fromMs);
-    }
-    if (filter.untilMs > 0) {
-        conditions << QStringLiteral("received_at < ?");
-        values->append(filter.untilMs);
-    }
-    if (!conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += newestFirst ? QStringLiteral(" ORDER BY received_at DESC, batch_position DESC")
-                       : QStringLiteral(" ORDER BY received_at, batch_position");
-    if (limit > 0)
-        sql += QStringLiteral(" LIMIT %1").arg(limit);
-    return sql;
-}
-
 bool RecordStore::forEachRecord(
     const HistoryFilter &filter, const std::function<void(const StoredRecord &)> &visit)
 {
@@ -987,15 +1098,24 @@ bool RecordStore::readHistory(const HistoryFilter &filter, int limit, QVector<Hi
 {
     if (!isOpen())
         return false;
+    const QString columns = QStringLiteral("record_key, received_at, record_number, company,"
+                                           " operator_name, serial_number, wavelength_nm, verdict");
+    if (where.kind == StoreLocation::Kind::PostgreSQL && versionNow >= 3 && limit > 0
+        && !filter.search.trimmed().isEmpty())
+        return readNewestInSteps(columns, filter, limit, rows);
     QVariantList values;
+    const QString sql = historySql(columns, filter, true, limit, &values);
+    return readHistoryRows(sql, values, rows);
+}
+
+bool RecordStore::readHistoryRows(
+    const QString &sql, const QVariantList &values, QVector<HistoryRow> *rows)
+{
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(historySql(QStringLiteral("record_key, received_at, record_number, company,"
-                                                 " operator_name, serial_number, wavelength_nm,"
-                                                 " verdict"),
-            filter, true, limit, &values)))
+    if (!query.prepare(sql))
         return failed(query);
-    for (const QVariant &value : qAsConst(values))
+    for (const QVariant &value : values)
         query.addBindValue(value);
     const StoreWatchdog watchdog(database(), answerBoundMs, interrupted);
     if (!query.exec()) {

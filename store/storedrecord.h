@@ -33,6 +33,12 @@ struct StoredRecord
     qint64 receivedAtMs = 0; // since 1970-01-01 UTC
     int batchPosition = 0; // its place in its batch or archive
 
+    // The job a batch was received into: a record new to the store's jobs
+    // takes its cable ID as it reaches the store, counting from
+    // arrivalStartId (empty: the job's first). Empty: none.
+    QString arrivalJob;
+    QString arrivalStartId;
+
     QString lastArchive; // empty: never saved to one
     QString sessionId; // the window session that listed it last; empty for none
     bool unsaved = false; // listed by that session and not in an archive as it is now

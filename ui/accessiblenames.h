@@ -6,6 +6,7 @@
 
 class ConfigRun;
 class HistoryWindow;
+class JobsWindow;
 class ListOfUID;
 
 // What a screen reader says for each control: the field it edits and what it
@@ -18,6 +19,7 @@ public:
     static void nameConnectionPanel(ConfigRun &panel);
     static void nameReportPage(ListOfUID &page);
     static void nameHistoryWindow(HistoryWindow &window);
+    static void nameJobsWindow(JobsWindow &window);
 };
 
 #endif

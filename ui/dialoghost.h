@@ -5,6 +5,7 @@
 #include "progressindicator.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QUrl;
@@ -32,6 +33,15 @@ public:
         = 0;
     virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
         const QString &filter, const QString &defaultSuffix)
+        = 0;
+
+    // A line the user types, text to begin with; null when cancelled.
+    virtual QString getText(QWidget *parent, const QString &title, const QString &label,
+        const QString &text = QString())
+        = 0;
+    // One of items, none chosen to begin with unless current is one; null when cancelled.
+    virtual QString getItem(QWidget *parent, const QString &title, const QString &label,
+        const QStringList &items, const QString &current = QString())
         = 0;
 
     // Opens url with the user's default application; false when none could be started.

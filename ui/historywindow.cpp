@@ -5,6 +5,7 @@
 #include "recordhistorymodel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -23,11 +24,15 @@ HistoryWindow::HistoryWindow(RecordHistoryModel *model, QWidget *parent)
 {
     model->setParent(this);
     setWindowTitle(tr("History"));
-    resize(760, 480);
+    resize(840, 480);
 
     Edit_Search = new QLineEdit(this);
     Edit_Search->setObjectName(QStringLiteral("Edit_Search"));
     Edit_Search->setPlaceholderText(tr("Company, operator, note, record number..."));
+    Combo_Job = new QComboBox(this);
+    Combo_Job->setObjectName(QStringLiteral("Combo_Job"));
+    Combo_Job->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Combo_Job->addItem(tr("All jobs"));
     const auto makeDate = [this](const char *name) {
         auto *date = new QDateEdit(QDate::currentDate(), this);
         date->setObjectName(QLatin1String(name));
@@ -79,12 +84,19 @@ HistoryWindow::HistoryWindow(RecordHistoryModel *model, QWidget *parent)
     filters->addWidget(Date_From);
     filters->addWidget(Check_To);
     filters->addWidget(Date_To);
+    auto *jobFilter = new QHBoxLayout;
+    auto *jobLabel = new QLabel(tr("Job:"), this);
+    jobLabel->setBuddy(Combo_Job);
+    jobFilter->addWidget(jobLabel);
+    jobFilter->addWidget(Combo_Job);
+    jobFilter->addStretch(1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Button_Open);
     buttons->addWidget(Button_Close);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filters);
+    layout->addLayout(jobFilter);
     layout->addWidget(Label_Problem);
     layout->addWidget(Table_History, 1);
     layout->addWidget(Label_Cut);
@@ -93,6 +105,8 @@ HistoryWindow::HistoryWindow(RecordHistoryModel *model, QWidget *parent)
     AccessibleNames::nameHistoryWindow(*this);
 
     connect(Edit_Search, &QLineEdit::textChanged, this, &HistoryWindow::applyFilter);
+    connect(Combo_Job, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+        &HistoryWindow::applyFilter);
     for (auto [check, date] : { std::pair { Check_From, Date_From }, { Check_To, Date_To } }) {
         connect(check, &QCheckBox::toggled, date, &QWidget::setEnabled);
         connect(check, &QCheckBox::toggled, this, &HistoryWindow::applyFilter);
@@ -127,6 +141,8 @@ void HistoryWindow::applyFilter()
 {
     HistoryFilter filter;
     filter.search = Edit_Search->text();
+    if (Combo_Job->currentIndex() > 0)
+        filter.job = Combo_Job->currentText();
     if (Check_From->isChecked())
         filter.fromMs = QDateTime(Date_From->date(), QTime(0, 0)).toMSecsSinceEpoch();
     if (Check_To->isChecked())
@@ -147,6 +163,23 @@ void HistoryWindow::showRead(bool reading)
     Label_Problem->setText(tr("The records store cannot be read: %1").arg(model->problem()));
     Label_Problem->setVisible(!model->problem().isEmpty());
     Label_Cut->setVisible(model->isCut());
+    listJobs();
+}
+
+// The jobs as the store has them, the one chosen kept.
+void HistoryWindow::listJobs()
+{
+    QStringList listed;
+    for (int i = 1; i < Combo_Job->count(); ++i)
+        listed << Combo_Job->itemText(i);
+    if (!model->problem().isEmpty() || listed == model->jobNames())
+        return;
+    const QString chosen = Combo_Job->currentIndex() > 0 ? Combo_Job->currentText() : QString();
+    const QSignalBlocker quiet(Combo_Job);
+    while (Combo_Job->count() > 1)
+        Combo_Job->removeItem(1);
+    Combo_Job->addItems(model->jobNames());
+    Combo_Job->setCurrentIndex(qMax(0, Combo_Job->findText(chosen)));
 }
 
 void HistoryWindow::openSelected()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,7 @@ public:
     ~HistoryWindow() override; // releases the model
 
     QLineEdit *Edit_Search;
+    QComboBox *Combo_Job; // all jobs first
     QCheckBox *Check_From;
     QDateEdit *Date_From;
     QCheckBox *Check_To;
@@ -48,6 +50,7 @@ private:
     void arrangeColumns();
     void openSelected();
     void showRead(bool reading);
+    void listJobs();
 };
 
 #endif

@@ -6,12 +6,14 @@
 #include "scaledlayout.h"
 
 #include <QBrush>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QStringList>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTableWidgetItem>
 #include <QTextEdit>
@@ -28,39 +30,33 @@ ListOfUID::ListOfUID(QWidget *parent, double /*winversion*/, double sx, double s
     const ScaledLayout s { sx, sy };
 
     Panel_Header = addSunkenPanel(this, "Panel_Header", s.rect(5, 5, 590, 200));
-    Label_Title = addBoxedTitle(this, "Label_Title", tr("Test Report"),
-        s.rect(180, 10, 220, 48), QStringLiteral("font: 30pt;"));
+    Label_Title = addBoxedTitle(this, "Label_Title", tr("Test Report"), s.rect(180, 10, 220, 48),
+        QStringLiteral("font: 30pt;"));
 
     Label_Logo = addLabel(this, "Label_Logo", QString(), s.rect(500, 15, 80, 38));
     Label_Logo->setPixmap(QPixmap(QStringLiteral(":/images/Tavolin.png")));
     Label_Logo->setScaledContents(true);
 
-    Label_Company
-        = addLabel(this, "Label_Company", tr("Company: "), s.rect(15, 70, 75, 32));
+    Label_Company = addLabel(this, "Label_Company", tr("Company: "), s.rect(15, 70, 75, 32));
     Edit_Company = addLineEdit(this, "Edit_Company", s.rect(90, 75, 190, 20), false);
-    Label_Operator
-        = addLabel(this, "Label_Operator", tr("Operator: "), s.rect(330, 70, 70, 32));
+    Label_Operator = addLabel(this, "Label_Operator", tr("Operator: "), s.rect(330, 70, 70, 32));
     Edit_Operator = addLineEdit(this, "Edit_Operator", s.rect(400, 75, 190, 20), false);
-    Label_TestDevice = addLabel(
-        this, "Label_TestDevice", tr("Test Device: "), s.rect(15, 90, 75, 32));
+    Label_TestDevice
+        = addLabel(this, "Label_TestDevice", tr("Test Device: "), s.rect(15, 90, 75, 32));
     Edit_TestDevice = addLineEdit(this, "Edit_TestDevice", s.rect(90, 95, 190, 20), false);
-    Label_TestDate
-        = addLabel(this, "Label_TestDate", tr("Test Date: "), s.rect(330, 90, 70, 32));
+    Label_TestDate = addLabel(this, "Label_TestDate", tr("Test Date: "), s.rect(330, 90, 70, 32));
     Edit_TestDate = addLineEdit(this, "Edit_TestDate", s.rect(400, 95, 190, 20), false);
-    Label_SerialNumber = addLabel(
-        this, "Label_SerialNumber", tr("Serial Number: "), s.rect(15, 110, 75, 32));
+    Label_SerialNumber
+        = addLabel(this, "Label_SerialNumber", tr("Serial Number: "), s.rect(15, 110, 75, 32));
     Edit_SerialNumber = addLineEdit(this, "Edit_SerialNumber", s.rect(90, 115, 190, 20), false);
-    Label_ExportTime = addLabel(
-        this, "Label_ExportTime", tr("Export Time: "), s.rect(330, 110, 70, 32));
+    Label_ExportTime
+        = addLabel(this, "Label_ExportTime", tr("Export Time: "), s.rect(330, 110, 70, 32));
     Edit_ExportTime = addLineEdit(this, "Edit_ExportTime", s.rect(400, 115, 190, 20), false);
-    Label_FileNumber
-        = addLabel(this, "Label_FileNumber", tr("Record: "), s.rect(515, 155, 45, 32));
+    Label_FileNumber = addLabel(this, "Label_FileNumber", tr("Record: "), s.rect(515, 155, 45, 32));
     Edit_FileNumber = addLineEdit(this, "Edit_FileNumber", s.rect(560, 160, 30, 20), true);
-    Label_Polarity
-        = addLabel(this, "Label_Polarity", tr("Polarity: "), s.rect(515, 175, 45, 32));
+    Label_Polarity = addLabel(this, "Label_Polarity", tr("Polarity: "), s.rect(515, 175, 45, 32));
     Edit_Polarity = addLineEdit(this, "Edit_Polarity", s.rect(560, 180, 30, 20), true);
-    Label_Comment
-        = addLabel(this, "Label_Comment", tr("Note: "), s.rect(15, 140, 75, 32));
+    Label_Comment = addLabel(this, "Label_Comment", tr("Note: "), s.rect(15, 140, 75, 32));
 
     Edit_Comment = new QTextEdit(this);
     Edit_Comment->setObjectName(QStringLiteral("Edit_Comment"));
@@ -69,6 +65,11 @@ ListOfUID::ListOfUID(QWidget *parent, double /*winversion*/, double sx, double s
     Edit_Comment->setAlignment(Qt::AlignLeft);
 
     buildFiberTable(sx, sy);
+
+    // After the page's own fields: their order, also the keyboard's, stays.
+    Label_CableId = addLabel(this, "Label_CableId", tr("Cable ID:"), s.rect(15, 15, 60, 20));
+    Edit_CableId = addLineEdit(this, "Edit_CableId", s.rect(15, 35, 160, 20), true);
+    showCableId(QString());
 
     setWindowFlags(Qt::CustomizeWindowHint);
 }
@@ -84,9 +85,8 @@ void ListOfUID::buildFiberTable(double sx, double sy)
     remoteDevices->setGeometry(s.rect(5, 220, 590, 401));
     remoteDevices->setColumnCount(columnCount);
     remoteDevices->setRowCount(0);
-    remoteDevices->setHorizontalHeaderLabels(
-        { tr("FIBER #"), tr("Wavelength"), QStringLiteral("dBm"), QStringLiteral("dB"),
-            tr("P/F Val(dB)"), tr("Pass/Fail") });
+    remoteDevices->setHorizontalHeaderLabels({ tr("FIBER #"), tr("Wavelength"),
+        QStringLiteral("dBm"), QStringLiteral("dB"), tr("P/F Val(dB)"), tr("Pass/Fail") });
 
     remoteDevices->verticalHeader()->setVisible(false);
     remoteDevices->verticalHeader()->setCascadingSectionResizes(false);
@@ -123,6 +123,25 @@ void ListOfUID::addtablerow()
         remoteDevices->setItem(row, column, item);
     }
     remoteDevices->blockSignals(false);
+}
+
+void ListOfUID::showCableId(const QString &cableId, bool pending)
+{
+    const QString text = pending ? tr("ID pending") : cableId;
+    Label_CableId->setVisible(!text.isEmpty());
+    Edit_CableId->setVisible(!text.isEmpty());
+    QFont shown = font();
+    shown.setItalic(pending);
+    // The room the edit leaves its text: its frame, and 2 px of its own each side.
+    const int frame = Edit_CableId->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const int room = Edit_CableId->width() - 2 * frame - 4;
+    while (QFontMetrics(shown).horizontalAdvance(text) > room && shown.pointSizeF() > 7.0)
+        shown.setPointSizeF(qMax(7.0, shown.pointSizeF() - 0.5));
+    const QString fitting = QFontMetrics(shown).elidedText(text, Qt::ElideRight, room);
+    Edit_CableId->setFont(shown);
+    Edit_CableId->setText(fitting);
+    Edit_CableId->setCursorPosition(0);
+    Edit_CableId->setToolTip(fitting == text ? QString() : text);
 }
 
 void ListOfUID::updatetablevalue(int row, int column, QString text)

@@ -24,6 +24,12 @@ public:
     // Appends a row of six empty, centred, selectable cells that no editor can open.
     void addtablerow();
 
+    // The record's cable ID in the header's free corner, or "ID pending"
+    // until the store gives it; hidden for a record without one, so that its
+    // page is what it always was. An ID too long for its field is shown
+    // smaller, down to 7 points, then cut, whole in its tip.
+    void showCableId(const QString &cableId, bool pending = false);
+
     QFrame *Panel_Header;
     QLabel *Label_Title;
     QLabel *Label_Logo;
@@ -46,6 +52,8 @@ public:
     QLabel *Label_Comment;
     QTextEdit *Edit_Comment;
     QTableWidget *remoteDevices;
+    QLabel *Label_CableId;
+    QLineEdit *Edit_CableId;
 
 public slots:
     // Both ignore a cell that does not exist.

@@ -144,10 +144,15 @@ void MainWindow::createActions()
     connect(usageAct, &QAction::triggered, this, &MainWindow::usage);
 
     createExportActions();
+    createJobFileActions();
     historyAct = new QAction(tr("&History..."), this);
     historyAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     historyAct->setStatusTip(tr("Find and open every record received or opened before"));
     connect(historyAct, &QAction::triggered, this, &MainWindow::showHistory);
+    jobsAct = new QAction(tr("&Jobs..."), this);
+    jobsAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    jobsAct->setStatusTip(tr("Plan the cable IDs of a job and see which are tested"));
+    connect(jobsAct, &QAction::triggered, this, &MainWindow::showJobs);
 }
 
 void MainWindow::createMenus()
@@ -165,11 +170,15 @@ void MainWindow::createMenus()
     recordsMenu->addAction(clearAllAct);
     recordsMenu->addSeparator();
     recordsMenu->addAction(historyAct);
+    recordsMenu->addAction(jobsAct);
 
     reportsMenu = menuBar()->addMenu(tr("&Reports"));
     reportsMenu->addAction(generateAct);
     reportsMenu->addAction(generateAllAct);
     reportsMenu->addAction(certificationAct);
+    reportsMenu->addSeparator();
+    reportsMenu->addAction(jobReportAct);
+    reportsMenu->addAction(jobWorkbookAct);
 
     menuBar()->addSeparator();
     helpMenu = menuBar()->addMenu(tr("&Help"));

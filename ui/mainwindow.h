@@ -2,16 +2,21 @@
 #ifndef LUMETRA_MAINWINDOW_H
 #define LUMETRA_MAINWINDOW_H
 
+#include "archivejob.h"
 #include "downloadbatch.h"
+#include "jobfiletask.h"
 #include "progressstep.h"
+#include "recordcableid.h"
 #include "reportheadertexts.h"
 #include "screenprobe.h"
+#include "sessionentry.h"
 #include "testrecord.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QQueue>
 #include <QRect>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -22,6 +27,8 @@
 class ConfigRun;
 class DialogHost;
 class HistoryWindow;
+class JobBoard;
+class JobsWindow;
 class ListOfUID;
 class MainCtrlThread;
 class QAction;
@@ -59,6 +66,15 @@ public:
     // (mainwindow_opening.cpp): for the command line, drops and a later start.
     void openArchives(const QStringList &paths);
 
+    // The job the records received from now on join, as the user chose it
+    // in the Jobs window (remembered between runs; empty: none), and the
+    // cable ID they count from (empty: the job's first). mainwindow_jobs.cpp.
+    QString activeJob() const;
+    QString activeStartId() const;
+    void setActiveJob(const QString &job, const QString &startId = QString());
+    // The store's jobs, read and changed in the background.
+    JobBoard *jobs() const { return jobBoard; }
+
     QMdiArea *mdiArea;
     // Guarded: closing deletes the sub-windows and what they hold.
     QPointer<QMdiSubWindow> reportSubWindow;
@@ -83,7 +99,13 @@ public:
     QAction *generateAllAct;
     QAction *certificationAct;
     QAction *exportCsvAct;
+    QAction *jobReportAct; // the active job's
+    QAction *jobWorkbookAct;
     QAction *historyAct;
+    QAction *jobsAct;
+    // On the selected record; also the record list's context menu.
+    QAction *assignCableIdAct;
+    QAction *takeBackCableIdAct;
 
     const QString appTitle;
     const QString appVersion;
@@ -104,6 +126,9 @@ public:
     double winversion = 0.0;
     double XFactor = 1.0;
     double YFactor = 1.0;
+
+signals:
+    void activeJobChanged(const QString &job, const QString &startId);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -132,6 +157,7 @@ private slots:
 
 private:
     void placeWindow(QRect referenceScreen, const ScreenProbe &screen);
+    void showSuspectNote(int row);
     void createActions();
     void createMenus();
     void createStatusBar();
@@ -173,6 +199,10 @@ private:
     void createExportActions();
     QString askExportName(const QString &suggested, const QString &filter, const QString &suffix,
         const QString &nothingListed);
+    // The active job's report and workbook (mainwindow_jobfiles.cpp).
+    void createJobFileActions();
+    void updateJobFileActions();
+    void writeJobFile(JobFileTask::Kind kind);
     // Open Recent and dropped files (mainwindow_opening.cpp).
     QMenu *createRecentMenu();
     void fillRecentMenu();
@@ -190,6 +220,19 @@ private:
     void showStoreState(bool keeping, const QString &problem);
     void showStoreActivity(const QString &text);
 
+    // Jobs and cable IDs (mainwindow_jobs.cpp).
+    void createJobActions();
+    void startJobs();
+    void showJobs();
+    void showCableIds();
+    void markCableId(QListWidgetItem *entry, const SessionEntry &listed) const;
+    bool currentEntry(SessionEntry *entry, QString *job) const;
+    void updateCableIdActions();
+    void assignCurrentRecord();
+    void takeBackCurrentRecord();
+    bool archiveJobOfList(ArchiveJob *job, int *otherJobs) const;
+    QVector<RecordCableId> listedCableIds() const;
+
     DialogHost *dialogs;
     // Batches taken from the thread, not yet listed; see on_file_ready.
     QQueue<DownloadBatch> arrivedBatches;
@@ -202,8 +245,16 @@ private:
     QTimer *typingPause = nullptr;
     QPointer<QLabel> storeState;
     QTimer *storeStateShown = nullptr; // how long "kept" stays
+    bool jobNoticeShown = false; // records arrived unplanned, or into no job
     bool storeKeeping = true;
     QPointer<HistoryWindow> historyWindow;
+    JobBoard *jobBoard = nullptr;
+    QPointer<JobsWindow> jobsWindow;
+    QPointer<JobFileTask> jobFileTask; // one at a time
+    QPointer<QLabel> activeJobLabel;
+    QSet<int> recordMenuTickets; // changes asked from the record list
+    // The suspect readings of the record shown; see showSuspectNote.
+    QPointer<QLabel> suspectNote;
 };
 
 #endif

@@ -41,9 +41,14 @@ bool MainWindow::saveFile()
     const QString name = withDefaultSuffix(chosen, QStringLiteral("mrf"));
     QString why;
     bool saved = false;
+    // Records with cable IDs carry their job; an archive without is what it always was.
+    ArchiveJob job;
+    int otherJobs = 0;
+    const bool withJob = archiveJobOfList(&job, &otherJobs);
     {
         const BusyCursor busy;
-        saved = RecordArchive::save(name, records(), recordHeaders(), &why);
+        saved
+            = RecordArchive::save(name, records(), recordHeaders(), &why, withJob ? &job : nullptr);
     }
     if (!saved) {
         dialogs->warning(this, appTitle, tr("Cannot write file %1:\n%2.").arg(name, why));
@@ -51,6 +56,12 @@ bool MainWindow::saveFile()
     }
     session->keepSaved(name);
     rememberRecent(name);
+    if (otherJobs > 0)
+        dialogs->information(this, appTitle,
+            tr("The archive carries the cable IDs of job %1 only: %n records of other jobs are "
+               "saved without theirs.",
+                nullptr, otherJobs)
+                .arg(job.facts.name));
     return true;
 }
 
@@ -96,8 +107,15 @@ bool MainWindow::openArchive(const QString &name)
     }
     loadedRecords = std::move(archive.records);
     loadedHeaders = std::move(archive.headers);
-    session->keepOpened(name, loadedRecords, loadedHeaders);
+    session->keepOpened(
+        name, loadedRecords, loadedHeaders, archive.hasJob ? &archive.job : nullptr);
     rememberRecent(name);
     on_file_open();
+    if (!archive.jobProblem.isEmpty()) {
+        qWarning().noquote() << name + QStringLiteral(": ") + archive.jobProblem;
+        dialogs->warning(this, appTitle,
+            tr("The archive's job could not be read; its records are opened without their "
+               "cable IDs."));
+    }
     return true;
 }

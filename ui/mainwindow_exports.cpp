@@ -71,8 +71,9 @@ void MainWindow::exportCsv()
         return;
     const QVector<TestRecord> listed = records();
     const QVector<ReportHeaderTexts> texts = recordHeaders();
+    const QVector<RecordCableId> ids = listedCableIds();
     writeWithProgress(name, tr("Writing %1...").arg(QFileInfo(name).fileName()),
         [&](const ProgressStep &step, QString *why) {
-            return writeRecordCsvFile(name, listed, texts, step, why);
+            return writeRecordCsvFile(name, listed, texts, step, why, ids);
         });
 }

@@ -8,9 +8,12 @@
 #include "mainctrlthread.h"
 #include "recordtexts.h"
 #include "recordverdict.h"
+#include "suspectmarks.h"
+#include "suspectreading.h"
 
 #include <QColor>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -112,6 +115,7 @@ void MainWindow::listEntriesFrom(int first)
         const std::optional<Qt::GlobalColor> color = verdictColor(verdict.verdict());
         entry->setData(Qt::DecorationRole, QColor(color ? *color : Qt::gray));
         entry->setToolTip(recordVerdictTip(verdict));
+        markCableId(entry, entries.at(row));
         connectionPanel->List_Records->addItem(entry);
     }
 }
@@ -151,6 +155,7 @@ void MainWindow::new_listRec_to_display(QListWidgetItem *item)
         session->setHeaders(shown, headerTextsOnScreen());
 
     const int row = listedRow(item);
+    showSuspectNote(row);
     if (row < 0)
         return;
     const SessionEntry entry = session->entries().at(row);
@@ -158,7 +163,37 @@ void MainWindow::new_listRec_to_display(QListWidgetItem *item)
     reportWindow->Edit_FileNumber->setText(item->text());
     reportWindow->Edit_Polarity->setText(polarityDisplayName(entry.record.polarityCode));
     showHeaderTexts(entry.headers);
+    reportWindow->showCableId(entry.cableId, entry.idPending);
     connectionPanel->displayedItem = item;
+}
+
+// While a record with suspect readings is shown, the status line says so and
+// what to do; the same readings are looked for among the records listed, as
+// the certification report does. Its verdict stays as measured.
+void MainWindow::showSuspectNote(int row)
+{
+    const QVector<SuspectReading> flags
+        = row < 0 ? QVector<SuspectReading>() : SuspectReading::ofRecord(row, records());
+    if (flags.isEmpty()) {
+        if (suspectNote)
+            suspectNote->hide();
+        return;
+    }
+    if (!suspectNote) {
+        suspectNote = new QLabel(statusBar());
+        suspectNote->setObjectName(QStringLiteral("Label_SuspectNote"));
+        suspectNote->setStyleSheet(QStringLiteral("color: #b05a00"));
+        // Beside whatever the line says, in its right half: the line shows
+        // what fits, the tool tip the whole.
+        suspectNote->setFixedWidth(width() / 2);
+        statusBar()->addPermanentWidget(suspectNote);
+        suspectNote->ensurePolished();
+    }
+    const QString text = SuspectMarks::forSection(flags).flags.join(QStringLiteral("; "));
+    suspectNote->setText(
+        suspectNote->fontMetrics().elidedText(text, Qt::ElideRight, suspectNote->width()));
+    suspectNote->setToolTip(text);
+    suspectNote->show();
 }
 
 // The row of item in the list, or -1 when it is not listed. Compares pointers
@@ -196,6 +231,9 @@ void MainWindow::clearAll()
     reportWindow->remoteDevices->setRowCount(0);
     reportWindow->Edit_FileNumber->clear();
     reportWindow->Edit_Polarity->clear();
+    reportWindow->showCableId(QString());
+    updateCableIdActions();
+    showSuspectNote(-1);
     // The header fields keep their texts for the next batch.
 }
 

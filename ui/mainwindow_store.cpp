@@ -5,8 +5,10 @@
 #include "dialoghost.h"
 #include "downloadsession.h"
 #include "historywindow.h"
+#include "jobswindow.h"
 #include "listofuid.h"
 #include "recordhistorymodel.h"
+#include "storeupgradeprogress.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -35,12 +37,13 @@ constexpr int keptShownMs = 3000;
 void MainWindow::startRecordStore()
 {
     connect(session, &DownloadSession::keepingChanged, this, &MainWindow::showStoreState);
+    // What the store did of the records' jobs stays until it has been read.
     connect(session, &DownloadSession::storing, this, [this](int count) {
-        if (storeKeeping)
+        if (storeKeeping && !jobNoticeShown)
             showStoreActivity(tr("Storing %Ln records…", nullptr, count));
     });
     connect(session, &DownloadSession::kept, this, [this](int count) {
-        if (!storeKeeping)
+        if (!storeKeeping || jobNoticeShown)
             return;
         if (count == 0) { // all set aside: the log says so
             if (storeState)
@@ -56,10 +59,13 @@ void MainWindow::startRecordStore()
     storeStateShown = new QTimer(this);
     storeStateShown->setSingleShot(true);
     connect(storeStateShown, &QTimer::timeout, this, [this] {
+        jobNoticeShown = false;
         if (storeKeeping && storeState)
             storeState->hide();
     });
+    new StoreUpgradeProgress(session, dialogs, this);
     session->keepIn(StoreLocation::configured());
+    startJobs();
 
     typingPause = new QTimer(this);
     typingPause->setSingleShot(true);
@@ -123,6 +129,8 @@ void MainWindow::closeRecordStore()
     keepTextsOnScreen();
     if (historyWindow)
         historyWindow->close();
+    if (jobsWindow)
+        jobsWindow->close();
     session->close();
 }
 
@@ -131,6 +139,9 @@ void MainWindow::showStoreActivity(const QString &text)
     if (!storeState) {
         storeState = new QLabel(statusBar());
         storeState->setObjectName(QStringLiteral("Label_StoreState"));
+        // As high as a line of the window's font, whatever script the message
+        // is in: the status line must not grow under the pages.
+        storeState->setMaximumHeight(storeState->fontMetrics().height());
         // A message of the line never hides it; however long the reason,
         // the window keeps its size: the line shows what fits, the tip the whole.
         statusBar()->addPermanentWidget(storeState);
@@ -156,6 +167,7 @@ void MainWindow::showStoreState(bool keeping, const QString &problem)
         return;
     }
     storeStateShown->stop();
+    jobNoticeShown = false;
     showStoreActivity(tr("Records are not being kept: %1").arg(problem));
     qWarning().noquote() << "Lumetra: records are not being kept:" << problem;
 }

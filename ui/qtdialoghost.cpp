@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
@@ -105,6 +106,23 @@ QString QtDialogHost::getOpenFileName(QWidget *parent, const QString &caption, c
     const QString &filter, const QString &defaultSuffix)
 {
     return askFileName(parent, caption, dir, filter, defaultSuffix, QFileDialog::AcceptOpen);
+}
+
+QString QtDialogHost::getText(
+    QWidget *parent, const QString &title, const QString &label, const QString &text)
+{
+    bool ok = false;
+    const QString typed = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
+    return ok ? (typed.isNull() ? QStringLiteral("") : typed) : QString();
+}
+
+QString QtDialogHost::getItem(QWidget *parent, const QString &title, const QString &label,
+    const QStringList &items, const QString &current)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(
+        parent, title, label, items, qMax(0, items.indexOf(current)), false, &ok);
+    return ok ? chosen : QString();
 }
 
 bool QtDialogHost::openUrl(const QUrl &url)

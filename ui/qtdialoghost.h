@@ -19,6 +19,10 @@ public:
         const QString &filter, const QString &defaultSuffix) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
         const QString &filter, const QString &defaultSuffix) override;
+    QString getText(
+        QWidget *parent, const QString &title, const QString &label, const QString &text) override;
+    QString getItem(QWidget *parent, const QString &title, const QString &label,
+        const QStringList &items, const QString &current) override;
 
     bool openUrl(const QUrl &url) override;
 

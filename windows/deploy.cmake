@@ -14,7 +14,8 @@ get_filename_component(LUMETRA_QT_PREFIX ${LUMETRA_QT_BIN} DIRECTORY)
 set(plugins
     platforms Qt5::QWindowsIntegrationPlugin
     styles Qt5::QWindowsVistaStylePlugin
-    printsupport Qt5::QWindowsPrinterSupportPlugin)
+    printsupport Qt5::QWindowsPrinterSupportPlugin
+    imageformats Qt5::QJpegPlugin) # a job's logo may be a JPEG
 # Both stores: a Qt for Windows without either driver is not the one build-qt.sh makes.
 foreach(driver QSQLiteDriverPlugin QPSQLDriverPlugin)
     if(NOT TARGET Qt5::${driver})

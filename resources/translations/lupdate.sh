@@ -54,7 +54,7 @@ if [ $check = yes ]; then
     # text without %n reads "1 records": it takes tr(text, nullptr, n).
     counts=$(cat "$work"/lumetra_*.ts | sed -n 's/.*<source>\(.*\)<\/source>.*/\1/p' | sort -u \
         | grep -v '%n' | grep -E -i '%[1-9] ([a-z]+ )?[a-z]+s\b' \
-        | grep -E -v -i '%[1-9] (is|was|has|does)\b' || true)
+        | grep -E -v -i '%[1-9] (is|was|has|does|holds|contains)\b' || true)
     if [ -n "$counts" ]; then
         printf '%s\n' "$counts"
         echo "texts above put a count into a sentence without %n (Qt's plural forms)"

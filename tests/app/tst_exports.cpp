@@ -219,11 +219,12 @@ void TestExports::reportAndCsvOfDownloadedRecords()
     QVERIFY(python.waitForFinished(30000));
     const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
     QCOMPARE(rows.size(), 1 + 36);
-    QCOMPARE(rows.at(0).toArray().last().toString(), QStringLiteral("note"));
+    QCOMPARE(rows.at(0).toArray().at(19).toString(), QStringLiteral("note"));
+    QCOMPARE(rows.at(0).toArray().last().toString(), QStringLiteral("cable_id"));
     const QJsonArray typed = rows.at(36).toArray();
     QCOMPARE(typed.at(15).toString(), QStringLiteral("'=2*3"));
-    QCOMPARE(typed.last().toString(), "'" + page.Edit_Comment->toPlainText());
-    QCOMPARE(rows.at(1).toArray().last().toString(), QStringLiteral("Trunk A, cassette 3"));
+    QCOMPARE(typed.at(19).toString(), "'" + page.Edit_Comment->toPlainText());
+    QCOMPARE(rows.at(1).toArray().at(19).toString(), QStringLiteral("Trunk A, cassette 3"));
 }
 
 void TestExports::cancelLeavesNoFile()

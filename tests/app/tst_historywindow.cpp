@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "historywindow.h"
+#include "jobstore.h"
 #include "listofuid.h"
 #include "recordhistorymodel.h"
 #include "recordkeeper.h"
+#include "recordstore.h"
 #include "windowtestsupport.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -23,6 +26,7 @@ class TestHistoryWindow : public QObject
 
 private slots:
     void findsAndOpens();
+    void firstRowsComeFirst();
 };
 
 namespace {
@@ -63,6 +67,18 @@ void TestHistoryWindow::findsAndOpens()
     {
         RecordKeeper earlier(StoreLocation::configured());
         QVERIFY(earlier.keep(keptOverTwoDays()));
+    }
+    {
+        // Two of them in a job.
+        RecordStore store(StoreLocation::configured());
+        JobStore jobs(store);
+        JobFacts north;
+        north.name = QStringLiteral("North");
+        QVERIFY(store.open() && jobs.createJob(north)
+            && jobs.addCableIds(north.name, { "N-01", "N-02" }));
+        const QVector<StoredRecord> rows = keptOverTwoDays();
+        QVERIFY(jobs.assign(north.name, rows.at(1).key(), JobStore::Assignment::Id, "N-01"));
+        QVERIFY(jobs.assign(north.name, rows.at(4).key(), JobStore::Assignment::Id, "N-02"));
     }
     TestWindow window;
     window.main.show();
@@ -106,6 +122,19 @@ void TestHistoryWindow::findsAndOpens()
     history->Check_From->setChecked(false);
     history->Check_To->setChecked(false);
 
+    // Each record's cable ID; the job's records alone; a search that finds an ID.
+    QTRY_VERIFY(!history->model->isReading());
+    QCOMPARE(table->model()->index(4, RecordHistoryModel::CableId).data().toString(), "N-01");
+    QCOMPARE(history->Combo_Job->itemText(1), QStringLiteral("North"));
+    history->Combo_Job->setCurrentIndex(1);
+    QTRY_VERIFY(!history->model->isReading());
+    QCOMPARE(shown(), QStringList({ "104", "101" }));
+    history->Combo_Job->setCurrentIndex(0);
+    QTest::keyClicks(history->Edit_Search, QStringLiteral("n-02"));
+    QTRY_VERIFY(!history->model->isReading());
+    QCOMPARE(shown(), QStringList({ "104" }));
+    history->Edit_Search->clear();
+
     // What was typed, not a pattern.
     QTest::keyClicks(history->Edit_Search, QStringLiteral("100%"));
     QTRY_VERIFY(!history->model->isReading());
@@ -123,6 +152,46 @@ void TestHistoryWindow::findsAndOpens()
     QCOMPARE(window.main.reportWindow->Edit_Company->text(), QStringLiteral("A_B Networks"));
     QCOMPARE(window.main.reportWindow->Edit_Comment->toPlainText(), QStringLiteral("cassette 4"));
     QVERIFY(window.dialogs.calls.isEmpty());
+}
+
+// A search that many records match shows a screenful at once, then the
+// rest below it, the rows on screen staying where they are.
+void TestHistoryWindow::firstRowsComeFirst()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const int kept = RecordHistoryModel::firstRows + 50;
+    {
+        QVector<StoredRecord> rows;
+        for (int i = 0; i < kept; ++i) {
+            StoredRecord row;
+            row.record.recordNumber = uint16_t(i + 1);
+            row.headers.companyName = QStringLiteral("Fibre Works");
+            row.sourceKind = QStringLiteral("port");
+            row.receivedAtMs = 1700000000000 + i;
+            rows << row;
+        }
+        RecordKeeper earlier(StoreLocation::configured());
+        QVERIFY(earlier.keep(rows));
+    }
+    TestWindow window;
+    window.main.show();
+    window.main.historyAct->trigger();
+    HistoryWindow *history = window.main.findChild<HistoryWindow *>();
+    QVERIFY(history);
+    QTRY_VERIFY(!history->model->isReading());
+    QVector<int> shown;
+    int reset = 0;
+    connect(history->model, &RecordHistoryModel::firstRowsShown, this,
+        [&] { shown << history->model->rowCount(); });
+    connect(history->model, &QAbstractItemModel::modelReset, this, [&] { ++reset; });
+    history->Edit_Search->setText(QStringLiteral("fibre works"));
+    QTRY_VERIFY(!history->model->isReading());
+    QCOMPARE(shown, QVector<int>({ RecordHistoryModel::firstRows }));
+    QCOMPARE(reset, 1);
+    QCOMPARE(history->model->rowCount(), kept);
+    QCOMPARE(history->model->index(0, RecordHistoryModel::RecordNumber).data().toString(),
+        QString::number(kept));
 }
 
 QTEST_MAIN(TestHistoryWindow)

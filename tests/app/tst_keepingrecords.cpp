@@ -8,6 +8,7 @@
 #include "windowtestsupport.h"
 
 #include <QAction>
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,8 +19,8 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTextEdit>
 #include <QTableView>
+#include <QTextEdit>
 #include <QtTest>
 #include <csignal>
 #include <sys/stat.h>
@@ -39,6 +40,7 @@ private slots:
     void damagedRowIsReported();
     void keptFilesAreTheUsersAlone();
     void windowAndCommandLineKeepAlike();
+    void cancelledUpgradeLeavesTheStoreAsItWas();
 };
 
 namespace {
@@ -152,8 +154,8 @@ void TestKeepingRecords::killedWindowOffersItsRecordsAgain()
     const QString store = dir.filePath(QStringLiteral("records.sqlite"));
     const QString archive = dir.filePath(QStringLiteral("first.mrf"));
     ScriptedMeter meter;
-    QVERIFY(meter.start({ generatedExport(2, 41), generatedExport(2, 42), generatedExport(1, 45) },
-        1500));
+    QVERIFY(meter.start(
+        { generatedExport(2, 41), generatedExport(2, 42), generatedExport(1, 45) }, 1500));
 
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -472,6 +474,40 @@ void TestKeepingRecords::windowAndCommandLineKeepAlike()
         QCOMPARE(a.headers.companyName, QStringLiteral("Fibre Works"));
         QCOMPARE(b.headers, ReportHeaderTexts());
     }
+}
+
+// A store of the version before is upgraded as the window starts, with a
+// progress dialog; Cancel leaves it as it was, and the window says so.
+void TestKeepingRecords::cancelledUpgradeLeavesTheStoreAsItWas()
+{
+    QTemporaryDir dir;
+    QVERIFY(prepareWindowTests(dir));
+    const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    QVERIFY(QFile::copy(QStringLiteral(LUMETRA_FIXTURES "/records-v3.sqlite"), store));
+    QFile::setPermissions(store, QFile::ReadOwner | QFile::WriteOwner);
+    const auto digest = [&store] {
+        QFile file(store);
+        return file.open(QIODevice::ReadOnly)
+            ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+            : QByteArray();
+    };
+    const QByteArray before = digest();
+    {
+        TestWindow window;
+        window.dialogs.cancelAtStep = 0;
+        window.main.show();
+        const auto shown = [&] {
+            const QLabel *state = window.main.statusBar()->findChild<QLabel *>("Label_StoreState");
+            return state && !state->isHidden() ? state->toolTip() : QString();
+        };
+        QTRY_VERIFY(shown().contains(QLatin1String("was cancelled")));
+        QCOMPARE(window.dialogs.progressLabels,
+            QStringList({ "Upgrading the records store: building its search index…" }));
+    }
+    QCOMPARE(digest(), before);
+    RecordStore reader(StoreLocation::parse(store));
+    QVERIFY(reader.open(RecordStore::Access::ReadOnly));
+    QCOMPARE(reader.foundVersion(), 3);
 }
 
 int main(int argc, char *argv[])

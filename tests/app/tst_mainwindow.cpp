@@ -233,9 +233,10 @@ void TestMainWindow::menus()
     QCOMPARE(entriesOf(main.fileMenu),
         QStringList({ "&Open", "Open &Recent", "&Save", "Export &CSV...", "|", "E&xit" }));
     QCOMPARE(entriesOf(main.recordsMenu),
-        QStringList({ "Clear Selected", "Clear All", "|", "&History..." }));
+        QStringList({ "Clear Selected", "Clear All", "|", "&History...", "&Jobs..." }));
     QCOMPARE(entriesOf(main.reportsMenu),
-        QStringList({ "&Generate", "&Generate All", "&Certification Report..." }));
+        QStringList({ "&Generate", "&Generate All", "&Certification Report...", "|",
+            "&Job Report...", "Job &Workbook..." }));
     QCOMPARE(entriesOf(main.helpMenu), QStringList({ "&About", "&Usage" }));
 
     // The keys users are told about.

@@ -5,8 +5,10 @@
 #include "windowtestsupport.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QtTest>
@@ -22,6 +24,7 @@ private slots:
     void editsStayWithTheirRecordsAcrossBatches();
     void warningOpenWhileTheNextBatchCompletes();
     void clearingLoadedRecords();
+    void suspectReadingsOnTheStatusLine();
 
 private:
     QTemporaryDir settingsDir;
@@ -198,6 +201,29 @@ void TestRecordList::clearingLoadedRecords()
     main.clearAllAct->trigger();
     QCOMPARE(entriesOf(main), QStringList());
     QVERIFY(window.dialogs.calls.isEmpty());
+}
+
+// Said while the record is shown, and gone with it; the verdicts stay.
+void TestRecordList::suspectReadingsOnTheStatusLine()
+{
+    TestWindow window;
+    MainWindow &main = window.main;
+    main.loadedRecords = { recordWith(7), recordWith(8), recordWith(9) };
+    main.loadedRecords[0].channels[0].powerDbm = -19.8f; // a gain of 0.2 dB
+    main.loadedRecords[0].channels[1].powerDbm = -19.0f;
+    main.loadedHeaders.resize(3);
+    QVERIFY(QMetaObject::invokeMethod(&main, "on_file_open"));
+    const QLabel *note = main.statusBar()->findChild<QLabel *>("Label_SuspectNote");
+    QVERIFY(note && !note->isHidden());
+    QCOMPARE(note->text(), QStringLiteral("Same readings as record 008"));
+    main.connectionPanel->List_Records->setCurrentRow(0);
+    QCOMPARE(note->toolTip(),
+        QStringLiteral("Fibers 1, 2: Negative loss: set the reference again and retest"));
+    QVERIFY(note->text().startsWith(QStringLiteral("Fibers 1, 2: Negative loss")));
+    QCOMPARE(main.connectionPanel->List_Records->item(0)->toolTip(),
+        QStringLiteral("FAIL: fibers 7, 8, 9, 10, 11, 12"));
+    main.clearAllAct->trigger();
+    QVERIFY(note->isHidden());
 }
 
 QTEST_MAIN(TestRecordList)

@@ -2,6 +2,8 @@
 #include "configrun.h"
 #include "displayscaling.h"
 #include "historywindow.h"
+#include "jobstatusmodel.h"
+#include "jobswindow.h"
 #include "listofuid.h"
 #include "mainwindow.h"
 #include "qtdialoghost.h"
@@ -93,8 +95,8 @@ QStringList embeddedLanguages()
     return languages;
 }
 
-// The main window with an archive opened, the History window and the
-// progress dialog that opening the archive showed, as the user sees them.
+// The main window with an archive opened, the History and Jobs windows and
+// the progress dialog that opening the archive showed, as the user sees them.
 struct OpenWindows
 {
     OpenWindows(double scale, const QString &archive)
@@ -107,6 +109,15 @@ struct OpenWindows
         main.openAct->trigger();
         main.historyAct->trigger();
         history = main.findChild<HistoryWindow *>();
+        main.jobsAct->trigger();
+        jobs = main.findChild<JobsWindow *>();
+        // The archive's job, once the store has it, with its ID on the page.
+        opened = QTest::qWaitFor(
+            [this] {
+                return jobs->ids->rowCount() > 0
+                    && main.reportWindow->Edit_CableId->text() == QLatin1String("A01-B01");
+            },
+            10000);
         if (dialogs.progressLabels.isEmpty())
             return;
         shownProgress = QtDialogHost().progress(&main, dialogs.progressLabels.constFirst());
@@ -117,10 +128,12 @@ struct OpenWindows
     RecordingDialogHost dialogs;
     MainWindow main;
     HistoryWindow *history = nullptr;
+    JobsWindow *jobs = nullptr;
+    bool opened = false; // with the archive's job and cable ID
     std::unique_ptr<ProgressIndicator> shownProgress;
     QProgressDialog *progress = nullptr;
 
-    QList<QWidget *> windows() { return { &main, history, progress }; }
+    QList<QWidget *> windows() { return { &main, history, jobs, progress }; }
 };
 
 QString described(const QWidget *widget)
@@ -320,7 +333,11 @@ void TestWindowLanguages::initTestCase()
     record.wavelengthCode = 1;
     record.polarityCode = 3;
     archive = settingsDir.filePath(QStringLiteral("one.mrf"));
-    QVERIFY(RecordArchive::save(archive, { record }, QVector<ReportHeaderTexts>(1)));
+    ArchiveJob job;
+    job.facts.name = QStringLiteral("North");
+    job.cableIds = QStringList { "A01-B01", "A01-B02", "A01-B03" };
+    job.recordIds = QStringList { "A01-B01" };
+    QVERIFY(RecordArchive::save(archive, { record }, QVector<ReportHeaderTexts>(1), nullptr, &job));
 }
 
 void TestWindowLanguages::everyControlIsNamedAndEveryCommandReachable_data()
@@ -379,6 +396,7 @@ void TestWindowLanguages::everyTextFits()
     const Language installed(language);
     QVERIFY(installed.loaded);
     OpenWindows windows(scale, archive);
+    QVERIFY(windows.opened);
     FitCheck check(QStringLiteral("%1 at %2").arg(language).arg(scale));
     for (QWidget *window : windows.windows()) {
         QVERIFY(window);

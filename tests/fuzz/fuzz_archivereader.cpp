@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The archive reader on arbitrary files. A second, independent walk over the
-// bytes says what the file holds; the reader must deliver exactly that or
-// reject the whole file. While it reads, the memory it holds is watched
-// through the sanitizer's allocation hooks.
+// bytes says what the file holds, the job's part after the records included;
+// the reader must deliver exactly that or reject the whole file. While it
+// reads, the memory it holds is watched through the sanitizer's allocation
+// hooks.
+#include "archivejobpart.h"
+#include "cableidlist.h"
 #include "fuzzcheck.h"
 #include "recordarchive.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QSet>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -104,7 +108,80 @@ struct Walk
             && text(&texts->testDate) && text(&texts->serialNumber) && text(&texts->exportTime)
             && text(&texts->noteHtml);
     }
+    bool bytes(QByteArray *value)
+    {
+        quint32 length;
+        const uint8_t *field;
+        if (!u32(&length))
+            return false;
+        if (length == 0xFFFFFFFFu) {
+            *value = QByteArray();
+            return true;
+        }
+        if (!take(length, &field))
+            return false;
+        *value = QByteArray(reinterpret_cast<const char *>(field), int(length));
+        return true;
+    }
 };
+
+bool isCableId(const QString &id)
+{
+    return CableIdList::normalized(id) == id && CableIdList::problemOf(id).isEmpty();
+}
+
+// The payload of a job's part, by the rules of docs/archive-format.md.
+bool walkJob(Walk &in, quint32 recordCount, ArchiveJob *job)
+{
+    JobFacts &f = job->facts;
+    quint32 count;
+    if (!in.text(&f.name) || !in.text(&f.customer) || !in.text(&f.site) || !in.text(&f.contractor)
+        || !in.text(&f.note) || f.name.trimmed().isEmpty() || !in.u32(&count) || count > 100000)
+        return false;
+    QSet<QString> ids;
+    for (quint32 i = 0; i < count; ++i) {
+        QString id;
+        if (!in.text(&id) || !isCableId(id) || ids.contains(id))
+            return false;
+        ids.insert(id);
+        job->cableIds << id;
+    }
+    if (!in.u32(&count) || count != recordCount)
+        return false;
+    for (quint32 i = 0; i < count; ++i) {
+        QString id;
+        if (!in.text(&id) || (!id.isNull() && !ids.contains(id)))
+            return false;
+        job->recordIds << id;
+    }
+    return in.text(&f.logoFormat) && in.bytes(&f.logo) && f.logo.size() <= 1024 * 1024
+        && f.logo.isEmpty() == f.logoFormat.isNull()
+        && (f.logoFormat.isNull() || f.logoFormat == QLatin1String("png")
+            || f.logoFormat == QLatin1String("jpeg"))
+        && in.at == in.size;
+}
+
+// What follows the records: nothing, a job's part (whole or damaged), or
+// bytes that make the archive damaged.
+enum class After { Nothing, Job, DamagedJob, Garbage };
+
+After walkAfter(Walk &walk, quint32 recordCount, ArchiveJob *job)
+{
+    if (walk.at == walk.size)
+        return After::Nothing;
+    QString marker;
+    if (!walk.text(&marker) || marker != ArchiveJobPart::marker())
+        return After::Garbage;
+    quint32 version, length, crc;
+    const uint8_t *payload;
+    if (!walk.u32(&version) || !walk.u32(&length) || !walk.u32(&crc) || !walk.take(length, &payload)
+        || walk.at != walk.size || version != 1
+        || ArchiveJobPart::crc32(QByteArray(reinterpret_cast<const char *>(payload), int(length)))
+            != crc)
+        return After::DamagedJob;
+    Walk inside { payload, length };
+    return walkJob(inside, recordCount, job) ? After::Job : After::DamagedJob;
+}
 
 } // namespace
 
@@ -129,7 +206,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         records.append(record);
         headers.append(texts);
     }
-    whole = whole && walk.at == size;
+    ArchiveJob job;
+    const size_t recordsEnd = walk.at;
+    const After after = whole ? walkAfter(walk, count, &job) : After::Garbage;
+    whole = whole && after != After::Garbage;
 
     QBuffer file;
     file.setData(bytes);
@@ -140,8 +220,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     watching = false;
     // Qt's containers round their blocks up to twice what they hold, and a
     // text is held twice for a moment; a count or a length taken on trust
-    // would claim far more.
-    require(peak <= 3 * size + 4096, "memory held while reading within 3x the file size");
+    // would claim far more. A job's cable IDs cost more than their bytes (a
+    // string, a list entry and a set entry each, of six bytes at least in the
+    // file), and at most 100,000 of them are read.
+    const size_t jobBytes
+        = after == After::Job || after == After::DamagedJob ? size - recordsEnd : 0;
+    require(
+        peak <= 3 * size + 4096 + 40 * jobBytes, "memory held while reading bounded by the file");
 
     using Status = RecordArchive::ReadStatus;
     if (!magicMatches) {
@@ -157,6 +242,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 sameRecord(result.records.at(i), records.at(i)), "fields as the file holds them");
             require(result.headers.at(i) == headers.at(i), "texts as the file holds them");
         }
+        require(result.hasJob == (after == After::Job), "a job exactly when its part is whole");
+        require(result.jobProblem.isEmpty() == (after != After::DamagedJob),
+            "a damaged job's part is told");
+        require(!result.hasJob || result.job == job, "the job as the file holds it");
     }
     if (result.status != Status::Ok)
         require(result.records.isEmpty() && result.headers.isEmpty(), "nothing of a rejected file");

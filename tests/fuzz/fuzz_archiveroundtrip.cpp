@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Records and header texts built from the input, written as an archive and
-// read back: every field and every text must come back as it went in.
+// Records and header texts built from the input, and sometimes a job with
+// their cable IDs, written as an archive and read back: every field, every
+// text and the job must come back as they went in.
+#include "cableidlist.h"
 #include "fuzzcheck.h"
 #include "recordarchive.h"
 
@@ -67,9 +69,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         headers.append(texts);
     }
 
+    // A job whose IDs are the texts the input makes of them that are IDs.
+    ArchiveJob job;
+    const bool withJob = input.ConsumeBool();
+    if (withJob) {
+        job.facts.name = QStringLiteral("J") + anyText(input);
+        job.facts.note = anyText(input);
+        QStringList texts;
+        for (int i = input.ConsumeIntegralInRange(0, 20); i > 0; --i)
+            texts << anyText(input);
+        for (const QString &text : texts) {
+            const QString id = CableIdList::normalized(text);
+            if (CableIdList::problemOf(id).isEmpty() && !job.cableIds.contains(id))
+                job.cableIds << id;
+        }
+        for (int i = 0; i < count; ++i)
+            job.recordIds << (job.cableIds.isEmpty() || input.ConsumeBool()
+                    ? QString()
+                    : job.cableIds.at(
+                        input.ConsumeIntegralInRange(0, int(job.cableIds.size()) - 1)));
+        if (input.ConsumeBool()) {
+            job.facts.logoFormat = QStringLiteral("jpeg");
+            job.facts.logo = QByteArray::fromStdString(input.ConsumeBytesAsString(64)) + "x";
+        }
+    }
+
     QBuffer file;
     file.open(QIODevice::ReadWrite);
-    require(RecordArchive::write(file, records, headers), "written");
+    require(RecordArchive::write(file, records, headers, withJob ? &job : nullptr), "written");
     file.seek(0);
     const RecordArchive::ReadResult result = RecordArchive::read(file);
     require(result.status == RecordArchive::ReadStatus::Ok, "read back");
@@ -78,5 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         require(sameRecord(result.records.at(i), records.at(i)), "every field as written");
         require(result.headers.at(i) == headers.at(i), "every text as written, null or empty");
     }
+    require(result.hasJob == withJob && result.jobProblem.isEmpty(), "the job read back");
+    require(!withJob || result.job == job, "the job as written");
     return 0;
 }

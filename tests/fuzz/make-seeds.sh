@@ -29,3 +29,23 @@ done
 : >"$dir/framedecoder/empty"
 "$cli" decode "$dir/framedecoder/empty" -o "$dir/archivereader/empty.mrf" >/dev/null 2>&1
 cp "$dir/framedecoder/five" "$dir/archivereader/five.mrf" "$dir/archiveroundtrip/"
+
+# An archive with its job after the records (docs/archive-format.md), written
+# here as the format describes it.
+python3 - "$dir/archivereader/five.mrf" "$dir/archivereader/five-job.mrf" <<'PY'
+import struct, sys, zlib
+def text(s):
+    if s is None:
+        return b"\xff\xff\xff\xff"
+    b = s.encode("utf-16-be")
+    return struct.pack(">I", len(b)) + b
+archive = open(sys.argv[1], "rb").read()
+count = struct.unpack(">i", archive[26:30])[0]
+ids = ["A%02d-B%02d" % (a, b) for a in (1, 2) for b in range(1, 4)]
+payload = b"".join(text(t) for t in ("North", "ACME", "Hall 2", None, "")) + struct.pack(">I", len(ids))
+payload += b"".join(text(i) for i in ids) + struct.pack(">I", count)
+payload += b"".join(text(ids[n] if n % 2 == 0 else None) for n in range(count))
+payload += text("png") + struct.pack(">I", 8) + b"\x89PNG\r\n\x1a\n"
+part = text("Lumetra_Job") + struct.pack(">III", 1, len(payload), zlib.crc32(payload))
+open(sys.argv[2], "wb").write(archive + part + payload)
+PY

@@ -109,7 +109,8 @@ fi
 appstreamcli validate-tree --no-net "$root" >"$work/appstream.log" 2>&1 \
     || { cat "$work/appstream.log" >&2; fail "the installed AppStream metadata does not validate"; }
 
-"$bin/lumetra-cli" --help | grep -q "^Usage: lumetra-cli" || fail "lumetra-cli --help"
+# Read to the end (no -q): a reader that stops early would cut the help off with SIGPIPE.
+"$bin/lumetra-cli" --help | grep "^Usage: lumetra-cli" >/dev/null || fail "lumetra-cli --help"
 
 # An archive written by the installed writer, read back by the installed reader.
 "$bin/lumetra-meter-sim" -o "$work/capture.bin" --records 4 --seed 7 --no-pacing 2>/dev/null

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "archivejobpart.h"
 #include "recordarchive.h"
 #include "testrecordcompare.h"
 
@@ -23,12 +24,12 @@ TestRecord sampleRecord()
     return record;
 }
 
-QByteArray archiveBytes(
-    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> &headers)
+QByteArray archiveBytes(const QVector<TestRecord> &records,
+    const QVector<ReportHeaderTexts> &headers, const ArchiveJob *job = nullptr)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!RecordArchive::write(buffer, records, headers))
+    if (!RecordArchive::write(buffer, records, headers, job))
         return QByteArray();
     return buffer.data();
 }
@@ -83,6 +84,8 @@ private slots:
     void hugeFilesClaimingTooMuch();
     void saveReplacesOnlyOnSuccess();
     void saveAndLoadThroughFiles();
+    void jobTravelsAfterTheRecords();
+    void damagedJobPartLeavesTheRecords();
 };
 
 void TestRecordArchive::goldenBytes()
@@ -231,6 +234,8 @@ void TestRecordArchive::badArchives_data()
     QTest::newRow("text longer than file") << longText << corrupt;
 
     QTest::newRow("trailing garbage") << good + QByteArray("\x01\x02\x03", 3) << corrupt;
+    QTest::newRow("trailing text that is not the job's marker")
+        << good + utf16Text(QStringLiteral("Lumetra_Jox")) + be32(1) << corrupt;
 }
 
 void TestRecordArchive::badArchives()
@@ -317,6 +322,90 @@ void TestRecordArchive::saveAndLoadThroughFiles()
     const RecordArchive::ReadResult missing = RecordArchive::load(dir.filePath("absent.mrf"));
     QCOMPARE(int(missing.status), int(RecordArchive::ReadStatus::CannotOpen));
     QVERIFY(!missing.errorString.isEmpty());
+}
+
+namespace {
+ArchiveJob northJob()
+{
+    ArchiveJob job;
+    job.facts.name = QStringLiteral("North trunks");
+    job.facts.customer = QStringLiteral("Łódź Data Centre");
+    job.facts.logo = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(300, '\x01');
+    job.facts.logoFormat = QStringLiteral("png");
+    job.cableIds = QStringList { "A01-B01", "A01-B02", QString::fromUtf8("Réseau 3") };
+    job.recordIds = QStringList { "A01-B02", QString(), QString::fromUtf8("Réseau 3") };
+    return job;
+}
+} // namespace
+
+// A reader that follows the records' layout stops where the job begins: the
+// archive without the job is exactly the first bytes of the one with it.
+void TestRecordArchive::jobTravelsAfterTheRecords()
+{
+    ReportHeaderTexts texts;
+    texts.companyName = QStringLiteral("ACME");
+    const QVector<TestRecord> records(3, sampleRecord());
+    const QVector<ReportHeaderTexts> headers(3, texts);
+    const ArchiveJob job = northJob();
+    const QByteArray plain = archiveBytes(records, headers);
+    const QByteArray withJob = archiveBytes(records, headers, &job);
+    QVERIFY(withJob.size() > plain.size() + 300);
+    QCOMPARE(withJob.left(plain.size()), plain);
+
+    const RecordArchive::ReadResult result = readBytes(withJob);
+    QCOMPARE(int(result.status), int(RecordArchive::ReadStatus::Ok));
+    QCOMPARE(result.records.size(), 3);
+    QVERIFY(result.headers.at(2) == texts);
+    QVERIFY(result.hasJob);
+    QVERIFY(result.jobProblem.isEmpty());
+    QVERIFY(result.job == job);
+    QVERIFY(result.job.recordIds.at(1).isNull());
+
+    QVERIFY(!readBytes(plain).hasJob);
+    ArchiveJob short_ = job;
+    short_.recordIds.removeLast();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(!RecordArchive::write(buffer, records, headers, &short_));
+}
+
+void TestRecordArchive::damagedJobPartLeavesTheRecords()
+{
+    const QVector<TestRecord> records(3, sampleRecord());
+    const QVector<ReportHeaderTexts> headers(3);
+    const ArchiveJob job = northJob();
+    const QByteArray plain = archiveBytes(records, headers);
+    const QByteArray withJob = archiveBytes(records, headers, &job);
+    const int payload = plain.size() + 4 + 22 + 12;
+
+    QByteArray flipped = withJob;
+    flipped[payload + 5] = char(flipped.at(payload + 5) ^ 0x20);
+    QByteArray cut = withJob.left(withJob.size() - 1);
+    QByteArray newer = withJob;
+    qToBigEndian(quint32(2), newer.data() + plain.size() + 26);
+    ArchiveJob unknownId = job;
+    unknownId.recordIds[0] = QStringLiteral("Z99");
+    const struct
+    {
+        QByteArray bytes;
+        const char *problem;
+    } damaged[] = {
+        { flipped, "its checksum does not match" },
+        { cut, "it is cut short" },
+        { withJob + "x", "bytes follow it" },
+        { newer, "version 2" },
+        { plain + ArchiveJobPart::encode(unknownId), "the cable ID of record 1 is damaged" },
+    };
+    for (const auto &file : damaged) {
+        const RecordArchive::ReadResult result = readBytes(file.bytes);
+        QCOMPARE(int(result.status), int(RecordArchive::ReadStatus::Ok));
+        QCOMPARE(result.records.size(), 3);
+        QVERIFY(!result.hasJob);
+        QVERIFY(result.job.cableIds.isEmpty());
+        QVERIFY2(
+            result.jobProblem.contains(QLatin1String(file.problem)), qPrintable(result.jobProblem));
+        QVERIFY(result.jobProblem.endsWith(QLatin1String("without their cable IDs")));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRecordArchive)

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "jobstore.h"
 #include "recordcsv.h"
 #include "recordkeeper.h"
 #include "recordstore.h"
+#include "searchcases.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,10 +28,14 @@ private slots:
     void newerSchemaIsRefusedAndLeftAlone();
     void foreignFileIsRefusedAndLeftAlone();
     void olderStoreIsUpgradedWithWhatWaited();
+    void aBatchWaitingKeepsItsJob();
     void typedTextsSurviveALockedStore();
     void refusedRowIsSetAside();
     void fullDiskKeepsRecordsForTheNextStart();
     void searchFindsANoteWordAsTheCsvShowsIt();
+    void indexedSearchFindsWhatEveryRecordHolds();
+    void fullDiskRefusesTheUpgrade();
+    void cancelledUpgradeLeavesTheStoreAsItWas();
 };
 
 namespace {
@@ -77,6 +84,25 @@ QStringList companiesOf(const QString &store, uint16_t number)
     for (const TextVersion &version : qAsConst(versions))
         companies << version.headers.companyName;
     return companies;
+}
+
+// What an earlier version had: no search index.
+bool withoutIndex(const QString &path, int version)
+{
+    RecordStore store(StoreLocation::parse(path));
+    if (!store.open())
+        return false;
+    for (const char *statement : { "DROP TRIGGER lumetra_search_added",
+             "DROP TRIGGER lumetra_search_changed", "DROP TRIGGER lumetra_search_removed",
+             "DROP TRIGGER lumetra_search_id_added", "DROP TRIGGER lumetra_search_id_changed",
+             "DROP TRIGGER lumetra_search_id_removed", "DROP TABLE lumetra_search",
+             "DROP TABLE lumetra_search_order", "DROP TABLE lumetra_search_queue" }) {
+        if (!QSqlQuery(store.database()).exec(QString::fromLatin1(statement)))
+            return false;
+    }
+    return QSqlQuery(store.database())
+        .exec(QStringLiteral("UPDATE lumetra_meta SET value = '%1' WHERE name = 'schema_version'")
+                  .arg(version));
 }
 
 QByteArray digestOf(const QString &path)
@@ -167,6 +193,44 @@ void TestRecordStore::olderStoreIsUpgradedWithWhatWaited()
     QCOMPARE(companiesOf(path, 7), QStringList({ "Fibre Works" }));
     QCOMPARE(companiesOf(path, 8), QStringList()); // it never had texts
     QCOMPARE(storedIn(path + QStringLiteral(".pending")), QStringList()); // written once
+}
+
+// Batches that waited for the store, one received into no job (a waiting file
+// as the version before wrote it), two into a job from C: they take their IDs
+// when they reach the store, from the start they were received with.
+void TestRecordStore::aBatchWaitingKeepsItsJob()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.sqlite"));
+    {
+        RecordStore store(StoreLocation::parse(path));
+        JobStore jobs(store);
+        JobFacts north;
+        north.name = QStringLiteral("North");
+        QVERIFY(store.open() && jobs.createJob(north));
+        QVERIFY(jobs.addCableIds(north.name, { "A", "B", "C", "D" }));
+        RecordStore waiting(StoreLocation::parse(path + QStringLiteral(".pending")));
+        QVERIFY(waiting.open() && waiting.appendWaiting({ storedRecord(1, "Before") }, {}));
+        StoredRecord second = storedRecord(2, "Into North"), third = storedRecord(3, {});
+        for (StoredRecord *row : { &second, &third }) {
+            row->arrivalJob = north.name;
+            row->arrivalStartId = QStringLiteral("C");
+        }
+        QVERIFY(waiting.appendWaiting({ second }, {}) && waiting.appendWaiting({ third }, {}));
+    }
+    QVector<RecordOutcome> told;
+    {
+        RecordKeeper keeper(StoreLocation::parse(path), RecordKeeper::Writing::InBackground);
+        connect(&keeper, &RecordKeeper::written, this,
+            [&](const QVector<RecordOutcome> &outcomes) { told += outcomes; });
+        QVERIFY(keeper.waitForStore(10000));
+    }
+    QStringList placed;
+    for (const RecordOutcome &outcome : qAsConst(told))
+        placed << outcome.assignment.job + ':' + outcome.assignment.cableId;
+    QCOMPARE(placed, QStringList({ ":", "North:C", "North:D" }));
+    QCOMPARE(storedIn(path), QStringList({ "1 Before", "2 Into North", "3 " }));
+    QCOMPARE(storedIn(path + QStringLiteral(".pending")), QStringList());
 }
 
 void TestRecordStore::typedTextsSurviveALockedStore()
@@ -298,9 +362,10 @@ void TestRecordStore::searchFindsANoteWordAsTheCsvShowsIt()
     QVERIFY(store.write({ row }));
     const QString csv = recordListCsv({ row.record }, { row.headers });
     const QString line = csv.section(QStringLiteral("\r\n"), 1, 1);
-    QVERIFY(line.endsWith('"'));
+    // The note is the last quoted cell; the job and its cable ID follow, empty.
+    QVERIFY(line.endsWith(QLatin1String("\",,")));
     const QString note = line.mid(line.indexOf(QLatin1String(",\"")) + 2)
-                             .chopped(1)
+                             .chopped(3)
                              .replace(QLatin1String("\"\""), QLatin1String("\""))
                              .toLower();
     static const QRegularExpression notLetters(QStringLiteral("[^\\p{L}]+"));
@@ -320,6 +385,163 @@ void TestRecordStore::searchFindsANoteWordAsTheCsvShowsIt()
     QVERIFY2(shown.contains("connector") && shown.contains(QString::fromUtf8("étage"))
             && !shown.contains("span") && !shown.contains("nbsp"),
         qPrintable(shown.join(' ')));
+}
+
+// Through the index as by reading every record: LIKE's own characters,
+// letter case, Greek and Chinese, one and two characters, a third of the
+// store, the window's bound; records received out of order, texts and cable
+// IDs that change, two batches of one millisecond.
+void TestRecordStore::indexedSearchFindsWhatEveryRecordHolds()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.sqlite"));
+    const QString plain = dir.filePath(QStringLiteral("plain.sqlite"));
+    QVector<SearchCases::Case> all = SearchCases::cases();
+    {
+        RecordStore store(StoreLocation::parse(path));
+        QVERIFY(store.open() && store.searchIndexed());
+        QVERIFY2(SearchCases::write(store, all), qPrintable(store.errorString()));
+    }
+    QVERIFY(QFile::copy(path, plain) && withoutIndex(plain, RecordStore::schemaVersion));
+    const auto compare = [&](const QStringList &searches) {
+        RecordStore indexed(StoreLocation::parse(path));
+        RecordStore without(StoreLocation::parse(plain));
+        QVERIFY(indexed.open(RecordStore::Access::ReadOnly) && indexed.searchIndexed());
+        QVERIFY(without.open(RecordStore::Access::ReadOnly) && !without.searchIndexed());
+        for (const QString &search : searches) {
+            const QStringList expected = SearchCases::expected(all, search);
+            QCOMPARE(SearchCases::found(indexed, search), expected);
+            QCOMPARE(SearchCases::found(without, search), expected);
+            QCOMPARE(SearchCases::found(indexed, search, 7), expected.mid(0, 7));
+        }
+    };
+    // The writes brought the index up to date in their own transactions.
+    const auto waiting = [](const QString &store) {
+        RecordStore reader(StoreLocation::parse(store));
+        QSqlQuery query(
+            reader.open(RecordStore::Access::ReadOnly) ? reader.database() : QSqlDatabase());
+        return query.exec(QStringLiteral("SELECT COUNT(*) FROM lumetra_search_queue"))
+                && query.next()
+            ? query.value(0).toInt()
+            : -1;
+    };
+    QCOMPARE(waiting(path), 0);
+    compare(SearchCases::searches());
+    QCOMPARE(SearchCases::expected(all, QStringLiteral("common operator")).size(), all.size() / 3);
+
+    RecordStore store(StoreLocation::parse(path));
+    QVERIFY(store.open());
+    StoredRecord edited = all[6].row;
+    edited.headers.companyName = QStringLiteral("Renamed Works");
+    edited.changedAtMs = QDateTime::currentMSecsSinceEpoch();
+    QVERIFY(store.write({ edited }));
+    all[6].row.headers = edited.headers;
+    QVERIFY(JobStore(store).renameCableId(
+        QStringLiteral("Trunks"), all[8].cableId, QStringLiteral("Moved-Ω")));
+    all[8].cableId = QStringLiteral("Moved-Ω");
+    QVector<StoredRecord> twins;
+    for (uint16_t number : { 70, 71 }) {
+        SearchCases::Case twin;
+        twin.row.record.recordNumber = number;
+        twin.row.headers.companyName = QStringLiteral("Twin Trunk");
+        twin.row.receivedAtMs = 1700000090000;
+        twin.row.batchPosition = 3;
+        twins << twin.row;
+        all << twin;
+    }
+    QVERIFY(store.write(twins));
+    store.close();
+    QVERIFY(QFile::remove(plain) && QFile::copy(path, plain)
+        && withoutIndex(plain, RecordStore::schemaVersion));
+    QCOMPARE(waiting(path), 0);
+    compare({ "renamed", "100% fibre", "moved-", "rack_0-t8", "-ω" });
+    QVERIFY(store.open(RecordStore::Access::ReadOnly));
+    QStringList bothTwins = SearchCases::found(store, QStringLiteral("twin trunk"));
+    bothTwins.sort();
+    QCOMPARE(bothTwins, QStringList({ "70", "71" }));
+}
+
+// The index needs about as much room as the store: without it, the store
+// is left as it is, and says why.
+void TestRecordStore::fullDiskRefusesTheUpgrade()
+{
+    QTemporaryDir dir;
+    const QString disk = dir.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(disk));
+    if (QProcess::execute(
+            QStringLiteral("mount"), { "-t", "tmpfs", "-o", "size=4m", "tmpfs", disk })
+        != 0)
+        QSKIP("cannot mount a small tmpfs here (needs root and a mount namespace that allows it)");
+    struct Unmount
+    {
+        QString disk;
+        ~Unmount() { QProcess::execute(QStringLiteral("umount"), { disk }); }
+    } unmount { disk };
+    const QString made = dir.filePath(QStringLiteral("records.sqlite"));
+    {
+        RecordStore store(StoreLocation::parse(made));
+        QVERIFY(store.open());
+        QVector<StoredRecord> rows;
+        for (int number = 1; number <= 400; ++number) {
+            rows << storedRecord(uint16_t(number), QStringLiteral("Company %1").arg(number));
+            rows.last().headers.noteHtml = QString(800, QLatin1Char('n'));
+        }
+        QVERIFY(store.write(rows));
+    }
+    const QString path = disk + QStringLiteral("/records.sqlite");
+    QVERIFY(withoutIndex(made, 3) && QFile::copy(made, path));
+    QFile filler(disk + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) == 4096) { }
+    QVERIFY(filler.resize(filler.size() - 96 * 1024)); // room to open it, not to index it
+    filler.close();
+    const QByteArray before = digestOf(path);
+
+    RecordStore store(StoreLocation::parse(path));
+    QVERIFY(!store.open());
+    QVERIFY2(store.errorString().startsWith(
+                 QLatin1String("there is not enough free space to upgrade the records store")),
+        qPrintable(store.errorString()));
+    QVERIFY2(store.errorString().endsWith(QLatin1String("it is left as it is")),
+        qPrintable(store.errorString()));
+    QCOMPARE(digestOf(path), before);
+    QVERIFY(store.open(RecordStore::Access::ReadOnly));
+    QCOMPARE(store.foundVersion(), 3);
+    int read = 0;
+    QVERIFY(store.forEachRecord({}, [&read](const StoredRecord &) { ++read; }));
+    QCOMPARE(read, 400);
+}
+
+// Cancelled after its only chunk is indexed: nothing of it stays, and the
+// next start upgrades it.
+void TestRecordStore::cancelledUpgradeLeavesTheStoreAsItWas()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.sqlite"));
+    QVERIFY(QFile::copy(QStringLiteral(LUMETRA_FIXTURES "/records-v3.sqlite"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QByteArray before = digestOf(path);
+    QVector<qint64> told;
+    {
+        RecordStore store(StoreLocation::parse(path));
+        store.setUpgradeProgress([&told](qint64 done, qint64 total) {
+            told << done << total;
+            return told.size() < 4;
+        });
+        QVERIFY(!store.open());
+        QCOMPARE(store.errorString(),
+            QStringLiteral("the upgrade of the records store from version 3 to version %1 was "
+                           "cancelled; the store is left as it was")
+                .arg(RecordStore::schemaVersion));
+    }
+    QCOMPARE(told, QVector<qint64>({ 0, 5, 5, 5 }));
+    QCOMPARE(digestOf(path), before);
+    RecordStore store(StoreLocation::parse(path));
+    QVERIFY(store.open(RecordStore::Access::ReadOnly));
+    QCOMPARE(store.foundVersion(), 3);
+    store.close();
+    QVERIFY(store.open() && store.searchIndexed());
+    QCOMPARE(storedIn(path).size(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestRecordStore)

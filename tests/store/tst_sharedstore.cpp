@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "cableidassigner.h"
+#include "jobstore.h"
 #include "meterframe.h"
 #include "metersimprocess.h"
 #include "recordkeeper.h"
 #include "recordstore.h"
+#include "searchcases.h"
 #include "storelocation.h"
 
 #include <QDateTime>
@@ -16,6 +19,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -34,6 +38,11 @@ private slots:
     void twoDatabasesOneDown();
     void nulTextIsStoredWithout();
     void serverThatStopsAnswering();
+    void twoWritersIntoOneJob();
+    void twoReceiversIntoOneJob();
+    void theOwnerUpgradesFirst();
+    void searchIsTheSameWithTheIndex();
+    void withoutTheRightToIndexItSaysSoOnce();
 };
 
 namespace {
@@ -48,14 +57,16 @@ QByteArray run(const QStringList &arguments, int *exitCode)
     return process.readAllStandardOutput();
 }
 
-// Each record as compact JSON, without the header texts.
+// Each record as compact JSON, without the header texts and what only the
+// store knows of it.
 QVector<QByteArray> recordsOf(const QByteArray &json)
 {
     QVector<QByteArray> records;
     for (const QJsonValue &value :
         QJsonDocument::fromJson(json).object().value(QLatin1String("records")).toArray()) {
         QJsonObject record = value.toObject();
-        record.remove(QLatin1String("headers"));
+        for (const char *field : { "headers", "key", "receivedAt" })
+            record.remove(QLatin1String(field));
         records << QJsonDocument(record).toJson(QJsonDocument::Compact);
     }
     return records;
@@ -118,10 +129,10 @@ struct HangingProxy
                     if (!hungAtMs)
                         to->write(bytes);
                 };
-                QObject::connect(client, &QTcpSocket::readyRead, client,
-                    [=] { pass(client, upstream); });
-                QObject::connect(upstream, &QLocalSocket::readyRead, client,
-                    [=] { pass(upstream, client); });
+                QObject::connect(
+                    client, &QTcpSocket::readyRead, client, [=] { pass(client, upstream); });
+                QObject::connect(
+                    upstream, &QLocalSocket::readyRead, client, [=] { pass(upstream, client); });
             }
         });
     }
@@ -278,6 +289,261 @@ void TestSharedStore::serverThatStopsAnswering()
     QVERIFY2(endedAtMs - proxy.hungAtMs < 30000, QByteArray::number(endedAtMs - proxy.hungAtMs));
     QVERIFY2(err.contains("records are not being kept: the PostgreSQL server stopped answering"),
         err.constData());
+}
+
+// Two PCs receive into one job at once, record by record: each ID goes to one
+// first test, and the records past the last ID are unplanned.
+void TestSharedStore::twoWritersIntoOneJob()
+{
+    const QString url = databaseUrl(QStringLiteral("team"), true);
+    QVERIFY(!url.isEmpty());
+    {
+        RecordStore store(StoreLocation::parse(url));
+        QVERIFY(store.open());
+        JobStore jobs(store);
+        JobFacts facts;
+        facts.name = QStringLiteral("Team");
+        QStringList ids;
+        for (int i = 1; i <= 60; ++i)
+            ids << QStringLiteral("T%1").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY(jobs.createJob(facts) && jobs.addCableIds(facts.name, ids));
+    }
+    QStringList failures[2];
+    const auto writer = [&](int pc) {
+        RecordStore store(StoreLocation::parse(url));
+        if (!store.open())
+            failures[pc] << store.errorString();
+        QSqlDatabase db = store.database();
+        for (int i = 0; i < 40 && failures[pc].isEmpty(); ++i) {
+            QVector<RecordAssignment> given;
+            QString error;
+            const bool done = db.transaction()
+                && CableIdAssigner::assignArrivals(db, QStringLiteral("Team"),
+                    QStringLiteral("T31"),
+                    { storedRecord(uint16_t(1000 * (pc + 1) + i), QString()) }, &given, &error);
+            QThread::msleep(2); // the rest of the write
+            if (!done || !db.commit())
+                failures[pc] << error + db.lastError().text();
+        }
+    };
+    QThread *pcs[] = { QThread::create(writer, 0), QThread::create(writer, 1) };
+    for (QThread *pc : pcs)
+        pc->start();
+    for (QThread *pc : pcs) {
+        QVERIFY(pc->wait(120000));
+        delete pc;
+    }
+    QCOMPARE(failures[0] + failures[1], QStringList());
+
+    RecordStore store(StoreLocation::parse(url));
+    QVERIFY(store.open());
+    QSqlQuery query(store.database());
+    QVERIFY(
+        query.exec(QStringLiteral("SELECT COUNT(cable_id), COUNT(DISTINCT cable_id),"
+                                  " COUNT(*) FROM lumetra_record_jobs WHERE job_name = 'Team'")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 60);
+    QCOMPARE(query.value(1).toInt(), 60);
+    QCOMPARE(query.value(2).toInt(), 80);
+}
+
+// A team member's role may use the tables but not make them: it cannot
+// upgrade a store of the version before, says so, and reads it as it is;
+// once the owner has upgraded it and granted the new tables, it works.
+// Two PCs receive four exports each into one job of a team store at once,
+// from the meter to the server: no ID goes to two first tests.
+void TestSharedStore::twoReceiversIntoOneJob()
+{
+    const QString url = databaseUrl(QStringLiteral("teamreceive"), true);
+    QVERIFY(!url.isEmpty());
+    int exitCode = -1;
+    run({ "job", "create", "Team", "--database", url }, &exitCode);
+    QCOMPARE(exitCode, 0);
+    run({ "job", "ids", "Team", "--pattern", "T{01..60}", "--database", url }, &exitCode);
+    QCOMPARE(exitCode, 0);
+    QTemporaryDir dir;
+    std::vector<std::unique_ptr<MeterSimProcess>> meters;
+    for (int pc = 0; pc < 2; ++pc) {
+        QFile capture(dir.filePath(QStringLiteral("exports%1.bin").arg(pc)));
+        QVERIFY(capture.open(QIODevice::WriteOnly));
+        QStringList arguments { "--raw", capture.fileName(), "--no-trailer", "--no-pacing",
+            "--wait-open" };
+        for (int batch = 0; batch < 4; ++batch) {
+            if (batch > 0)
+                arguments << "--pause-at" << QStringLiteral("%1:1000").arg(capture.pos());
+            capture.write(MeterSimProcess::streamFor(
+                { "--records", "10", "--seed", QString::number(70 + 10 * pc + batch) }));
+        }
+        capture.close();
+        meters.push_back(std::make_unique<MeterSimProcess>(arguments));
+        QVERIFY(meters.back()->start());
+    }
+    QVector<std::shared_ptr<QProcess>> receivers;
+    // Two PCs: each its own folder for records that wait, and its own lock.
+    QTemporaryDir homes[2];
+    for (const auto &meter : meters) {
+        auto receiver = std::make_shared<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), homes[receivers.size()].path());
+        receiver->setProcessEnvironment(environment);
+        receiver->start(QStringLiteral(LUMETRA_CLI),
+            { "receive", meter->path(), "--job", "Team", "--batches", "4", "--timeout", "60",
+                "--database", url });
+        receivers << receiver;
+    }
+    QStringList given;
+    QByteArray told;
+    for (const auto &receiver : qAsConst(receivers)) {
+        QVERIFY(receiver->waitForFinished(90000));
+        QCOMPARE(receiver->exitCode(), 0);
+        const QByteArray error = receiver->readAllStandardError();
+        told += error + receiver->readAllStandardOutput();
+        for (const QByteArray &line : error.split('\n')) {
+            if (line.contains(": cable ID "))
+                given << QString::fromUtf8(line.mid(line.indexOf(": cable ID ") + 11));
+        }
+    }
+    QVERIFY2(given.size() == 60, told.constData());
+    QCOMPARE(QSet<QString>(given.begin(), given.end()).size(), 60);
+
+    RecordStore store(StoreLocation::parse(url));
+    QVERIFY(store.open(RecordStore::Access::ReadOnly));
+    QSqlQuery query(store.database());
+    QVERIFY(query.exec(QStringLiteral("SELECT COUNT(cable_id), COUNT(DISTINCT cable_id), COUNT(*)"
+                                      " FROM lumetra_record_jobs WHERE job_name = 'Team'")));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 60);
+    QCOMPARE(query.value(1).toInt(), 60);
+    QCOMPARE(query.value(2).toInt(), 80);
+}
+
+void TestSharedStore::theOwnerUpgradesFirst()
+{
+    const QString owner = databaseUrl(QStringLiteral("older"), true);
+    QVERIFY(!owner.isEmpty());
+    const auto runAs = [](const QString &url, const QStringList &statements) {
+        RecordStore store(StoreLocation::parse(url));
+        if (!store.open())
+            return store.errorString();
+        for (const QString &statement : statements) {
+            QSqlQuery query(store.database());
+            if (!query.exec(statement))
+                return query.lastError().text();
+        }
+        return QString();
+    };
+    const QString grant = QStringLiteral(
+        "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO technician");
+    // The store as the version before made it, and a member's role.
+    QVERIFY(RecordKeeper(StoreLocation::parse(owner)).keep({ storedRecord(5, "Kept") }));
+    QCOMPARE(runAs(owner,
+                 { "DROP TABLE lumetra_jobs, lumetra_job_ids, lumetra_record_jobs,"
+                   " lumetra_job_versions",
+                     "UPDATE lumetra_meta SET value = '2' WHERE name = 'schema_version'",
+                     "CREATE ROLE technician LOGIN PASSWORD 'fibre'", grant }),
+        QString());
+    const StoreLocation ownerLocation = StoreLocation::parse(owner);
+    QString member = owner;
+    member.replace(ownerLocation.user + ':' + ownerLocation.password + '@',
+        QStringLiteral("technician:fibre@"));
+
+    RecordStore store(StoreLocation::parse(member));
+    QVERIFY(!store.open());
+    QVERIFY2(store.errorString().startsWith(
+                 QStringLiteral("this records store is of version 2 and must be upgraded to "
+                                "version %1")
+                     .arg(RecordStore::schemaVersion)),
+        qPrintable(store.errorString()));
+    QVERIFY2(store.errorString().endsWith(QLatin1String("ask the store's owner to open it once "
+                                                        "with this Lumetra")),
+        qPrintable(store.errorString()));
+    QVERIFY(store.open(RecordStore::Access::ReadOnly));
+    QCOMPARE(store.version(), 2);
+    QStringList read;
+    QVERIFY(
+        store.forEachRecord({}, [&](const StoredRecord &row) { read << row.headers.companyName; }));
+    QCOMPARE(read, QStringList({ "Kept" }));
+    store.close();
+
+    QCOMPARE(runAs(owner, { grant }), QString()); // upgraded as it opens
+    QVERIFY2(store.open(), qPrintable(store.errorString()));
+    JobFacts facts;
+    facts.name = QStringLiteral("North");
+    JobStore jobs(store);
+    QVERIFY2(jobs.createJob(facts), qPrintable(jobs.errorString()));
+}
+
+// pg_trgm's indexes, and its planner's choice between them and the newest
+// records first, find what reading every record finds.
+void TestSharedStore::searchIsTheSameWithTheIndex()
+{
+    const QString url = databaseUrl(QStringLiteral("search"), true);
+    QVERIFY(!url.isEmpty());
+    const QVector<SearchCases::Case> all = SearchCases::cases();
+    RecordStore store(StoreLocation::parse(url));
+    QVERIFY(store.open() && store.searchIndexed());
+    QVERIFY2(SearchCases::write(store, all), qPrintable(store.errorString()));
+    for (const bool indexed : { true, false }) {
+        QVERIFY(indexed
+            || QSqlQuery(store.database())
+                   .exec(QStringLiteral(
+                       "DROP INDEX lumetra_records_search, lumetra_record_jobs_search")));
+        for (const QString &search : SearchCases::searches()) {
+            const QStringList expected = SearchCases::expected(all, search);
+            QCOMPARE(SearchCases::found(store, search), expected);
+            // Three: the newest thirty records first, then the older ones.
+            QCOMPARE(SearchCases::found(store, search, 3), expected.mid(0, 3));
+        }
+    }
+}
+
+// A role that may make tables but not add pg_trgm: the store is made and
+// works as before, and says once that its search is not indexed.
+void TestSharedStore::withoutTheRightToIndexItSaysSoOnce()
+{
+    const QString owner = databaseUrl(QStringLiteral("unindexed"), true);
+    QVERIFY(!owner.isEmpty());
+    const StoreLocation ownerLocation = StoreLocation::parse(owner);
+    {
+        // The server's owner, in that database, with no store made there.
+        QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "unindexed");
+        server.setHostName(ownerLocation.host);
+        server.setPort(ownerLocation.port);
+        server.setDatabaseName(ownerLocation.database);
+        server.setUserName(ownerLocation.user);
+        server.setPassword(ownerLocation.password);
+        QVERIFY(server.open());
+        for (const char *statement : { "CREATE ROLE maker LOGIN PASSWORD 'fibre'",
+                 "GRANT CREATE ON SCHEMA public TO maker" })
+            QVERIFY(QSqlQuery(server).exec(QString::fromLatin1(statement)));
+        server.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("unindexed"));
+    QString maker = owner;
+    maker.replace(
+        ownerLocation.user + ':' + ownerLocation.password + '@', QStringLiteral("maker:fibre@"));
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtWarningMsg)
+                warnings << text;
+        });
+    const QVector<SearchCases::Case> all = SearchCases::cases().mid(0, 12);
+    bool written = false, again = false, indexed = true;
+    {
+        RecordStore store(StoreLocation::parse(maker));
+        written = store.open() && SearchCases::write(store, all);
+        indexed = store.searchIndexed();
+    }
+    RecordStore store(StoreLocation::parse(maker));
+    again = store.open();
+    qInstallMessageHandler(previous);
+    QVERIFY(written && again && !indexed);
+    QCOMPARE(warnings.filter(QStringLiteral("not indexed")).size(), 1);
+    QVERIFY2(warnings.first().contains(QLatin1String("permission denied to create extension")),
+        qPrintable(warnings.join('\n')));
+    QCOMPARE(SearchCases::found(store, QStringLiteral("common operator")),
+        SearchCases::expected(all, QStringLiteral("common operator")));
 }
 
 QTEST_GUILESS_MAIN(TestSharedStore)

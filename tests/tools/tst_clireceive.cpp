@@ -4,6 +4,7 @@
 #include "testrecordcompare.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -49,6 +50,33 @@ QVector<QJsonObject> jsonLines(const QByteArray &out)
     return objects;
 }
 
+// lumetra-cli with arguments into store: its exit code, and its output.
+int cli(const QStringList &arguments, const QString &store, QByteArray *out = nullptr)
+{
+    QProcess process;
+    process.start(QStringLiteral(LUMETRA_CLI), arguments + QStringList { "--database", store });
+    if (!process.waitForFinished(30000))
+        return -1;
+    if (out)
+        *out = process.readAllStandardOutput();
+    return process.exitCode();
+}
+
+// What the meter sends for these exports, a pause of pauseMs before each but the first.
+QStringList exportsOf(const QString &file, const QVector<QByteArray> &exports, int pauseMs)
+{
+    QFile capture(file);
+    if (!capture.open(QIODevice::WriteOnly))
+        return {};
+    QStringList arguments { "--raw", file, "--no-trailer", "--no-pacing", "--wait-open" };
+    for (const QByteArray &bytes : exports) {
+        if (capture.pos() > 0)
+            arguments << "--pause-at" << QStringLiteral("%1:%2").arg(capture.pos()).arg(pauseMs);
+        capture.write(bytes);
+    }
+    return arguments;
+}
+
 } // namespace
 
 class TestCliReceive : public QObject
@@ -62,6 +90,7 @@ private slots:
     void summaryLines();
     void timeoutWithoutData();
     void badPort();
+    void receiveIntoAJob();
 };
 
 void TestCliReceive::batchesAsJsonAndIntoArchive()
@@ -182,6 +211,68 @@ void TestCliReceive::badPort()
     const Run usage = receive({ "--batches", "x" });
     QCOMPARE(usage.exitCode, 2);
     QVERIFY(usage.err.contains("lumetra-cli receive:"));
+}
+
+// receive --job: each record new to the job takes the next ID as the store
+// writes it, a repeated export keeps its IDs, a retest marked meanwhile goes
+// to the next new record, and one past the last ID is unplanned.
+void TestCliReceive::receiveIntoAJob()
+{
+    QTemporaryDir dir;
+    const QString store = dir.filePath(QStringLiteral("records.sqlite"));
+    QCOMPARE(cli({ "job", "create", "North" }, store), 0);
+    QCOMPARE(cli({ "job", "ids", "North", "--pattern", "A{1..3}-B{01..10}" }, store), 0);
+    const QStringList first = { "--records", "4", "--seed", "51" };
+    const QStringList third = { "--records", "28", "--seed", "52" };
+    MeterSimProcess sim(exportsOf(dir.filePath(QStringLiteral("exports.bin")),
+        { MeterSimProcess::streamFor(first), MeterSimProcess::streamFor(first),
+            MeterSimProcess::streamFor(third) },
+        4000));
+    QVERIFY(sim.start());
+    QCOMPARE(
+        receive({ sim.path(), "--job", "North", "--from", "Z9", "--database", store }).exitCode, 2);
+    QCOMPARE(receive({ sim.path(), "--job", "South", "--database", store }).exitCode, 2);
+
+    QProcess receiving;
+    receiving.start(QStringLiteral(LUMETRA_CLI),
+        { "receive", sim.path(), "--job", "North", "--database", store, "--batches", "3",
+            "--timeout", "60" });
+    QStringList told; // what the store gave each record, in order
+    const auto read = [&] {
+        while (receiving.canReadLine() || receiving.waitForReadyRead(100)) {
+            const QString line = QString::fromUtf8(receiving.readLine()).trimmed();
+            if (line.startsWith(QLatin1String("lumetra-cli: record ")))
+                told << line.section(QLatin1String(": "), 2);
+        }
+    };
+    receiving.setReadChannel(QProcess::StandardError);
+    QTRY_VERIFY_WITH_TIMEOUT((read(), told.size() >= 4), 20000);
+    QCOMPARE(cli({ "job", "retest", "North", "A1-B02" }, store), 0);
+    QVERIFY(receiving.waitForFinished(60000));
+    read();
+    QCOMPARE(receiving.exitCode(), 0);
+
+    QStringList expected;
+    for (int i = 1; i <= 4; ++i)
+        expected << QStringLiteral("cable ID A1-B0%1").arg(i);
+    for (int i = 1; i <= 4; ++i)
+        expected << QStringLiteral("kept cable ID A1-B0%1 of job North").arg(i);
+    expected << QStringLiteral("cable ID A1-B02, a retest");
+    for (int i = 5; i <= 30; ++i)
+        expected << QStringLiteral("cable ID A%1-B%2")
+                        .arg((i - 1) / 10 + 1)
+                        .arg((i - 1) % 10 + 1, 2, 10, QLatin1Char('0'));
+    expected << QStringLiteral("unplanned, job North has no cable ID free");
+    QCOMPARE(told, expected);
+
+    QByteArray status;
+    QCOMPARE(cli({ "job", "status", "North", "--json" }, store, &status), 0);
+    const QJsonObject counts = QJsonDocument::fromJson(status).object().value("counts").toObject();
+    QCOMPARE(counts.value("tested").toInt(), 30);
+    QCOMPARE(counts.value("untested").toInt(), 0);
+    QCOMPARE(counts.value("retested").toInt(), 1);
+    QCOMPARE(counts.value("retestMarked").toInt(), 0);
+    QCOMPARE(counts.value("unplanned").toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCliReceive)

@@ -19,6 +19,7 @@ private slots:
     void honestMarginsAndWholeTexts();
     void defaultNameAndArchiveRefused();
     void paperOfTheLocale();
+    void suspectReadings();
 
 private:
     QTemporaryDir dir;
@@ -243,6 +244,27 @@ void TestCliReport::paperOfTheLocale()
     QVERIFY(paper({ "LANG=C.UTF-8" }).endsWith("(A4)"));
     QVERIFY(paper({ "LANG=C.UTF-8", "LC_PAPER=en_US.UTF-8" }).endsWith("(letter)"));
     QVERIFY(paper({ "LANG=en_US.UTF-8", "LC_PAPER=de_DE.UTF-8" }).endsWith("(A4)"));
+}
+
+// Advice beside the verdicts, which stay: a gain on a fiber, two records with the same powers.
+void TestCliReport::suspectReadings()
+{
+    TestRecord gainer = allPass(1);
+    gainer.channels[2].powerDbm = -19.8f;
+    QVERIFY(RecordArchive::save(
+        "suspect.mrf", { gainer, allPass(2), allPass(3) }, QVector<ReportHeaderTexts>(3)));
+    QCOMPARE(report({ "suspect.mrf" }).exitCode, 0);
+    const QStringList pages = poppler("pdftotext", { "-raw", "suspect.pdf", "-" }).split('\f');
+    const QString summary = pages.first().simplified();
+    QVERIFY2(summary.contains("Overall verdict PASS"), qPrintable(summary));
+    QVERIFY2(summary.contains("Suspect readings in records 001, 002, 003 (marked !)"),
+        qPrintable(summary));
+    QVERIFY(summary.contains("001 ! "));
+    const QString records = pages.mid(1).join(' ').simplified();
+    QVERIFY2(records.contains("Fiber 3: Negative loss: set the reference again and retest"),
+        qPrintable(records));
+    QCOMPARE(records.count("Same readings as record 003"), 1);
+    QCOMPARE(records.count("Same readings as record 002"), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCliReport)

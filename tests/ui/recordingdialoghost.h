@@ -22,6 +22,7 @@ struct DialogCall
     QString dir;
     QString filter;
     QString suffix; // the default suffix of a file dialog
+    QStringList items; // offered to choose from
 };
 
 // Records every box instead of showing it, answers file dialogs from a queue
@@ -39,6 +40,11 @@ public:
         const QString &filter, const QString &defaultSuffix) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
         const QString &filter, const QString &defaultSuffix) override;
+    // Answered from textAnswers; an item must be one of those offered.
+    QString getText(
+        QWidget *parent, const QString &title, const QString &label, const QString &text) override;
+    QString getItem(QWidget *parent, const QString &title, const QString &label,
+        const QStringList &items, const QString &current) override;
     bool openUrl(const QUrl &url) override; // records the URL, opens nothing
     // The task is cancelled after cancelAtStep steps.
     std::unique_ptr<ProgressIndicator> progress(QWidget *parent, const QString &label) override;
@@ -46,6 +52,7 @@ public:
     QVector<DialogCall> calls;
     QStringList fileAnswers; // taken front first; an empty queue answers "cancelled"
     QList<bool> questionAnswers; // Yes is true; taken front first; an empty queue answers No
+    QStringList textAnswers; // taken front first; an empty queue answers "cancelled"
     std::function<void(const DialogCall &)> onShow; // runs while the "box" is open
     int cancelAtStep = -1; // counted over every progress shown; -1: never
     int progressSteps = 0;

@@ -38,6 +38,7 @@ private slots:
     void verdictColours();
     void updatetablevalueKeepsColour();
     void missingCellsAreIgnored();
+    void longCableIdShrinksThenIsCut();
 };
 
 namespace {
@@ -397,6 +398,32 @@ void TestListOfUID::missingCellsAreIgnored()
     page.updatetablevalueandcolor(-1, 0, QStringLiteral("FAIL"));
     QCOMPARE(page.remoteDevices->rowCount(), 1);
     QCOMPARE(page.remoteDevices->columnCount(), 6);
+}
+
+// A record without an ID shows none; a short one the page's font; a long one
+// smaller, down to 7 points, then cut with the whole ID in its tip.
+void TestListOfUID::longCableIdShrinksThenIsCut()
+{
+    ListOfUID page(nullptr, 0.0, 1.0, 1.0);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QVERIFY(!page.Edit_CableId->isVisible() && !page.Label_CableId->isVisible());
+    page.showCableId(QStringLiteral("A01-B01"));
+    QVERIFY(page.Edit_CableId->isVisible() && page.Label_CableId->isVisible());
+    QCOMPARE(page.Edit_CableId->font().pointSizeF(), page.font().pointSizeF());
+    QCOMPARE(page.Edit_CableId->toolTip(), QString());
+
+    const QString longer = QStringLiteral("Hall 2 / Row 14 / Rack 07 / Panel C / Port 24");
+    page.showCableId(longer);
+    QVERIFY(page.Edit_CableId->font().pointSizeF() < page.font().pointSizeF());
+    QVERIFY(page.Edit_CableId->font().pointSizeF() >= 7.0);
+    const QString longest = QString(64, QLatin1Char('W'));
+    page.showCableId(longest);
+    QCOMPARE(page.Edit_CableId->font().pointSizeF(), 7.0);
+    QVERIFY(page.Edit_CableId->text().size() < longest.size());
+    QCOMPARE(page.Edit_CableId->toolTip(), longest);
+    page.showCableId(QString());
+    QVERIFY(!page.Edit_CableId->isVisible());
 }
 
 QTEST_MAIN(TestListOfUID)

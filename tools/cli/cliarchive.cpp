@@ -8,6 +8,8 @@ bool loadArchiveFor(const QString &path, RecordArchive::ReadResult &archive, QTe
     archive = RecordArchive::load(path);
     switch (archive.status) {
     case RecordArchive::ReadStatus::Ok:
+        if (!archive.jobProblem.isEmpty())
+            err << "lumetra-cli: " << path << ": " << archive.jobProblem << '\n';
         return true;
     case RecordArchive::ReadStatus::CannotOpen:
         err << "lumetra-cli: " << path << ": cannot read file: " << archive.errorString << '\n';

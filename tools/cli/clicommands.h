@@ -13,6 +13,7 @@ int decodeCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
 int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int reportCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+int jobCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 QString usageText();
 

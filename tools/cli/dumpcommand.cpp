@@ -33,12 +33,14 @@ int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err
     if (!loadArchiveFor(path, archive, err))
         return 2;
 
+    const QVector<RecordCableId> ids
+        = archiveCableIds(archive.hasJob ? &archive.job : nullptr, archive.records.size());
     const bool csv = options.flags.contains(QStringLiteral("--csv"));
     if (!options.values.contains(QStringLiteral("-o"))) {
         if (csv)
-            out << recordListCsv(archive.records, archive.headers, QStringLiteral("\n"));
+            out << recordListCsv(archive.records, archive.headers, QStringLiteral("\n"), {}, ids);
         else
-            out << recordListJson(archive.records, &archive.headers) << "}\n";
+            out << recordListJson(archive.records, &archive.headers, &ids) << "}\n";
         return 0;
     }
     // The file a spreadsheet opens: the same as the window's CSV export.
@@ -50,9 +52,9 @@ int dumpCommand(const QStringList &arguments, QTextStream &out, QTextStream &err
     }
     QString why;
     const bool written = csv
-        ? writeRecordCsvFile(outPath, archive.records, archive.headers, {}, &why)
+        ? writeRecordCsvFile(outPath, archive.records, archive.headers, {}, &why, ids)
             == WriteOutcome::Written
-        : writeText(outPath, recordListJson(archive.records, &archive.headers) + "}\n", &why);
+        : writeText(outPath, recordListJson(archive.records, &archive.headers, &ids) + "}\n", &why);
     if (!written) {
         err << "lumetra-cli: " << outPath << ": cannot write file: " << why << '\n';
         return 2;

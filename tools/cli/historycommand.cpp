@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "clicommands.h"
 #include "clioptions.h"
+#include "clistore.h"
+#include "jobstore.h"
 #include "recordcsv.h"
 #include "recordjson.h"
 #include "recordstore.h"
+#include "suspectreading.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -24,15 +26,19 @@ qint64 sinceMs(const QString &text, bool *ok)
 }
 
 // The records of a chunk exactly as dump prints a list of them, without
-// what wraps the list, so that the two never differ in shape.
+// what wraps the list, so that the two never differ in shape; the JSON adds
+// each record's key and when it was received.
 class ChunkWriter
 {
 public:
-    // versions, when given, adds each record's text versions to the JSON.
-    ChunkWriter(QTextStream &out, bool csv, RecordStore *versions = nullptr)
+    // jobs reads each record's job and ID, on a connection of its own; with
+    // allTexts, each record's text versions and those of its job and ID too.
+    ChunkWriter(QTextStream &out, bool csv, JobStore &jobs, RecordStore &second, bool allTexts)
         : out(out)
         , csv(csv)
-        , versions(versions)
+        , jobs(jobs)
+        , second(second)
+        , allTexts(allTexts)
     {
     }
 
@@ -40,8 +46,8 @@ public:
     {
         records << row.record;
         headers << row.headers;
-        if (versions)
-            keys << row.key();
+        keys << row.key();
+        receivedAt << row.receivedAtMs;
         if (records.size() >= chunkSize)
             flush();
     }
@@ -61,54 +67,110 @@ private:
     {
         if (records.isEmpty())
             return;
+        QHash<QString, RecordCableId> found;
+        jobs.recordCableIds(keys, &found);
+        QVector<RecordCableId> ids;
+        for (const QString &key : qAsConst(keys))
+            ids << found.value(key);
         if (csv) {
-            QString text = recordListCsv(records, headers, QStringLiteral("\n")); // as dump --csv
+            // As dump --csv.
+            QString text = recordListCsv(records, headers, QStringLiteral("\n"), {}, ids);
             if (any)
                 text.remove(0, text.indexOf(QLatin1Char('\n')) + 1); // the header line once
             out << text;
         } else {
-            QString text = recordListJson(records, &headers);
-            text.chop(1); // "]"
-            if (any)
-                text.replace(0, text.indexOf(QLatin1Char('[')) + 1, QStringLiteral(","));
-            out << (versions ? withVersions() : text);
+            out << items(ids);
         }
         any = true;
         records.clear();
         headers.clear();
         keys.clear();
+        receivedAt.clear();
     }
 
-    QString withVersions()
+    QString items(const QVector<RecordCableId> &ids)
     {
         QStringList items;
         for (int i = 0; i < records.size(); ++i) {
-            QVector<TextVersion> found;
-            versions->readTextVersions(keys.at(i), &found);
-            QStringList list;
-            for (const TextVersion &version : qAsConst(found))
-                list << QStringLiteral("{\"version\":%1,\"madeAt\":%2,\"hostName\":%3,"
-                                       "\"headers\":%4}")
-                            .arg(version.version)
-                            .arg(jsonText(QDateTime::fromMSecsSinceEpoch(version.madeAtMs, Qt::UTC)
-                                              .toString(Qt::ISODateWithMs)),
-                                jsonText(version.hostName), headersJson(version.headers));
-            QString item = recordJson(records.at(i), &headers.at(i));
-            item.chop(1); // "}"
-            items << item + QStringLiteral(",\"textVersions\":[") + list.join(QLatin1Char(','))
+            const QVector<SuspectReading> flags = ids.at(i).job.isEmpty()
+                ? SuspectReading::negativeLosses(records.at(i))
+                : suspectInJob(ids.at(i).job).value(keys.at(i));
+            QString item = recordJson(records.at(i), &headers.at(i), &ids.at(i), &flags);
+            item.replace(0, 1,
+                QStringLiteral("{\"key\":%1,\"receivedAt\":%2,")
+                    .arg(jsonText(keys.at(i)), jsonText(utcTimeText(receivedAt.at(i)))));
+            if (allTexts) {
+                item.chop(1); // "}"
+                item += QStringLiteral(",\"textVersions\":[") + textVersions(keys.at(i))
+                    + QStringLiteral("],\"jobVersions\":[") + jobVersions(keys.at(i))
                     + QStringLiteral("]}");
+            }
+            items << item;
         }
         return (any ? QStringLiteral(",") : QStringLiteral("{\"records\":["))
             + items.join(QLatin1Char(','));
     }
 
+    // The same readings are looked for among all the records of a record's job.
+    const QHash<QString, QVector<SuspectReading>> &suspectInJob(const QString &job)
+    {
+        const auto known = suspect.constFind(job);
+        if (known != suspect.constEnd())
+            return *known;
+        JobRecords found;
+        jobs.readRecords(job, &found);
+        QVector<JobTest> tests = found.unplanned;
+        for (const JobTrunk &trunk : qAsConst(found.trunks))
+            tests += trunk.tests;
+        QVector<TestRecord> group;
+        for (const JobTest &test : qAsConst(tests))
+            group << test.record;
+        const QVector<QVector<SuspectReading>> flags = SuspectReading::ofGroup(group);
+        QHash<QString, QVector<SuspectReading>> &byKey = suspect[job];
+        for (int i = 0; i < tests.size(); ++i)
+            byKey.insert(tests.at(i).key, flags.at(i));
+        return byKey;
+    }
+
+    QString jobVersions(const QString &key)
+    {
+        QVector<JobStore::Version> found;
+        jobs.versions(key, &found);
+        QStringList list;
+        for (const JobStore::Version &version : qAsConst(found))
+            list << QStringLiteral("{\"version\":%1,\"madeAt\":%2,\"hostName\":%3,"
+                                   "\"job\":%4,\"cableId\":%5}")
+                        .arg(QString::number(version.version),
+                            jsonText(utcTimeText(version.madeAtMs)), jsonText(version.hostName),
+                            jsonText(version.job), jsonText(version.cableId));
+        return list.join(QLatin1Char(','));
+    }
+
+    QString textVersions(const QString &key)
+    {
+        QVector<TextVersion> found;
+        second.readTextVersions(key, &found);
+        QStringList list;
+        for (const TextVersion &version : qAsConst(found))
+            list << QStringLiteral("{\"version\":%1,\"madeAt\":%2,\"hostName\":%3,"
+                                   "\"headers\":%4}")
+                        .arg(QString::number(version.version),
+                            jsonText(utcTimeText(version.madeAtMs)), jsonText(version.hostName),
+                            headersJson(version.headers));
+        return list.join(QLatin1Char(','));
+    }
+
     QTextStream &out;
     const bool csv;
-    RecordStore *const versions;
-    QStringList keys;
+    JobStore &jobs;
+    RecordStore &second;
+    const bool allTexts;
     bool any = false;
     QVector<TestRecord> records;
     QVector<ReportHeaderTexts> headers;
+    QStringList keys;
+    QVector<qint64> receivedAt;
+    QHash<QString, QHash<QString, QVector<SuspectReading>>> suspect; // by job, then record key
 };
 } // namespace
 
@@ -116,9 +178,11 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
 {
     const CliOptions options = CliOptions::parse(arguments,
         { QStringLiteral("--json"), QStringLiteral("--csv"), QStringLiteral("--all-texts") },
-        { QStringLiteral("--database"), QStringLiteral("--search"), QStringLiteral("--since") });
+        { QStringLiteral("--database"), QStringLiteral("--search"), QStringLiteral("--since"),
+            QStringLiteral("--job") });
     HistoryFilter filter;
     filter.search = options.values.value(QStringLiteral("--search"));
+    filter.job = normalizedJobName(options.values.value(QStringLiteral("--job")));
     QString usageError = options.error;
     if (usageError.isEmpty() && !options.positional.isEmpty())
         usageError = QStringLiteral("takes no file; name the store with --database");
@@ -139,29 +203,22 @@ int historyCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     RecordStore store(
         StoreLocation::configured(options.values.value(QStringLiteral("--database"))));
     const QString storeName = store.location().displayName();
-    const StoreLocation &where = store.location();
-    if (!where.error.isEmpty()) {
-        err << "lumetra-cli: " << where.error << '\n';
-        return 2;
-    }
-    if (where.kind == StoreLocation::Kind::SQLite && !QFileInfo::exists(where.file)) {
-        err << "lumetra-cli: " << storeName << ": no records store there\n";
-        return 2;
-    }
     // Only reading: the store is left exactly as it was found, of whatever
     // version this Lumetra can read.
-    if (!store.open(RecordStore::Access::ReadOnly)) {
-        err << "lumetra-cli: " << storeName << ": " << store.errorString() << '\n';
+    if (!openStoreFor(store, RecordStore::Access::ReadOnly, err))
         return 2;
-    }
     // A second connection: the first is busy reading the records.
-    RecordStore versions(store.location());
-    if (allTexts && !versions.open(RecordStore::Access::ReadOnly)) {
-        err << "lumetra-cli: " << storeName << ": " << versions.errorString() << '\n';
+    RecordStore second(store.location());
+    if (!openStoreFor(second, RecordStore::Access::ReadOnly, err))
+        return 2;
+    JobStore jobs(second);
+    JobFacts job;
+    if (!filter.job.isEmpty() && !jobs.job(filter.job, &job)) {
+        err << "lumetra-cli history: " << jobs.errorString() << '\n';
         return 2;
     }
     ChunkWriter writer(
-        out, options.flags.contains(QStringLiteral("--csv")), allTexts ? &versions : nullptr);
+        out, options.flags.contains(QStringLiteral("--csv")), jobs, second, allTexts);
     qint64 listed = 0;
     const bool read
         = store.foundVersion() == 0 || store.forEachRecord(filter, [&](const StoredRecord &row) {

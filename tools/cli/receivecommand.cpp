@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "cableidlist.h"
 #include "clicommands.h"
 #include "clioptions.h"
+#include "clistore.h"
 #include "downloadsession.h"
+#include "jobstore.h"
 #include "mainctrlthread.h"
 #include "recordarchive.h"
 #include "recordjson.h"
@@ -11,6 +14,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -62,6 +66,46 @@ QString batchSummary(int index, const DownloadBatch &batch)
             dropped);
 }
 
+// The job to receive into and the ID to count from are in the store; false
+// after a line on err that says why not.
+bool jobIsThere(
+    const StoreLocation &where, const QString &job, const QString &from, QTextStream &err)
+{
+    RecordStore store(where);
+    if (!openStoreFor(store, RecordStore::Access::ReadOnly, err))
+        return false;
+    JobStore jobs(store);
+    JobFacts facts;
+    QStringList ids;
+    if (!jobs.job(job, &facts) || !jobs.cableIds(job, &ids)) {
+        err << "lumetra-cli receive: " << jobs.errorString() << '\n';
+        return false;
+    }
+    if (!from.isNull() && !ids.contains(from)) {
+        err << "lumetra-cli receive: job " << job << " has no cable ID " << from << '\n';
+        return false;
+    }
+    return true;
+}
+
+// What the store gave each record received into the job.
+QString placeOf(const RecordOutcome &outcome, const QString &number)
+{
+    const RecordAssignment &given = outcome.assignment;
+    if (outcome.state == RecordOutcome::State::SetAside)
+        return QStringLiteral("record %1: set aside, no cable ID").arg(number);
+    if (!given.arrived)
+        return given.cableId.isNull()
+            ? QStringLiteral("record %1: kept in job %2 without a cable ID").arg(number, given.job)
+            : QStringLiteral("record %1: kept cable ID %2 of job %3")
+                  .arg(number, given.cableId, given.job);
+    if (given.cableId.isNull())
+        return QStringLiteral("record %1: unplanned, job %2 has no cable ID free")
+            .arg(number, given.job);
+    return QStringLiteral("record %1: cable ID %2%3")
+        .arg(number, given.cableId, given.tookRetest ? QStringLiteral(", a retest") : QString());
+}
+
 } // namespace
 
 int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -69,7 +113,7 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
     const CliOptions options
         = CliOptions::parse(arguments, { QStringLiteral("--json"), QStringLiteral("--reopen") },
             { QStringLiteral("--batches"), QStringLiteral("--timeout"), QStringLiteral("-o"),
-                QStringLiteral("--database") });
+                QStringLiteral("--database"), QStringLiteral("--job"), QStringLiteral("--from") });
     bool batchesOk = true, timeoutOk = true;
     const int wantedBatches
         = options.values.value(QStringLiteral("--batches"), QStringLiteral("0")).toInt(&batchesOk);
@@ -83,6 +127,12 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         usageError = QStringLiteral("--batches takes a whole number");
     if (usageError.isEmpty() && (!timeoutOk || timeoutSeconds < 0))
         usageError = QStringLiteral("--timeout takes a number of seconds");
+    const QString job = normalizedJobName(options.values.value(QStringLiteral("--job")));
+    const bool intoJob = options.values.contains(QStringLiteral("--job"));
+    if (usageError.isEmpty() && intoJob && job.isEmpty())
+        usageError = QStringLiteral("--job takes a job's name");
+    if (usageError.isEmpty() && options.values.contains(QStringLiteral("--from")) && !intoJob)
+        usageError = QStringLiteral("--from takes an ID of the job --job names");
     if (!usageError.isEmpty()) {
         err << "lumetra-cli receive: " << usageError << " (see --help)\n";
         return 2;
@@ -101,13 +151,18 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
 
     // Kept as they arrive, right after they are printed, as the window keeps them.
     DownloadSession session(DownloadSession::Use::CommandLine);
-    if (options.values.contains(QStringLiteral("--database"))) {
+    if (options.values.contains(QStringLiteral("--database")) || intoJob) {
         const StoreLocation store
-            = StoreLocation::parse(options.values.value(QStringLiteral("--database")));
+            = StoreLocation::configured(options.values.value(QStringLiteral("--database")));
         if (!store.error.isEmpty()) {
             err << "lumetra-cli: --database: " << store.error << '\n';
             return 2;
         }
+        const QString from = options.values.contains(QStringLiteral("--from"))
+            ? CableIdList::normalized(options.values.value(QStringLiteral("--from")))
+            : QString();
+        if (intoJob && !jobIsThere(store, job, from, err))
+            return 2;
         QObject::connect(&session, &DownloadSession::keepingChanged,
             [&err, store](bool keeping, const QString &problem) {
                 if (keeping)
@@ -116,8 +171,28 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                     err << "lumetra-cli: records are not being kept: " << problem << '\n';
                 err.flush();
             });
+        const auto line = std::make_shared<UpgradeLine>(err, store.displayName());
+        QObject::connect(&session, &DownloadSession::upgrading, &session,
+            [line](qint64 done, qint64 total) { line->step(done, total); });
+        QObject::connect(
+            &session, &DownloadSession::upgradeEnded, &session, [line] { line->end(); });
         session.keepIn(store);
+        if (intoJob)
+            session.setActiveJob(job, from);
     }
+    // Each record received into the job, as the store gives it its ID.
+    QHash<QString, QString> numberOfKey;
+    QObject::connect(&session, &DownloadSession::arrivalsPlaced,
+        [&err, &numberOfKey](const QVector<RecordOutcome> &records) {
+            for (const RecordOutcome &record : records)
+                err << "lumetra-cli: " << placeOf(record, numberOfKey.value(record.key)) << '\n';
+            err.flush();
+        });
+    QObject::connect(&session, &DownloadSession::jobMissing, [&err](const QString &missing) {
+        err << "lumetra-cli: there is no job named " << missing
+            << " in the records store: records are kept without a cable ID\n";
+        err.flush();
+    });
 
     MainCtrlThread thread;
     thread.portTrace = stderr; // standard output carries the batches
@@ -148,6 +223,9 @@ int receiveCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                 out << batchSummary(received, batch);
             out.flush();
             // Printed first; the store is written in the background.
+            for (const TestRecord &record : batch.records)
+                numberOfKey.insert(
+                    StoredRecord::keyOf(record), recordNumberText(record.recordNumber));
             session.keepArrived(batch, port, std::nullopt);
             if (!archivePath.isEmpty()) {
                 archive.records += batch.records;

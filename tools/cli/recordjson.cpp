@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "recordjson.h"
 
+#include "archivejob.h"
+#include "recordcableid.h"
 #include "recordtexts.h"
 #include "reportheadertexts.h"
+#include "suspectreading.h"
 #include "testrecord.h"
 #include "versionverdict.h"
 
+#include <QDateTime>
 #include <QStringList>
 #include <cmath>
 
@@ -42,6 +46,11 @@ QString jsonText(const QString &text)
     return out;
 }
 
+QString utcTimeText(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
 QString jsonFloat(float value)
 {
     if (std::isnan(value))
@@ -75,7 +84,22 @@ QString headersJson(const ReportHeaderTexts &h)
     return QLatin1Char('{') + fields.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
-QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers)
+static QString suspectJson(const QVector<SuspectReading> &flags)
+{
+    QStringList items;
+    for (const SuspectReading &flag : flags) {
+        const bool negative = flag.kind == SuspectReading::Kind::NegativeLoss;
+        items << QStringLiteral("{%1,%2,%3}")
+                     .arg(field("kind", jsonText(flag.key())),
+                         negative ? field("fiber", flag.fiber)
+                                  : field("recordNumber", flag.otherRecordNumber),
+                         field("text", jsonText(flag.text(false))));
+    }
+    return QLatin1Char('[') + items.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers,
+    const RecordCableId *cableId, const QVector<SuspectReading> *suspect)
 {
     const float threshold = float(thresholdDb(record));
     QStringList channels;
@@ -108,15 +132,23 @@ QString recordJson(const TestRecord &record, const ReportHeaderTexts *headers)
     };
     if (headers)
         fields << field("headers", headersJson(*headers));
+    fields << field(
+        "suspect", suspectJson(suspect ? *suspect : SuspectReading::negativeLosses(record)));
+    const RecordCableId none;
+    const RecordCableId &ids = cableId ? *cableId : none;
+    fields << field("job", jsonText(ids.job.isEmpty() ? QString() : ids.job))
+           << field("cableId", jsonText(ids.cableId.isEmpty() ? QString() : ids.cableId));
     return QLatin1Char('{') + fields.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
-QString recordListJson(
-    const QVector<TestRecord> &records, const QVector<ReportHeaderTexts> *headers)
+QString recordListJson(const QVector<TestRecord> &records,
+    const QVector<ReportHeaderTexts> *headers, const QVector<RecordCableId> *cableIds)
 {
     QStringList items;
+    const QVector<QVector<SuspectReading>> suspect = SuspectReading::ofGroup(records);
     for (int i = 0; i < records.size(); ++i)
-        items << recordJson(records.at(i), headers ? &headers->at(i) : nullptr);
+        items << recordJson(records.at(i), headers ? &headers->at(i) : nullptr,
+            cableIds && i < cableIds->size() ? &cableIds->at(i) : nullptr, &suspect.at(i));
     return QStringLiteral("{\"records\":[") + items.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
@@ -129,4 +161,14 @@ QString versionJsonFields(bool hasVersion, int8_t major, int8_t minor)
                           "\"supported\":%4")
         .arg(majorText, minorText, QString::number(verdict),
             verdict == 0 ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+QVector<RecordCableId> archiveCableIds(const ArchiveJob *job, int recordCount)
+{
+    QVector<RecordCableId> ids;
+    if (!job)
+        return ids;
+    for (int i = 0; i < recordCount; ++i)
+        ids.append({ job->facts.name, job->recordIds.value(i) });
+    return ids;
 }
