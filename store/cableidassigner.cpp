@@ -126,6 +126,22 @@ bool CableIdAssigner::setAssignment(QSqlDatabase db, const QString &recordKey, c
 }
 
 namespace {
+// The job and ID the store already gives the record of key; *found: whether it has one.
+bool knownAssignment(QSqlQuery &known, const QString &key, RecordAssignment *assignment,
+    bool *found, QString *error)
+{
+    known.addBindValue(key);
+    if (!known.exec())
+        return failed(known, error);
+    *found = known.next();
+    if (*found) {
+        assignment->job = known.value(0).toString();
+        assignment->cableId = known.value(1).isNull() ? QString() : known.value(1).toString();
+    }
+    known.finish();
+    return true;
+}
+
 // The job's row, made unless there is one.
 bool makeJob(QSqlDatabase db, const JobFacts &facts, const QString &name, QString *error)
 {
@@ -186,20 +202,16 @@ bool CableIdAssigner::assignFromArchive(QSqlDatabase db, const ArchiveJob &job,
     const qint64 now = JobSql::nowMs();
     for (int i = 0; i < rows.size(); ++i) {
         const QString key = rows.at(i).key();
-        known.addBindValue(key);
-        if (!known.exec())
-            return failed(known, error);
         RecordAssignment assignment;
-        if (known.next()) {
-            assignment.job = known.value(0).toString();
-            assignment.cableId = known.value(1).isNull() ? QString() : known.value(1).toString();
-        } else {
+        bool found = false;
+        if (!knownAssignment(known, key, &assignment, &found, error))
+            return false;
+        if (!found) {
             const QString id = job.recordIds.value(i);
             assignment = { name, id.isEmpty() ? QString() : id, true, false };
             if (!setAssignment(db, key, name, assignment.cableId, now, error))
                 return false;
         }
-        known.finish();
         assignments->append(assignment);
     }
     return true;
@@ -240,19 +252,15 @@ bool CableIdAssigner::assignArrivals(QSqlDatabase db, const QString &job, const 
             assignments->append(again);
             continue;
         }
-        known.addBindValue(key);
-        if (!known.exec())
-            return failed(known, error);
         RecordAssignment assignment;
-        if (known.next()) {
-            assignment.job = known.value(0).toString();
-            assignment.cableId = known.value(1).isNull() ? QString() : known.value(1).toString();
-            known.finish();
+        bool found = false;
+        if (!knownAssignment(known, key, &assignment, &found, error))
+            return false;
+        if (found) {
             given.insert(key, assignment);
             assignments->append(assignment);
             continue;
         }
-        known.finish();
         assignment.job = job;
         assignment.arrived = true;
         if (!plan.marks.isEmpty()) {
