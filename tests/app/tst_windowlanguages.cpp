@@ -328,6 +328,8 @@ QStringList unnamedFocusable(QWidget *window)
 void TestWindowLanguages::initTestCase()
 {
     QVERIFY(prepareWindowTests(settingsDir));
+    // Its copies run side by side on other displays, each writing its own pictures.
+    QVERIFY(QDir::setCurrent(settingsDir.path()));
     QVERIFY(Language(QStringLiteral("en")).loaded); // and the translations registered
     TestRecord record = edgeRecord(1, -20.5f);
     record.wavelengthCode = 1;
