@@ -3,6 +3,8 @@
 
 #include "storewatchdogplatform.h"
 
+#include <QSqlDriver>
+#include <QVariant>
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -18,13 +20,29 @@ struct StoreWatchdog::Watch
     std::thread thread;
 };
 
+namespace {
+
 // How often an interruption is looked for.
 constexpr std::chrono::milliseconds interruptionStep(50);
+
+// libpq's connection under Qt's PostgreSQL driver; null for any other.
+const void *postgresConnection(const QSqlDatabase &database)
+{
+    if (!database.isOpen() || !database.driver())
+        return nullptr;
+    const QVariant handle = database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return nullptr;
+    return *static_cast<const void *const *>(handle.constData());
+}
+
+} // namespace
 
 StoreWatchdog::StoreWatchdog(
     const QSqlDatabase &database, int boundMs, const std::atomic<bool> *interrupted)
 {
-    const std::intptr_t socket = StoreSocket::of(database);
+    const void *connection = postgresConnection(database);
+    const std::intptr_t socket = connection ? StoreSocket::of(connection) : StoreSocket::none;
     if (socket == StoreSocket::none)
         return;
     watch = std::make_unique<Watch>();

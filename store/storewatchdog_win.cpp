@@ -1,29 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "storewatchdogplatform.h"
 
-#include <QSqlDriver>
-#include <QVariant>
-
 // Before windows.h, which would otherwise bring the older winsock.h.
 #include <winsock2.h>
 
 #include <windows.h>
 
-std::intptr_t StoreSocket::of(const QSqlDatabase &database)
+std::intptr_t StoreSocket::of(const void *connection)
 {
-    if (!database.isOpen() || !database.driver())
-        return none;
-    const QVariant handle = database.driver()->handle();
-    if (qstrcmp(handle.typeName(), "PGconn*") != 0)
-        return none;
-    const void *connection = *static_cast<const void *const *>(handle.constData());
     // Looked up, not loaded: the driver holds it for as long as the connection.
     const HMODULE library = GetModuleHandleW(L"libpq.dll");
     const auto pqSocket = library ? reinterpret_cast<int (*)(const void *)>(
                               reinterpret_cast<void *>(GetProcAddress(library, "PQsocket")))
                                   : nullptr;
     // libpq hands out the SOCKET as an int, -1 for none.
-    const int socket = pqSocket && connection ? pqSocket(connection) : -1;
+    const int socket = pqSocket ? pqSocket(connection) : -1;
     return socket < 0 ? none : std::intptr_t(socket);
 }
 
